@@ -1,0 +1,107 @@
+#include "StartupChild.h"
+
+#include "platform/QtPlatformUi.h"
+#include "windows/AppState.h"
+#include "windows/frmMain.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace brisvane::bench {
+
+namespace {
+
+// Notes the first paint of one widget.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* widget) : m_widget(widget) { widget->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_widget && event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+
+private:
+    QWidget* m_widget;
+};
+
+void showAndWaitForPaint(QWidget& window) {
+    PaintWatch watch(&window);
+    window.show();
+    // A window's children paint in the same pass as the window itself.
+    while (!watch.painted)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
+}
+
+double runChild(const char* which) {
+    const std::string arg = std::string("--startup-child=") + which;
+    char self[] = "/proc/self/exe";
+    char* argv[] = {self, const_cast<char*>(arg.c_str()), nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, self, nullptr, nullptr, argv, environ) != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? took.count() : -1;
+}
+
+// Start-up of the program against start-up of an empty window, each a fresh process from
+// launch to the window shown and painted. The figure that matters is the ratio.
+void BM_StartupAgainstEmptyWindow(benchmark::State& state) {
+    double mainTotal = 0;
+    double emptyTotal = 0;
+    for (auto _ : state) {
+        const double empty = runChild("empty");
+        const double main = runChild("main");
+        if (empty < 0 || main < 0) {
+            state.SkipWithError("a start-up child failed");
+            return;
+        }
+        emptyTotal += empty;
+        mainTotal += main;
+        state.SetIterationTime(main);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["empty_ms"] = emptyTotal / n * 1e3;
+    state.counters["main_ms"] = mainTotal / n * 1e3;
+    state.counters["ratio"] = mainTotal / emptyTotal;
+}
+BENCHMARK(BM_StartupAgainstEmptyWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int runStartupChild(const char* which, int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (std::strcmp(which, "empty") == 0) {
+        QWidget window;
+        window.resize(601, 382);
+        showAndWaitForPaint(window);
+        return 0;
+    }
+    QtPlatformUi ui;
+    AppState state;
+    frmMain window(state, ui);
+    showAndWaitForPaint(window);
+    return 0;
+}
+
+} // namespace brisvane::bench

@@ -1,0 +1,28 @@
+#include "generate/PreviewPage.h"
+
+namespace brisvane {
+
+std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view programFolder) {
+    std::string page;
+    page.reserve(1024 + programFolder.size());
+    page += "<html>\r\n<head>\r\n<style type=\"text/css\">\r\n<!--\r\nbody {\r\n";
+    for (ColorRole role : allColorRoles) {
+        page += cssPropertyName(role);
+        page += ':';
+        page += scheme.color(role);
+        page += ";\r\n";
+    }
+    page += "}\r\n-->\r\n</style>\r\n</head>\r\n<body>\r\n"
+            "<P><font face=Verdana size=2>Hello World!</font></P>\r\n"
+            "<P><font face=Verdana size=2>Look at my Colorful Scrollbars.</font></P>\r\n"
+            "<img src=\"";
+    page += programFolder;
+    // A folder at the root of the file system already ends in its separator.
+    if (programFolder.empty() || programFolder.back() != pathSeparator)
+        page += pathSeparator;
+    page += "dummy.jpg\"><P>&nbsp;</P>\r\n"
+            "<P>&nbsp;</P>\r\n<P>&nbsp;</P>\r\n<P>&nbsp;</P>\r\n</body>\r\n</html>";
+    return page;
+}
+
+} // namespace brisvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "scheme/ScrollbarScheme.h"
+
+#include <string>
+
+namespace brisvane {
+
+// The copy-and-paste style element that gives a page's body the scheme's seven scrollbar
+// colours: fourteen lines joined by CR LF, without a final line break. The colour texts go
+// in exactly as the scheme holds them.
+std::string buildStyleBlock(const ScrollbarScheme& scheme);
+
+} // namespace brisvane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QPixmap>
+#include <QTextBrowser>
+#include <QVariant>
+
+#include <optional>
+#include <string_view>
+
+namespace brisvane {
+
+class ClassicScrollBarStyle;
+
+// Shows a web page whose scroll bar takes the scrollbar-*-color values of the page's body
+// rule, drawn the classic way. Every page shown gets that treatment: text handed over, a file,
+// or a page reached through a link.
+class HtmlView : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit HtmlView(QWidget* parent = nullptr);
+    ~HtmlView() override;
+
+    // Shows the document at once. A document that replaces one given this way keeps the
+    // vertical scroll position (as far as the new one is long), since the preview is rebuilt
+    // on every keystroke; any other document starts at the top.
+    void setDocumentHtml(const QString& html);
+    // Shows an HTML file from the top; its links and pictures resolve against its folder.
+    void loadDocument(const QString& filePath);
+
+    const ClassicScrollBarStyle& scrollBarStyle() const { return *m_style; }
+
+    // Picture sources without a scheme are plain local paths, '#' and all. Decoded pictures are
+    // kept while the file keeps its size and modification time.
+    QVariant loadResource(int type, const QUrl& name) override;
+
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
+private:
+    struct CachedPicture {
+        qint64 size = 0;
+        QDateTime modified;
+        QPixmap pixmap;
+    };
+
+    void applyColors(std::string_view html);
+    void applyLoadedPageColors();
+    QVariant localPicture(const QString& path);
+
+    ClassicScrollBarStyle* m_style;
+    QHash<QString, CachedPicture> m_pictures;
+    // The text of the page that QTextBrowser is loading, until its colours are taken.
+    std::optional<QVariant> m_loadedPage;
+    bool m_showsGivenHtml = false;
+};
+
+} // namespace brisvane

@@ -1,0 +1,112 @@
+#include "platform/QtPlatformUi.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace brisvane {
+
+namespace {
+
+const QString programTitle = QStringLiteral("Brisvane");
+
+// Dialog texts break their lines with CR LF; the toolkit wants LF alone.
+QString displayText(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QWidget* activeOwner() {
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+PlatformUi::Answer QtPlatformUi::showMessage(const QString& prompt, Buttons buttons, Icon icon,
+                                             const QString& title) {
+    QMessageBox box(activeOwner());
+    box.setWindowTitle(title.isEmpty() ? programTitle : title);
+    box.setText(displayText(prompt));
+    box.setIcon(icon == Icon::Critical      ? QMessageBox::Critical
+                : icon == Icon::Information ? QMessageBox::Information
+                                            : QMessageBox::NoIcon);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+QString QtPlatformUi::askText(const QString& prompt, const QString& title,
+                              const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(activeOwner(), title, displayText(prompt),
+                                               QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+std::optional<ColorValue> QtPlatformUi::chooseColor(const QString& title, ColorValue initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, activeOwner(), title);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+}
+
+bool QtPlatformUi::setClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    return clipboard->text() == text;
+}
+
+void QtPlatformUi::openWithShell(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+QString QtPlatformUi::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatformUi::programFileName() const {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void QtPlatformUi::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtPlatformUi::showModal(QDialog& window, QWidget* owner) {
+    // A dialog with a parent centres itself over it; without one, on the screen.
+    if (owner)
+        window.setParent(owner, window.windowFlags() | Qt::Dialog);
+    window.setWindowModality(Qt::ApplicationModal);
+    window.exec();
+}
+
+} // namespace brisvane

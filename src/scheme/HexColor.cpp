@@ -1,0 +1,89 @@
+#include "scheme/HexColor.h"
+
+#include "scheme/Utf8.h"
+
+#include <cmath>
+#include <limits>
+
+namespace brisvane {
+
+namespace {
+
+constexpr std::u32string_view hexDigits = U"0123456789ABCDEF";
+constexpr std::u32string_view fieldCharacters = U"#0123456789ABCDEF";
+
+char32_t asciiUpper(char32_t c) {
+    return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
+}
+
+std::int32_t digitsValue(std::u32string_view digits) {
+    if (digits.size() > 255)
+        return 0;
+    double sum = 0;
+    const std::size_t n = digits.size();
+    for (std::size_t i = n; i-- > 0;) {
+        const auto p = hexDigits.find(asciiUpper(digits[i]));
+        if (p == std::u32string_view::npos)
+            return 0;
+        sum += static_cast<double>(p) * std::pow(16.0, static_cast<double>(n - 1 - i));
+    }
+    // Beyond 32 bits the value cannot be stored; such a text is as bad as a wrong digit.
+    if (sum > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return 0;
+    return static_cast<std::int32_t>(sum);
+}
+
+} // namespace
+
+HexColor colorToHex(ColorValue value) {
+    static constexpr char upper[] = "0123456789ABCDEF";
+    // Hexadecimal digits without leading zeros, then zeros in front up to six.
+    char buffer[8];
+    std::size_t start = sizeof buffer;
+    auto v = static_cast<std::uint32_t>(value);
+    do {
+        buffer[--start] = upper[v & 0xF];
+        v >>= 4;
+    } while (v != 0);
+    while (sizeof buffer - start < 6)
+        buffer[--start] = '0';
+    const std::string_view digits(buffer + start, sizeof buffer - start);
+    // The digits read BBGGRR; the text wants RRGGBB.
+    const std::size_t n = digits.size();
+    HexColor text = "#";
+    text += digits.substr(n - 2);
+    text += digits.substr(2, 2);
+    text += digits.substr(0, 2);
+    return text;
+}
+
+ColorValue hexToColor(std::string_view text) {
+    std::u32string digits = decodeUtf8(text);
+    if (!digits.empty() && digits.front() == U'#')
+        digits.erase(0, 1);
+    if (digits.empty() || digits.size() >= 7)
+        return 0;
+    digits.append(6 - digits.size(), U'0');
+    const std::u32string_view d = digits;
+    return digitsValue(d.substr(0, 2)) + digitsValue(d.substr(2, 2)) * 256 +
+           digitsValue(d.substr(4, 2)) * 65536;
+}
+
+std::int32_t hexDigitsValue(std::string_view text) {
+    return digitsValue(decodeUtf8(text));
+}
+
+bool isHexText(std::string_view text, std::int16_t& invalidCharPos) {
+    const std::u32string chars = decodeUtf8(text);
+    if (chars.size() > 7)
+        return false;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        if (fieldCharacters.find(chars[i]) == std::u32string_view::npos) {
+            invalidCharPos = static_cast<std::int16_t>(i);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace brisvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "scheme/ScrollbarScheme.h"
+
+#include <cstdint>
+#include <string>
+
+namespace brisvane {
+
+// What every window shares for the whole run. Main makes the one instance and hands it to
+// each window, so that all of them see the same values.
+struct AppState {
+    // The colours being edited.
+    ScrollbarScheme scheme = startScheme;
+    // The colour chooser's title for each role.
+    RoleLabels roleLabels;
+    // Where the hex digit check last found a character that is not allowed.
+    std::int16_t invalidCharPos = 0;
+    // The colours have changed since the project was last created, opened or saved.
+    bool schemeModified = false;
+    // The project being edited; empty until one is created, opened or named.
+    std::string currentProjectName;
+    // The page the help window opens first; empty means the index page.
+    std::string helpPage;
+};
+
+} // namespace brisvane

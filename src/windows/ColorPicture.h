@@ -1,0 +1,46 @@
+#pragma once
+
+#include "scheme/HexColor.h"
+
+#include <QColor>
+#include <QWidget>
+
+namespace brisvane {
+
+inline QColor qColorFromValue(ColorValue value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+// A plain coloured box that reports clicks: a colour swatch, or one strip of the enlarged
+// scrollbar picture. Its only state is its back colour.
+class ColorPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Look {
+        Plain,  // just the colour, so that neighbouring strips draw the picture
+        Swatch, // a thin frame and the small box glyph in the lower left corner
+    };
+
+    explicit ColorPicture(Look look, QWidget* parent = nullptr);
+
+    ColorValue backColor() const { return m_backColor; }
+    void setBackColor(ColorValue value);
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Look m_look;
+    ColorValue m_backColor = 0x808080;
+    bool m_pressed = false;
+};
+
+} // namespace brisvane

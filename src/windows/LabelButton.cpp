@@ -1,0 +1,51 @@
+#include "windows/LabelButton.h"
+
+#include "windows/ShapeControl.h"
+
+#include <QMouseEvent>
+
+namespace brisvane {
+
+LabelButton::LabelButton(const QString& caption, const QRect& label, const QRect& back,
+                         const QRect& front, QWidget* parent)
+    : QLabel(parent), m_back(new ShapeControl(ShapeControl::Form::RoundedRectangle, parent)),
+      m_front(new ShapeControl(ShapeControl::Form::RoundedRectangle, parent)) {
+    m_back->setGeometry(back);
+    m_back->setBorderColor(QColor(0x80, 0x80, 0x80));
+    m_front->setGeometry(front);
+    m_front->setFillColor(Qt::white);
+    // The caption stacks above its shapes.
+    m_front->stackUnder(this);
+    m_back->stackUnder(m_front);
+    setText(caption);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignCenter);
+    setGeometry(label);
+    setMouseTracking(true);
+}
+
+bool LabelButton::isLit() const {
+    return m_front->isFillOpaque();
+}
+
+void LabelButton::setLit(bool lit) {
+    m_front->setFillOpaque(lit);
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent*) {
+    emit pointerMoved();
+}
+
+void LabelButton::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+} // namespace brisvane

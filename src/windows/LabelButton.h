@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLabel>
+
+namespace brisvane {
+
+class ShapeControl;
+
+// A button drawn as a centred caption over two rounded shapes: a grey-outlined back shape
+// and a white front shape that is filled only while the button is lit. The caption is the
+// part that takes the pointer; the shapes let it through to the window beneath.
+class LabelButton : public QLabel {
+    Q_OBJECT
+
+public:
+    // Rectangles in pixels, in the parent's coordinates.
+    LabelButton(const QString& caption, const QRect& label, const QRect& back, const QRect& front,
+                QWidget* parent);
+
+    ShapeControl* backShape() const { return m_back; }
+    ShapeControl* frontShape() const { return m_front; }
+    bool isLit() const;
+    void setLit(bool lit);
+
+signals:
+    void clicked();
+    void pointerMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ShapeControl* m_back;
+    ShapeControl* m_front;
+    bool m_pressed = false;
+};
+
+} // namespace brisvane

@@ -1,0 +1,224 @@
+#include "windows/frmMain.h"
+
+#include "generate/PreviewPage.h"
+#include "generate/StyleBlock.h"
+#include "platform/HtmlView.h"
+#include "platform/PlatformUi.h"
+#include "platform/Twips.h"
+#include "windows/AppState.h"
+#include "windows/ColorPicture.h"
+#include "windows/LabelButton.h"
+#include "windows/LabelButtonGroup.h"
+#include "windows/ProgramFont.h"
+#include "windows/ShapeControl.h"
+#include "windows/frmCode.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace brisvane {
+
+namespace {
+
+constexpr ColorValue grey = 0x808080;
+const QString startText = QStringLiteral("#808080");
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(rect);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(AppState& state, PlatformUi& ui, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_ui(ui) {
+    setWindowTitle(QStringLiteral("Brisvane"));
+    buildForm();
+    buildMenus();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildForm() {
+    m_form = new QWidget(this);
+    m_form->setFont(programFont());
+    m_form->setFixedSize(twipsToPixels(9015), twipsToPixels(5430));
+    setCentralWidget(m_form);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_lighting = new LabelButtonGroup(m_form);
+
+    auto* shape1 = new ShapeControl(ShapeControl::Form::Rectangle, m_form);
+    shape1->setBorderColor(Qt::black);
+    shape1->setGeometry(twipsRect(240, 240, 8535, 2415));
+    addLabel(m_form, QStringLiteral("Enlarged Scrollbar"), twipsRect(3720, 0, 1575, 255));
+    buildPicture();
+    buildColorRows();
+    buildButtons();
+
+    auto* shape2 = new ShapeControl(ShapeControl::Form::Rectangle, m_form);
+    shape2->setBorderColor(Qt::black);
+    shape2->setGeometry(twipsRect(5910, 3000, 2865, 2205));
+    m_DHTMLEdit1 = new HtmlView(m_form);
+    m_DHTMLEdit1->setFrameShape(QFrame::NoFrame);
+    m_DHTMLEdit1->setGeometry(twipsRect(5925, 3015, 2835, 2175));
+}
+
+void frmMain::buildPicture() {
+    // Thirteen strips, made from the back of the stack to the front: a widget made later
+    // covers one made earlier.
+    auto part = [this](ColorRole role, const QRect& rect) {
+        auto* p = new ColorPicture(ColorPicture::Look::Plain, m_form);
+        p->setGeometry(rect);
+        p->setBackColor(grey);
+        p->setToolTip(QString::fromUtf8(pictureTooltip(role).data(),
+                                        static_cast<qsizetype>(pictureTooltip(role).size())));
+        return p;
+    };
+    m_picTColor[4] = part(ColorRole::DarkShadow, twipsRect(6120, 255, 2640, 2385));
+    m_picBTrack = part(ColorRole::Track, twipsRect(240, 240, 1740, 2415));
+    m_picBColor[4] = part(ColorRole::DarkShadow, twipsRect(1920, 255, 4230, 2385));
+    m_picTColor[2] = part(ColorRole::ThreeDLight, twipsRect(6360, 255, 2400, 2160));
+    m_picTColor[3] = part(ColorRole::Shadow, twipsRect(6360, 480, 2175, 1935));
+    m_picTColor[1] = part(ColorRole::Highlight, twipsRect(6600, 480, 1935, 1710));
+    m_picTColor[0] = part(ColorRole::Face, twipsRect(6600, 735, 1695, 1455));
+    m_picBColor[2] = part(ColorRole::ThreeDLight, twipsRect(2160, 255, 3990, 2145));
+    m_picBColor[3] = part(ColorRole::Shadow, twipsRect(2160, 480, 3735, 1920));
+    m_picBColor[1] = part(ColorRole::Highlight, twipsRect(2400, 480, 3495, 1695));
+    m_picBColor[0] = part(ColorRole::Face, twipsRect(2400, 720, 3255, 1455));
+    m_picBArrow[0] = part(ColorRole::Arrow, twipsRect(7200, 1080, 255, 735));
+    m_picBArrow[1] = part(ColorRole::Arrow, twipsRect(7440, 1320, 255, 255));
+}
+
+void frmMain::buildColorRows() {
+    const QString swatchTip = QStringLiteral("Click here to change color");
+    auto swatch = [&](int left, int top) {
+        auto* p = new ColorPicture(ColorPicture::Look::Swatch, m_form);
+        p->setGeometry(twipsRect(left, top, 285, 270));
+        p->setBackColor(grey);
+        p->setToolTip(swatchTip);
+        p->setCursor(Qt::PointingHandCursor);
+        return p;
+    };
+    auto field = [&](int left, int top) {
+        auto* f = new QLineEdit(startText, m_form);
+        f->setGeometry(twipsRect(left, top, 1050, 270));
+        return f;
+    };
+    auto caption = [](ColorRole role) {
+        const std::string_view text = rowLabel(role);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    // The face group's rows go down in role order, 480 twips apart; Shadow and DarkShadow
+    // captions sit a little further left.
+    static constexpr std::array<int, faceGroupCount> captionLeft{240, 240, 240, 225, 225};
+    for (std::size_t i = 0; i < faceGroupCount; ++i) {
+        const int top = 3000 + 480 * static_cast<int>(i);
+        addLabel(m_form, caption(static_cast<ColorRole>(i)),
+                 twipsRect(captionLeft[i], top, 1200, 255));
+        m_picColors[i] = swatch(1560, top);
+        m_txtHex[i] = field(1920, top);
+    }
+    addLabel(m_form, caption(ColorRole::Track), twipsRect(3360, 3000, 840, 255));
+    m_picColorsTrack = swatch(4200, 3000);
+    m_txtHexTrack = field(4560, 3000);
+    addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
+    m_picColorsArrows = swatch(4200, 3480);
+    m_txtHexArrows = field(4560, 3480);
+}
+
+void frmMain::buildButtons() {
+    m_lblCreate =
+        new LabelButton(QStringLiteral("Generate Scrollbar"), twipsRect(3495, 4320, 1920, 255),
+                        twipsRect(3480, 4275, 1950, 315), twipsRect(3495, 4290, 1935, 300), m_form);
+    m_lblCreate->setToolTip(QStringLiteral(
+        "This creates the copy'n'paste Style tag that you insert into any HTML file."));
+    m_lblReset =
+        new LabelButton(QStringLiteral("Reset"), twipsRect(3480, 4740, 885, 255),
+                        twipsRect(3480, 4695, 885, 315), twipsRect(3495, 4710, 885, 300), m_form);
+    m_lblReset->setToolTip(QStringLiteral("Reset the current Scrollbar back to default settings."));
+    m_lblExit =
+        new LabelButton(QStringLiteral("Exit"), twipsRect(4545, 4740, 885, 270),
+                        twipsRect(4545, 4695, 885, 315), twipsRect(4560, 4710, 885, 300), m_form);
+    m_lblExit->setToolTip(QStringLiteral("Exit Brisvane"));
+    for (LabelButton* b : {m_lblCreate, m_lblReset, m_lblExit})
+        m_lighting->add(b);
+    connect(m_lblCreate, &LabelButton::clicked, this, &frmMain::lblCreate_Click);
+    connect(m_lblExit, &LabelButton::clicked, this, &frmMain::lblExit_Click);
+}
+
+void frmMain::buildMenus() {
+    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    m_mnuFileNew = m_mnuFile->addAction(QStringLiteral("New..."));
+    m_mnuFileOpen = m_mnuFile->addAction(QStringLiteral("Open..."));
+    m_mnuFile->addSeparator();
+    m_mnuFileSave = m_mnuFile->addAction(QStringLiteral("Save"));
+    m_mnuFileSave->setEnabled(false);
+    m_mnuFile->addSeparator();
+    m_mnuFileExit = m_mnuFile->addAction(QStringLiteral("Exit"));
+    m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuHelpContents = m_mnuHelp->addAction(QStringLiteral("Contents..."));
+    m_mnuHelp->addSeparator();
+    m_mnuHelpVisit = m_mnuHelp->addAction(QStringLiteral("Visit Quelmark"));
+    connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
+    connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+}
+
+void frmMain::Form_Load() {
+    setRoleLabels(m_state.roleLabels);
+    m_state.scheme = startScheme;
+    showPreviewPage();
+}
+
+QLineEdit* frmMain::colorField(ColorRole role) const {
+    switch (role) {
+    case ColorRole::Track:
+        return m_txtHexTrack;
+    case ColorRole::Arrow:
+        return m_txtHexArrows;
+    default:
+        return m_txtHex[roleIndex(role)];
+    }
+}
+
+ColorPicture* frmMain::swatch(ColorRole role) const {
+    switch (role) {
+    case ColorRole::Track:
+        return m_picColorsTrack;
+    case ColorRole::Arrow:
+        return m_picColorsArrows;
+    default:
+        return m_picColors[roleIndex(role)];
+    }
+}
+
+void frmMain::showPreviewPage() {
+    const std::string folder = m_ui.programFolder().toStdString();
+    m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, folder));
+    m_DHTMLEdit1->setDocumentHtml(m_txtHTML);
+}
+
+void frmMain::lblCreate_Click() {
+    m_lblCreate->setLit(false);
+    frmCode code(m_ui);
+    code.setCode(QString::fromStdString(buildStyleBlock(m_state.scheme)));
+    m_ui.showModal(code, nullptr);
+}
+
+void frmMain::lblExit_Click() {
+    close();
+}
+
+void frmMain::mnuFile_Click() {
+    m_mnuFileSave->setEnabled(m_state.schemeModified);
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+} // namespace brisvane

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "scheme/ColorRole.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+namespace brisvane {
+
+struct AppState;
+class ColorPicture;
+class HtmlView;
+class LabelButton;
+class LabelButtonGroup;
+class PlatformUi;
+class ShapeControl;
+
+// The main window: the seven colour fields with their swatches, the enlarged scrollbar
+// picture, the label-buttons, the live preview page and the menus.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain(AppState& state, PlatformUi& ui, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Elements, by the names the rest of the program knows them by.
+    QLineEdit* txtHex(int index) const { return m_txtHex[index]; }
+    QLineEdit* txtHexTrack() const { return m_txtHexTrack; }
+    QLineEdit* txtHexArrows() const { return m_txtHexArrows; }
+    ColorPicture* picColors(int index) const { return m_picColors[index]; }
+    ColorPicture* picColorsTrack() const { return m_picColorsTrack; }
+    ColorPicture* picColorsArrows() const { return m_picColorsArrows; }
+    ColorPicture* picBColor(int index) const { return m_picBColor[index]; }
+    ColorPicture* picTColor(int index) const { return m_picTColor[index]; }
+    ColorPicture* picBTrack() const { return m_picBTrack; }
+    ColorPicture* picBArrow(int index) const { return m_picBArrow[index]; }
+    LabelButton* lblCreate() const { return m_lblCreate; }
+    LabelButton* lblReset() const { return m_lblReset; }
+    LabelButton* lblExit() const { return m_lblExit; }
+    HtmlView* DHTMLEdit1() const { return m_DHTMLEdit1; }
+    // The text of the preview page last built, the one the preview shows.
+    const QString& txtHTML() const { return m_txtHTML; }
+    QMenu* mnuFile() const { return m_mnuFile; }
+    QAction* mnuFileSave() const { return m_mnuFileSave; }
+    QWidget* form() const { return m_form; }
+
+    // The field and the swatch of a role.
+    QLineEdit* colorField(ColorRole role) const;
+    ColorPicture* swatch(ColorRole role) const;
+
+    // Builds the preview page from the current colours and shows it.
+    void showPreviewPage();
+
+private:
+    void buildForm();
+    void buildPicture();
+    void buildColorRows();
+    void buildButtons();
+    void buildMenus();
+    void Form_Load();
+
+    void lblCreate_Click();
+    void lblExit_Click();
+    void mnuFile_Click();
+    void mnuFileExit_Click();
+
+    AppState& m_state;
+    PlatformUi& m_ui;
+    QWidget* m_form = nullptr;
+    LabelButtonGroup* m_lighting = nullptr;
+
+    std::array<QLineEdit*, faceGroupCount> m_txtHex{};
+    QLineEdit* m_txtHexTrack = nullptr;
+    QLineEdit* m_txtHexArrows = nullptr;
+    std::array<ColorPicture*, faceGroupCount> m_picColors{};
+    ColorPicture* m_picColorsTrack = nullptr;
+    ColorPicture* m_picColorsArrows = nullptr;
+    std::array<ColorPicture*, faceGroupCount> m_picBColor{};
+    std::array<ColorPicture*, faceGroupCount> m_picTColor{};
+    ColorPicture* m_picBTrack = nullptr;
+    std::array<ColorPicture*, 2> m_picBArrow{};
+    LabelButton* m_lblCreate = nullptr;
+    LabelButton* m_lblReset = nullptr;
+    LabelButton* m_lblExit = nullptr;
+    HtmlView* m_DHTMLEdit1 = nullptr;
+    QString m_txtHTML;
+
+    QMenu* m_mnuFile = nullptr;
+    QAction* m_mnuFileNew = nullptr;
+    QAction* m_mnuFileOpen = nullptr;
+    QAction* m_mnuFileSave = nullptr;
+    QAction* m_mnuFileExit = nullptr;
+    QMenu* m_mnuHelp = nullptr;
+    QAction* m_mnuHelpContents = nullptr;
+    QAction* m_mnuHelpVisit = nullptr;
+};
+
+} // namespace brisvane
