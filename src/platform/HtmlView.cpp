@@ -1,6 +1,7 @@
 #include "platform/HtmlView.h"
 
 #include "generate/BodyScrollbarColors.h"
+#include "generate/LooseInlineContent.h"
 #include "platform/ClassicScrollBarStyle.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -82,8 +83,9 @@ void HtmlView::setDocumentHtml(const QString& html) {
     const bool keepPosition = m_showsGivenHtml;
     const int position = verticalScrollBar()->value();
     const QByteArray utf8 = html.toUtf8();
-    applyColors(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    setHtml(html);
+    const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    applyColors(text);
+    setHtml(QString::fromStdString(wrapLooseInlineContent(text)));
     m_showsGivenHtml = true;
     if (keepPosition) {
         // The scroll range follows the layout; have it finished so the old value fits.
