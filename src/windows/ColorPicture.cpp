@@ -36,14 +36,11 @@ void ColorPicture::paintEvent(QPaintEvent*) {
 }
 
 void ColorPicture::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void ColorPicture::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, this))
         emit clicked();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/ClickTracker.h"
+
 #include "scheme/HexColor.h"
 
 #include <QColor>
@@ -40,7 +42,7 @@ protected:
 private:
     Look m_look;
     ColorValue m_backColor = 0x808080;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace brisvane

@@ -37,14 +37,11 @@ void LabelButton::mouseMoveEvent(QMouseEvent*) {
 }
 
 void LabelButton::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void LabelButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, this))
         emit clicked();
 }
 

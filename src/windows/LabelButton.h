@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/ClickTracker.h"
+
 #include <QLabel>
 
 namespace brisvane {
@@ -34,7 +36,7 @@ protected:
 private:
     ShapeControl* m_back;
     ShapeControl* m_front;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace brisvane

@@ -174,26 +174,26 @@ void frmMain::Form_Load() {
     showPreviewPage();
 }
 
+namespace {
+
+// The face group's elements are arrays indexed by role; Track and Arrow have their own.
+template <typename T>
+T* elementOf(ColorRole role, const std::array<T*, faceGroupCount>& faceGroup, T* track, T* arrow) {
+    if (role == ColorRole::Track)
+        return track;
+    if (role == ColorRole::Arrow)
+        return arrow;
+    return faceGroup[roleIndex(role)];
+}
+
+} // namespace
+
 QLineEdit* frmMain::colorField(ColorRole role) const {
-    switch (role) {
-    case ColorRole::Track:
-        return m_txtHexTrack;
-    case ColorRole::Arrow:
-        return m_txtHexArrows;
-    default:
-        return m_txtHex[roleIndex(role)];
-    }
+    return elementOf(role, m_txtHex, m_txtHexTrack, m_txtHexArrows);
 }
 
 ColorPicture* frmMain::swatch(ColorRole role) const {
-    switch (role) {
-    case ColorRole::Track:
-        return m_picColorsTrack;
-    case ColorRole::Arrow:
-        return m_picColorsArrows;
-    default:
-        return m_picColors[roleIndex(role)];
-    }
+    return elementOf(role, m_picColors, m_picColorsTrack, m_picColorsArrows);
 }
 
 void frmMain::showPreviewPage() {
