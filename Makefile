@@ -9,7 +9,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_BENCH=OFF >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)

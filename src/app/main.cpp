@@ -5,12 +5,38 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
+
+// Can an X server be reached on the local display number? It listens on a socket file, an
+// abstract socket of the same name, or both.
+bool localDisplayAnswers(const std::string& number) {
+    const std::string path = "/tmp/.X11-unix/X" + number;
+    for (bool abstract : {false, true}) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return true; // cannot tell: let the toolkit try
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::size_t offset = abstract ? 1 : 0;
+        path.copy(address.sun_path + offset, sizeof address.sun_path - offset - 1);
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + path.size());
+        const bool connected =
+            connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0;
+        close(fd);
+        if (connected)
+            return true;
+    }
+    return false;
+}
 
 // Without a desktop to draw on, the toolkit would abort with a long trace; one line that
 // says what is wrong and what to do serves better.
@@ -23,9 +49,7 @@ bool hasDisplay() {
     const std::string name(display);
     if (name.front() != ':')
         return true; // a display on another host: let the toolkit try
-    const std::string number = name.substr(1, name.find('.') - 1);
-    struct stat info {};
-    return stat(("/tmp/.X11-unix/X" + number).c_str(), &info) == 0;
+    return localDisplayAnswers(name.substr(1, name.find('.') - 1));
 }
 
 } // namespace

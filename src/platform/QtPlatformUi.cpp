@@ -1,5 +1,7 @@
 #include "platform/QtPlatformUi.h"
 
+#include "platform/QtColor.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
+#include <QWindow>
 
 namespace brisvane {
 
@@ -72,11 +75,10 @@ QString QtPlatformUi::askText(const QString& prompt, const QString& title,
 }
 
 std::optional<ColorValue> QtPlatformUi::chooseColor(const QString& title, ColorValue initial) {
-    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, activeOwner(), title);
+    const QColor chosen = QColorDialog::getColor(qColorFromValue(initial), activeOwner(), title);
     if (!chosen.isValid())
         return std::nullopt;
-    return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+    return valueFromQColor(chosen);
 }
 
 bool QtPlatformUi::setClipboardText(const QString& text) {
@@ -102,10 +104,18 @@ void QtPlatformUi::pumpEvents() {
 }
 
 void QtPlatformUi::showModal(QDialog& window, QWidget* owner) {
-    // A dialog with a parent centres itself over it; without one, on the screen.
-    if (owner)
-        window.setParent(owner, window.windowFlags() | Qt::Dialog);
-    window.setWindowModality(Qt::ApplicationModal);
+    // The owner is made the window's transient parent rather than its parent, so that the
+    // window's lifetime stays its caller's. Without an owner the dialog centres itself on
+    // the screen.
+    if (owner) {
+        QWidget* top = owner->window();
+        window.winId();
+        if (QWindow* handle = window.windowHandle())
+            handle->setTransientParent(top->windowHandle());
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(top->frameGeometry().center());
+        window.move(frame.topLeft());
+    }
     window.exec();
 }
 

@@ -2,7 +2,6 @@
 
 #include "scheme/Utf8.h"
 
-#include <cmath>
 #include <limits>
 
 namespace brisvane {
@@ -19,17 +18,16 @@ char32_t asciiUpper(char32_t c) {
 std::int32_t digitsValue(std::u32string_view digits) {
     if (digits.size() > 255)
         return 0;
-    double sum = 0;
-    const std::size_t n = digits.size();
-    for (std::size_t i = n; i-- > 0;) {
-        const auto p = hexDigits.find(asciiUpper(digits[i]));
+    std::uint64_t sum = 0;
+    for (char32_t c : digits) {
+        const auto p = hexDigits.find(asciiUpper(c));
         if (p == std::u32string_view::npos)
             return 0;
-        sum += static_cast<double>(p) * std::pow(16.0, static_cast<double>(n - 1 - i));
+        sum = sum * 16 + p;
+        // Beyond 32 bits the value cannot be stored; such a text is as bad as a wrong digit.
+        if (sum > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+            return 0;
     }
-    // Beyond 32 bits the value cannot be stored; such a text is as bad as a wrong digit.
-    if (sum > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return 0;
     return static_cast<std::int32_t>(sum);
 }
 

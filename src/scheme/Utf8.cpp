@@ -24,7 +24,7 @@ std::u32string decodeUtf8(std::string_view text) {
             extra = 3;
             cp = b0 & 0x07;
         } else {
-            out.push_back(0xDC80 + b0);
+            out.push_back(0xDC00 + b0);
             ++i;
             continue;
         }
@@ -41,7 +41,7 @@ std::u32string decodeUtf8(std::string_view text) {
                    (cp >= 0xD800 && cp <= 0xDFFF)))
             ok = false;
         if (!ok) {
-            out.push_back(0xDC80 + b0);
+            out.push_back(0xDC00 + b0);
             ++i;
             continue;
         }

@@ -6,7 +6,7 @@
 namespace brisvane {
 
 // Splits UTF-8 text into code points. A byte that does not start a well-formed sequence
-// stands for itself (as U+DC80 + byte), so nothing is lost and nothing throws.
+// stands for itself (as U+DC00 + byte, so U+DC80 to U+DCFF), so nothing is lost and nothing throws.
 std::u32string decodeUtf8(std::string_view text);
 
 } // namespace brisvane

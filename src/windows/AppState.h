@@ -10,8 +10,8 @@ namespace brisvane {
 // What every window shares for the whole run. Main makes the one instance and hands it to
 // each window, so that all of them see the same values.
 struct AppState {
-    // The colours being edited.
-    ScrollbarScheme scheme = startScheme;
+    // The colours being edited; the main window writes the start colours when it loads.
+    ScrollbarScheme scheme;
     // The colour chooser's title for each role.
     RoleLabels roleLabels;
     // Where the hex digit check last found a character that is not allowed.

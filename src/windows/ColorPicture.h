@@ -2,16 +2,12 @@
 
 #include "windows/ClickTracker.h"
 
-#include "scheme/HexColor.h"
+#include "platform/QtColor.h"
 
 #include <QColor>
 #include <QWidget>
 
 namespace brisvane {
-
-inline QColor qColorFromValue(ColorValue value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 // A plain coloured box that reports clicks: a colour swatch, or one strip of the enlarged
 // scrollbar picture. Its only state is its back colour.

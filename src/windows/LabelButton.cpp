@@ -24,6 +24,12 @@ LabelButton::LabelButton(const QString& caption, const QRect& label, const QRect
     setMouseTracking(true);
 }
 
+LabelButton::~LabelButton() {
+    // The shapes belong to the button, though they are its parent's children for stacking.
+    delete m_front;
+    delete m_back;
+}
+
 bool LabelButton::isLit() const {
     return m_front->isFillOpaque();
 }

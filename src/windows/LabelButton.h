@@ -1,12 +1,12 @@
 #pragma once
 
 #include "windows/ClickTracker.h"
+#include "windows/ShapeControl.h"
 
 #include <QLabel>
+#include <QPointer>
 
 namespace brisvane {
-
-class ShapeControl;
 
 // A button drawn as a centred caption over two rounded shapes: a grey-outlined back shape
 // and a white front shape that is filled only while the button is lit. The caption is the
@@ -18,6 +18,7 @@ public:
     // Rectangles in pixels, in the parent's coordinates.
     LabelButton(const QString& caption, const QRect& label, const QRect& back, const QRect& front,
                 QWidget* parent);
+    ~LabelButton() override;
 
     ShapeControl* backShape() const { return m_back; }
     ShapeControl* frontShape() const { return m_front; }
@@ -34,8 +35,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    ShapeControl* m_back;
-    ShapeControl* m_front;
+    // The parent may delete the shapes first: they stack below the caption.
+    QPointer<ShapeControl> m_back;
+    QPointer<ShapeControl> m_front;
     ClickTracker m_click;
 };
 

@@ -2,7 +2,7 @@
 
 #include "windows/LabelButton.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace brisvane {
@@ -24,10 +24,27 @@ void LabelButtonGroup::lightOnly(const LabelButton* button) {
 }
 
 bool LabelButtonGroup::eventFilter(QObject* watched, QEvent* event) {
-    // Moves reach the background only where no child takes them.
-    if (watched == m_background && event->type() == QEvent::MouseMove)
-        lightOnly(nullptr);
-    return QObject::eventFilter(watched, event);
+    if (watched != m_background)
+        return false;
+    // Children pass on moves they do not take, and a drag belongs to the element it began on;
+    // only the pointer over the background itself, pressed there or not at all, counts.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_dragFromBackground = !m_background->childAt(mouse->position().toPoint());
+        break;
+    case QEvent::MouseButtonRelease:
+        m_dragFromBackground = false;
+        break;
+    case QEvent::MouseMove:
+        if (!m_background->childAt(mouse->position().toPoint()) &&
+            (mouse->buttons() == Qt::NoButton || m_dragFromBackground))
+            lightOnly(nullptr);
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 } // namespace brisvane

@@ -28,6 +28,7 @@ protected:
 private:
     QWidget* m_background;
     std::vector<LabelButton*> m_buttons;
+    bool m_dragFromBackground = false;
 };
 
 } // namespace brisvane

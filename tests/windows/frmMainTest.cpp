@@ -29,7 +29,8 @@ protected:
     }
     void TearDown() override {
         window.close();
-        EXPECT_TRUE(QApplication::topLevelWidgets().size() <= 1 || !window.isVisible());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
     }
 
     std::vector<ColorPicture*> allPictureParts() const {
@@ -157,6 +158,11 @@ TEST_F(MainWindowTest, HoverLightsOneLabelButtonAtATime) {
     moveOver(window.txtHex(0)); // other elements change nothing
     EXPECT_EQ(lit(), (L{false, true, false}));
     moveOver(window.lblExit());
+    EXPECT_EQ(lit(), (L{false, false, true}));
+    // A drag that began on another element belongs to that element, wherever it goes.
+    QTest::mousePress(window.picColors(0), Qt::LeftButton);
+    QTest::mouseMove(window.form(), QPoint(20, 355));
+    QTest::mouseRelease(window.form(), Qt::LeftButton, {}, QPoint(20, 355));
     EXPECT_EQ(lit(), (L{false, false, true}));
     QTest::mouseMove(window.form(), QPoint(20, 355)); // the window's background
     EXPECT_EQ(lit(), (L{false, false, false}));
