@@ -5,13 +5,18 @@
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
+#include "scheme/ColorFieldText.h"
 #include "windows/AppState.h"
+#include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/ProgramFont.h"
 #include "windows/ShapeControl.h"
+#include "windows/UserCharacters.h"
 #include "windows/frmCode.h"
+#include "windows/frmHelp.h"
+#include "windows/frmHexErr.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -24,6 +29,8 @@ namespace {
 
 constexpr ColorValue grey = 0x808080;
 const QString startText = QStringLiteral("#808080");
+// The maker's web site. A reserved example domain: it can lead to nobody else's site.
+const QString makerAddress = QStringLiteral("https://www.quelmark.example/");
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);
@@ -105,7 +112,7 @@ void frmMain::buildColorRows() {
         return p;
     };
     auto field = [&](int left, int top) {
-        auto* f = new QLineEdit(startText, m_form);
+        auto* f = new ColorField(startText, m_form);
         f->setGeometry(twipsRect(left, top, 1050, 270));
         return f;
     };
@@ -129,6 +136,16 @@ void frmMain::buildColorRows() {
     addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
     m_picColorsArrows = swatch(4200, 3480);
     m_txtHexArrows = field(4560, 3480);
+    for (ColorRole role : allColorRoles)
+        connectRole(role);
+}
+
+void frmMain::connectRole(ColorRole role) {
+    ColorField* field = colorField(role);
+    connect(field, &QLineEdit::textChanged, this, [this, role] { txtHex_Change(role); });
+    connect(field, &ColorField::lostFocus, this, [this, role] { txtHex_LostFocus(role); });
+    for (ColorPicture* part : roleParts(role))
+        connect(part, &ColorPicture::clicked, this, [this, role] { picture_Click(role); });
 }
 
 void frmMain::buildButtons() {
@@ -148,6 +165,7 @@ void frmMain::buildButtons() {
     for (LabelButton* b : {m_lblCreate, m_lblReset, m_lblExit})
         m_lighting->add(b);
     connect(m_lblCreate, &LabelButton::clicked, this, &frmMain::lblCreate_Click);
+    connect(m_lblReset, &LabelButton::clicked, this, &frmMain::lblReset_Click);
     connect(m_lblExit, &LabelButton::clicked, this, &frmMain::lblExit_Click);
 }
 
@@ -166,6 +184,8 @@ void frmMain::buildMenus() {
     m_mnuHelpVisit = m_mnuHelp->addAction(QStringLiteral("Visit Quelmark"));
     connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
+    connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
 }
 
 void frmMain::Form_Load() {
@@ -188,12 +208,83 @@ T* elementOf(ColorRole role, const std::array<T*, faceGroupCount>& faceGroup, T*
 
 } // namespace
 
-QLineEdit* frmMain::colorField(ColorRole role) const {
+ColorField* frmMain::colorField(ColorRole role) const {
     return elementOf(role, m_txtHex, m_txtHexTrack, m_txtHexArrows);
 }
 
 ColorPicture* frmMain::swatch(ColorRole role) const {
     return elementOf(role, m_picColors, m_picColorsTrack, m_picColorsArrows);
+}
+
+std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {
+    switch (role) {
+    case ColorRole::Track:
+        return {m_picColorsTrack, m_picBTrack};
+    case ColorRole::Arrow:
+        return {m_picColorsArrows, m_picBArrow[0], m_picBArrow[1]};
+    default: {
+        const std::size_t i = roleIndex(role);
+        return {m_picColors[i], m_picBColor[i], m_picTColor[i]};
+    }
+    }
+}
+
+void frmMain::txtHex_Change(ColorRole role) {
+    ColorField* field = colorField(role);
+    m_state.schemeModified = true;
+    const ColorFieldOutcome outcome =
+        processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters));
+    if (outcome.invalidCharPos)
+        m_state.invalidCharPos = *outcome.invalidCharPos;
+    const QString text = QString::fromStdString(outcome.fieldText);
+    if (field->text() != text) {
+        // Writing the processed text comes back here, and that run shows it everywhere.
+        field->setText(text);
+    } else {
+        m_state.scheme.setColor(role, outcome.storedText);
+        showPreviewPage();
+        const ColorValue color = hexToColor(outcome.fieldText);
+        for (ColorPicture* part : roleParts(role))
+            part->setBackColor(color);
+        field->setCursorPosition(static_cast<int>(text.size()));
+    }
+    // The windows come after the field, the swatch and the preview show the cleaned text.
+    showHexErrors(outcome.errorWindows);
+}
+
+void frmMain::txtHex_LostFocus(ColorRole role) {
+    ColorField* field = colorField(role);
+    const auto length = firstUserCharacters(field->text(), colorFieldCharacters).size();
+    if (length < colorFieldCharacters)
+        field->setText(field->text() + QString(colorFieldCharacters - length, QLatin1Char('0')));
+}
+
+void frmMain::showHexErrors(int count) {
+    for (int i = 0; i < count; ++i) {
+        frmHexErr hexError;
+        connect(&hexError, &frmHexErr::moreInfoRequested, this,
+                [this, &hexError] { lblMoInfo_Click(hexError); });
+        m_ui.showModal(hexError, this);
+    }
+}
+
+void frmMain::picture_Click(ColorRole role) {
+    // The scheme counts as changed from the click on, also when the chooser is cancelled.
+    m_state.schemeModified = true;
+    pickColor(role);
+}
+
+void frmMain::pickColor(ColorRole role) {
+    const auto chosen =
+        m_ui.chooseColor(QString::fromStdString(m_state.roleLabels[roleIndex(role)]), 0);
+    if (!chosen)
+        return;
+    for (ColorPicture* part : roleParts(role))
+        part->setBackColor(*chosen);
+    const HexColor text = colorToHex(*chosen);
+    m_state.scheme.setColor(role, text);
+    colorField(role)->setText(QString::fromStdString(text));
+    showPreviewPage();
 }
 
 void frmMain::showPreviewPage() {
@@ -209,6 +300,26 @@ void frmMain::lblCreate_Click() {
     m_ui.showModal(code, nullptr);
 }
 
+void frmMain::lblReset_Click() {
+    // Asking counts as a change, whatever the answer.
+    m_state.schemeModified = true;
+    m_lblReset->setLit(false);
+    const auto answer = m_ui.showMessage(
+        QStringLiteral(
+            "You are about to Reset the current Scrollbar to default settings.\r\nAre you sure?"),
+        PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, QStringLiteral("Confirm Reset"));
+    if (answer != PlatformUi::Answer::Yes)
+        return;
+    m_state.scheme = defaultScheme;
+    for (ColorRole role : allColorRoles) {
+        const std::string& text = m_state.scheme.color(role);
+        for (ColorPicture* part : roleParts(role))
+            part->setBackColor(hexToColor(text));
+        colorField(role)->setText(QString::fromStdString(text));
+    }
+    showPreviewPage();
+}
+
 void frmMain::lblExit_Click() {
     close();
 }
@@ -219,6 +330,41 @@ void frmMain::mnuFile_Click() {
 
 void frmMain::mnuFileExit_Click() {
     close();
+}
+
+frmHelp& frmMain::loadHelpWindow() {
+    // A closed help window is gone: the next showing loads a fresh one.
+    if (!m_frmHelp || !m_frmHelp->isVisible()) {
+        if (m_frmHelp)
+            m_frmHelp->deleteLater();
+        m_frmHelp = new frmHelp(m_state, m_ui);
+        m_frmHelp->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return *m_frmHelp;
+}
+
+void frmMain::mnuHelpContents_Click() {
+    frmHelp& help = loadHelpWindow();
+    help.show();
+    help.raise();
+    help.activateWindow();
+}
+
+void frmMain::mnuHelpVisit_Click() {
+    m_ui.openWithShell(makerAddress);
+}
+
+void frmMain::lblMoInfo_Click(QDialog& hexError) {
+    m_state.helpPage = "mod.htm";
+    if (m_frmHelp && m_frmHelp->isVisible()) {
+        // Already open from the Help menu: bring it forward on the page about colours.
+        m_frmHelp->showPage(QStringLiteral("mod.htm"));
+        m_frmHelp->raise();
+        m_frmHelp->activateWindow();
+    } else {
+        m_ui.showModal(loadHelpWindow(), this);
+    }
+    hexError.close();
 }
 
 } // namespace brisvane

@@ -1,23 +1,28 @@
 #pragma once
 
 #include "scheme/ColorRole.h"
+#include "windows/frmHelp.h"
 
 #include <QMainWindow>
 #include <array>
 
+#include <QPointer>
+#include <vector>
+
 class QAction;
-class QLabel;
-class QLineEdit;
+class QDialog;
 class QMenu;
 
 namespace brisvane {
 
 struct AppState;
+class ColorField;
 class ColorPicture;
 class HtmlView;
 class LabelButton;
 class LabelButtonGroup;
 class PlatformUi;
+
 class ShapeControl;
 
 // The main window: the seven colour fields with their swatches, the enlarged scrollbar
@@ -30,9 +35,9 @@ public:
     ~frmMain() override;
 
     // Elements, by the names the rest of the program knows them by.
-    QLineEdit* txtHex(int index) const { return m_txtHex[index]; }
-    QLineEdit* txtHexTrack() const { return m_txtHexTrack; }
-    QLineEdit* txtHexArrows() const { return m_txtHexArrows; }
+    ColorField* txtHex(int index) const { return m_txtHex[index]; }
+    ColorField* txtHexTrack() const { return m_txtHexTrack; }
+    ColorField* txtHexArrows() const { return m_txtHexArrows; }
     ColorPicture* picColors(int index) const { return m_picColors[index]; }
     ColorPicture* picColorsTrack() const { return m_picColorsTrack; }
     ColorPicture* picColorsArrows() const { return m_picColorsArrows; }
@@ -48,11 +53,17 @@ public:
     const QString& txtHTML() const { return m_txtHTML; }
     QMenu* mnuFile() const { return m_mnuFile; }
     QAction* mnuFileSave() const { return m_mnuFileSave; }
+    QAction* mnuHelpContents() const { return m_mnuHelpContents; }
+    QAction* mnuHelpVisit() const { return m_mnuHelpVisit; }
+    // The help window while it is open.
+    frmHelp* helpWindow() const { return m_frmHelp; }
     QWidget* form() const { return m_form; }
 
     // The field and the swatch of a role.
-    QLineEdit* colorField(ColorRole role) const;
+    ColorField* colorField(ColorRole role) const;
     ColorPicture* swatch(ColorRole role) const;
+    // The swatch and the parts of the enlarged picture that show a role's colour.
+    std::vector<ColorPicture*> roleParts(ColorRole role) const;
 
     // Builds the preview page from the current colours and shows it.
     void showPreviewPage();
@@ -65,19 +76,31 @@ private:
     void buildMenus();
     void Form_Load();
 
+    void connectRole(ColorRole role);
+    void txtHex_Change(ColorRole role);
+    void txtHex_LostFocus(ColorRole role);
+    void showHexErrors(int count);
+    void pickColor(ColorRole role);
+    void picture_Click(ColorRole role);
+
     void lblCreate_Click();
+    void lblReset_Click();
     void lblExit_Click();
     void mnuFile_Click();
     void mnuFileExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpVisit_Click();
+    void lblMoInfo_Click(QDialog& hexError);
+    frmHelp& loadHelpWindow();
 
     AppState& m_state;
     PlatformUi& m_ui;
     QWidget* m_form = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
 
-    std::array<QLineEdit*, faceGroupCount> m_txtHex{};
-    QLineEdit* m_txtHexTrack = nullptr;
-    QLineEdit* m_txtHexArrows = nullptr;
+    std::array<ColorField*, faceGroupCount> m_txtHex{};
+    ColorField* m_txtHexTrack = nullptr;
+    ColorField* m_txtHexArrows = nullptr;
     std::array<ColorPicture*, faceGroupCount> m_picColors{};
     ColorPicture* m_picColorsTrack = nullptr;
     ColorPicture* m_picColorsArrows = nullptr;
@@ -99,6 +122,7 @@ private:
     QMenu* m_mnuHelp = nullptr;
     QAction* m_mnuHelpContents = nullptr;
     QAction* m_mnuHelpVisit = nullptr;
+    QPointer<frmHelp> m_frmHelp;
 };
 
 } // namespace brisvane

@@ -2,8 +2,9 @@
 #include "generate/PreviewPage.h"
 #include "generate/StyleBlock.h"
 #include "platform/HtmlView.h"
-#include "support/ScriptedPlatformUi.h"
+#include "support/MainWindowFixture.h"
 #include "windows/AppState.h"
+#include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
 #include "windows/LabelButton.h"
 #include "windows/ShapeControl.h"
@@ -21,37 +22,7 @@
 namespace brisvane {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    void TearDown() override {
-        window.close();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
-    }
-
-    std::vector<ColorPicture*> allPictureParts() const {
-        std::vector<ColorPicture*> parts;
-        for (int i = 0; i < 5; ++i) {
-            parts.push_back(window.picColors(i));
-            parts.push_back(window.picBColor(i));
-            parts.push_back(window.picTColor(i));
-        }
-        for (ColorPicture* p : {window.picColorsTrack(), window.picColorsArrows(),
-                                window.picBTrack(), window.picBArrow(0), window.picBArrow(1)})
-            parts.push_back(p);
-        return parts;
-    }
-
-    void moveOver(QWidget* widget) { QTest::mouseMove(widget, widget->rect().center()); }
-
-    AppState state;
-    test::ScriptedPlatformUi ui;
-    frmMain window{state, ui};
-};
+using MainWindowTest = test::MainWindowFixture;
 
 TEST_F(MainWindowTest, StartsWithTheGreyStartScheme) {
     EXPECT_EQ(window.windowTitle(), "Brisvane");
@@ -64,7 +35,7 @@ TEST_F(MainWindowTest, StartsWithTheGreyStartScheme) {
     EXPECT_EQ(state.roleLabels[6], "ArrowColor");
 
     // The preview shows the page for the start colours, picture from the program's folder.
-    const std::string page = buildPreviewPage(startScheme, "/opt/Brisvane");
+    const std::string page = buildPreviewPage(startScheme, ui.folder.toStdString());
     EXPECT_EQ(window.txtHTML().toStdString(), page);
     EXPECT_TRUE(window.DHTMLEdit1()->toPlainText().contains("Look at my Colorful Scrollbars."));
 }

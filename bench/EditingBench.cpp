@@ -1,0 +1,74 @@
+#include "platform/QtPlatformUi.h"
+#include "windows/AppState.h"
+#include "windows/ColorField.h"
+#include "windows/frmMain.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace brisvane::bench {
+
+namespace {
+
+// One keystroke in a colour field, from the key event until the field, the scheme, the
+// swatch, the enlarged picture and the preview all show it (painting comes later and is
+// not counted).
+void BM_TypeOneCharacter(benchmark::State& state) {
+    QtPlatformUi ui;
+    AppState appState;
+    frmMain window(appState, ui);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the main window was not shown");
+        return;
+    }
+    ColorField* field = window.txtHex(0);
+    field->setText(QStringLiteral("#808080"));
+    static constexpr char digits[] = "0123456789ABCDEF";
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        field->setSelection(6, 1);
+        state.ResumeTiming();
+        QTest::keyClick(field, digits[i++ % 16]);
+    }
+    window.close();
+}
+BENCHMARK(BM_TypeOneCharacter)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// A megabyte pasted over a field's text.
+void BM_PasteOneMegabyte(benchmark::State& state) {
+    QtPlatformUi ui;
+    AppState appState;
+    frmMain window(appState, ui);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the main window was not shown");
+        return;
+    }
+    ColorField* field = window.txtHexTrack();
+    const QString texts[] = {QString(1 << 20, QLatin1Char('A')),
+                             QString(1 << 20, QLatin1Char('5'))};
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QGuiApplication::clipboard()->setText(texts[i++ % 2]);
+        field->selectAll();
+        state.ResumeTiming();
+        QTest::keySequence(field, QKeySequence::Paste);
+    }
+    window.close();
+}
+BENCHMARK(BM_PasteOneMegabyte)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+} // namespace brisvane::bench

@@ -1,0 +1,57 @@
+#include "scheme/ColorFieldText.h"
+
+#include <algorithm>
+
+namespace brisvane {
+
+namespace {
+
+bool isHexDigit(const std::string& c) {
+    return c.size() == 1 && ((c[0] >= '0' && c[0] <= '9') || (c[0] >= 'A' && c[0] <= 'F'));
+}
+
+std::string asciiUpper(std::string c) {
+    for (char& ch : c) {
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
+    }
+    return c;
+}
+
+} // namespace
+
+ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characters) {
+    const std::size_t limit = colorFieldCharacters;
+    std::vector<std::string> text;
+    text.reserve(limit + 1);
+    for (std::size_t i = 0; i < characters.size() && i < limit; ++i)
+        text.push_back(asciiUpper(characters[i]));
+    if (text.empty() || text.front() != "#") {
+        text.insert(text.begin(), "#");
+        if (text.size() > limit)
+            text.pop_back();
+    }
+
+    ColorFieldOutcome outcome;
+    if (std::find(text.begin() + 1, text.end(), "#") != text.end()) {
+        outcome.fieldText = "#";
+    } else {
+        // Each bad character is found and removed in turn from the left, so the last one is
+        // found where the good characters before it end.
+        std::int16_t kept = 0;
+        for (const std::string& c : text) {
+            if (c == "#" || isHexDigit(c)) {
+                outcome.fieldText += c;
+                ++kept;
+            } else {
+                ++outcome.errorWindows;
+                outcome.invalidCharPos = kept;
+            }
+        }
+    }
+    outcome.storedText = outcome.fieldText;
+    outcome.storedText.append(limit - outcome.fieldText.size(), '0');
+    return outcome;
+}
+
+} // namespace brisvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisvane {
+
+// What becomes of a colour field's text after an edit.
+struct ColorFieldOutcome {
+    // "#" and at most six upper-case hexadecimal digits.
+    std::string fieldText;
+    // The field's text completed with "0" to seven characters: what the scheme keeps.
+    std::string storedText;
+    // One "Hex Error" window for each character removed as not hexadecimal.
+    int errorWindows = 0;
+    // Where the digit check last found a character it refused, if it found one.
+    std::optional<std::int16_t> invalidCharPos;
+};
+
+// The field rules: the text is upper-cased; cut to its first seven characters; given a "#" in
+// front if it lacks one (and cut to seven again); a second "#" clears it to "#"; every other
+// character that is not a hexadecimal digit is removed, each with its error window.
+//
+// `characters` are the text's first user-perceived characters, each as UTF-8 (an emoji or a
+// letter with its accents is one). Only the first seven can matter, so callers need not
+// split more of a long text than that.
+ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characters);
+
+// How many user-perceived characters the processing looks at.
+inline constexpr int colorFieldCharacters = 7;
+
+} // namespace brisvane

@@ -1,0 +1,100 @@
+#include "windows/frmHelp.h"
+
+#include "generate/PreviewPage.h"
+#include "platform/HtmlView.h"
+#include "platform/PlatformUi.h"
+#include "platform/Twips.h"
+#include "windows/AppState.h"
+#include "windows/ProgramFont.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QTreeWidget>
+
+namespace brisvane {
+
+namespace {
+
+struct HelpNode {
+    const char* text;
+    const char* key; // the page's file name
+};
+
+constexpr HelpNode helpNodes[] = {
+    {"Brisvane", "index.htm"},
+    {"Modify Colors", "mod.htm"},
+    {"Tutorial", "tut.htm"},
+    {"Quelmark Inc.", "Quelmark.htm"},
+};
+
+// The picture of every node: a small page with a folded corner and lines of text.
+QIcon pageIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const QPolygon page(
+        {QPoint(2, 0), QPoint(10, 0), QPoint(14, 4), QPoint(14, 15), QPoint(2, 15)});
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.setBrush(Qt::white);
+    p.drawPolygon(page);
+    p.drawLine(10, 0, 10, 4);
+    p.drawLine(10, 4, 14, 4);
+    p.setPen(QColor(0x00, 0x00, 0xC0));
+    for (int y = 7; y <= 12; y += 2)
+        p.drawLine(4, y, 12, y);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
+    : QDialog(parent), m_state(state), m_ui(ui) {
+    setWindowTitle(QStringLiteral("Brisvane | Documentation"));
+    setFont(programFont());
+    setFixedSize(twipsToPixels(9585), twipsToPixels(5745));
+
+    auto* frame1 = new QGroupBox(this);
+    frame1->setGeometry(twipsRect(0, -90, 2280, 495));
+    auto* label1 = new QLabel(QStringLiteral("Contents"), frame1);
+    label1->setFont(programFont(true));
+    label1->setGeometry(twipsRect(705, 195, 855, 240));
+
+    m_TreeView1 = new QTreeWidget(this);
+    m_TreeView1->setGeometry(twipsRect(-15, 390, 2295, 5340));
+    m_TreeView1->setHeaderHidden(true);
+    m_TreeView1->setRootIsDecorated(false);
+    connect(m_TreeView1, &QTreeWidget::itemClicked, this, &frmHelp::TreeView1_NodeClick);
+    connect(m_TreeView1, &QTreeWidget::itemActivated, this, &frmHelp::TreeView1_NodeClick);
+
+    m_DHTMLEdit1 = new HtmlView(this);
+    m_DHTMLEdit1->setGeometry(twipsRect(2295, 0, 7290, 5715));
+    m_DHTMLEdit1->setOpenExternalLinks(true);
+
+    Form_Load();
+}
+
+void frmHelp::Form_Load() {
+    const QIcon picture = pageIcon();
+    for (const HelpNode& node : helpNodes) {
+        auto* item = new QTreeWidgetItem(m_TreeView1, {QString::fromLatin1(node.text)});
+        item->setData(0, Qt::UserRole, QString::fromLatin1(node.key));
+        item->setIcon(0, picture);
+    }
+    // The first node is marked whatever page opens: the tree shows the contents' start.
+    m_TreeView1->setCurrentItem(m_TreeView1->topLevelItem(0));
+    showPage(m_state.helpPage.empty() ? QStringLiteral("index.htm")
+                                      : QString::fromStdString(m_state.helpPage));
+}
+
+void frmHelp::showPage(const QString& fileName) {
+    m_DHTMLEdit1->loadDocument(m_ui.programFolder() + QLatin1Char(pathSeparator) +
+                               QStringLiteral("Help") + QLatin1Char(pathSeparator) + fileName);
+}
+
+void frmHelp::TreeView1_NodeClick(QTreeWidgetItem* node) {
+    if (node && m_TreeView1->currentItem())
+        showPage(node->data(0, Qt::UserRole).toString());
+}
+
+} // namespace brisvane

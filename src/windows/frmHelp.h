@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace brisvane {
+
+struct AppState;
+class HtmlView;
+class PlatformUi;
+
+// The help window: the tree of help pages at the left, the page at the right. It loads
+// afresh each time it is shown after being closed.
+class frmHelp : public QDialog {
+    Q_OBJECT
+
+public:
+    frmHelp(AppState& state, PlatformUi& ui, QWidget* parent = nullptr);
+
+    QTreeWidget* TreeView1() const { return m_TreeView1; }
+    HtmlView* DHTMLEdit1() const { return m_DHTMLEdit1; }
+
+    // Shows one page of the help folder, by file name ("mod.htm").
+    void showPage(const QString& fileName);
+
+private:
+    void Form_Load();
+    void TreeView1_NodeClick(QTreeWidgetItem* node);
+
+    AppState& m_state;
+    PlatformUi& m_ui;
+    QTreeWidget* m_TreeView1 = nullptr;
+    HtmlView* m_DHTMLEdit1 = nullptr;
+};
+
+} // namespace brisvane
