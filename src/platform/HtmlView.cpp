@@ -123,6 +123,12 @@ QVariant HtmlView::loadResource(int type, const QUrl& name) {
 }
 
 void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    // The view shows local pages only; a web address is for the desktop's browser.
+    const QString scheme = name.scheme();
+    if (scheme.size() > 1 && !name.isLocalFile() && scheme != QLatin1String("qrc")) {
+        emit externalLinkActivated(name);
+        return;
+    }
     m_loadedPage.reset();
     QTextBrowser::doSetSource(name, type);
 }

@@ -35,6 +35,10 @@ public:
     // kept while the file keeps its size and modification time.
     QVariant loadResource(int type, const QUrl& name) override;
 
+signals:
+    // A link to something other than a local page was followed (a web site, mail).
+    void externalLinkActivated(const QUrl& url);
+
 protected:
     void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 

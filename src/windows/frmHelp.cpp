@@ -69,7 +69,8 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
 
     m_DHTMLEdit1 = new HtmlView(this);
     m_DHTMLEdit1->setGeometry(twipsRect(2295, 0, 7290, 5715));
-    m_DHTMLEdit1->setOpenExternalLinks(true);
+    connect(m_DHTMLEdit1, &HtmlView::externalLinkActivated, this,
+            [this](const QUrl& url) { m_ui.openWithShell(url.toString()); });
 
     Form_Load();
 }

@@ -101,10 +101,19 @@ TEST_F(HelpTest, MoreInfoWhileTheHelpIsOpenBringsItToTheColourPage) {
     help->close();
 }
 
-TEST_F(HelpTest, VisitOpensTheMakersSite) {
+TEST_F(HelpTest, TheMakersSiteOpensInTheDesktopsBrowser) {
     window.mnuHelpVisit()->trigger();
     ASSERT_EQ(ui.openedAddresses.size(), 1u);
     EXPECT_EQ(ui.openedAddresses[0], "https://www.quelmark.example/");
+
+    // A web link in a help page goes the same way; the page stays.
+    window.mnuHelpContents()->trigger();
+    frmHelp* help = window.helpWindow();
+    help->DHTMLEdit1()->setSource(QUrl(QStringLiteral("https://www.quelmark.example/tools")));
+    ASSERT_EQ(ui.openedAddresses.size(), 2u);
+    EXPECT_EQ(ui.openedAddresses[1], "https://www.quelmark.example/tools");
+    EXPECT_EQ(page(help), "index.htm");
+    help->close();
 }
 
 } // namespace
