@@ -54,8 +54,10 @@ void ColorField::mouseReleaseEvent(QMouseEvent* event) {
 void ColorField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The standard menu's Paste is known by its caption, translated as the toolkit has it.
+    const QString pasteCaption = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == pasteCaption) {
             action->disconnect(this);
             connect(action, &QAction::triggered, this, [this] { pasteFrom(false); });
         }

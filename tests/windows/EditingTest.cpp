@@ -5,7 +5,10 @@
 #include "windows/frmHexErr.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 
 namespace brisvane {
@@ -127,6 +130,48 @@ TEST_F(EditingTest, PastedTextIsCutToSevenUserPerceivedCharacters) {
         EXPECT_EQ(face->text(), c.field);
         EXPECT_EQ(hexErrorWindows(), windows);
     }
+}
+
+TEST_F(EditingTest, EveryWayOfPastingHandsTheFieldOnlyWhatItsRulesCanUse) {
+    const QString pasted = QStringLiteral("ABCDEF0123456789").repeated(64);
+    ColorField* field = window.txtHex(1);
+    QSignalSpy changes(field, &QLineEdit::textChanged);
+    auto longestSeen = [&] {
+        qsizetype longest = 0;
+        for (const QList<QVariant>& change : changes)
+            longest = std::max(longest, change.first().toString().size());
+        changes.clear();
+        return longest;
+    };
+
+    QGuiApplication::clipboard()->setText(pasted);
+    field->selectAll();
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &menuEvent);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* pasteAction = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLineEdit::tr("&Paste")))
+            pasteAction = action;
+    }
+    menu->close();
+    ASSERT_NE(pasteAction, nullptr);
+    pasteAction->trigger();
+    EXPECT_EQ(field->text(), "#ABCDEF");
+    EXPECT_LE(longestSeen(), 14);
+
+    field->setText("#");
+    QMimeData dropped;
+    dropped.setText(QStringLiteral("123456") + pasted);
+    const QPoint end(field->width() - 2, 5);
+    QDragEnterEvent enter(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &enter);
+    QDropEvent drop(end, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(field, &drop);
+    EXPECT_EQ(field->text(), "#123456");
+    EXPECT_LE(longestSeen(), 14);
 }
 
 TEST_F(EditingTest, WritingTheTextAFieldHoldsChangesNothing) {
