@@ -1,18 +1,12 @@
 #pragma once
 
+#include "scheme/PathSeparator.h"
 #include "scheme/ScrollbarScheme.h"
 
 #include <string>
 #include <string_view>
 
 namespace brisvane {
-
-// Separator between a folder and a file name on this platform.
-#ifdef _WIN32
-inline constexpr char pathSeparator = '\\';
-#else
-inline constexpr char pathSeparator = '/';
-#endif
 
 // The sample page whose body carries the scheme's seven scrollbar colours: twenty-five lines
 // joined by CR LF, without a final line break. Its picture is "dummy.jpg" in programFolder.

@@ -1,0 +1,191 @@
+#include "store/ProfileEngine.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace brisvane {
+
+ssize_t FileSystem::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+int FileSystem::fsync(int fd) {
+    return ::fsync(fd);
+}
+int FileSystem::rename(const char* from, const char* to) {
+    return ::rename(from, to);
+}
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string systemError(int error) {
+    return std::strerror(error);
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+bool readAll(int fd, std::string& out) {
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            return true;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+} // namespace
+
+bool ProfileEngine::Identity::operator==(const Identity& other) const {
+    return exists == other.exists && device == other.device && inode == other.inode &&
+           size == other.size && modified.tv_sec == other.modified.tv_sec &&
+           modified.tv_nsec == other.modified.tv_nsec;
+}
+
+ProfileEngine::ProfileEngine(std::shared_ptr<FileSystem> fileSystem)
+    : m_fileSystem(fileSystem ? std::move(fileSystem) : std::make_shared<FileSystem>()) {}
+
+ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+}
+
+std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
+    const Identity now = identityOf(path);
+    const auto cached = m_cache.find(path);
+    if (cached != m_cache.end() && cached->second.identity == now)
+        return cached->second.document;
+
+    std::string content;
+    Identity identity;
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() >= 0) {
+        struct stat info {};
+        if (::fstat(fd.get(), &info) == 0 && readAll(fd.get(), content))
+            identity = {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+        else
+            content.clear();
+    }
+    auto document = std::make_shared<const ProfileDocument>(std::move(content));
+    // What was read is kept only under the identity it was read with.
+    if (identity.exists)
+        m_cache[path] = {identity, document};
+    else
+        m_cache.erase(path);
+    return document;
+}
+
+WriteOutcome ProfileEngine::edit(const std::string& path,
+                                 const std::function<void(ProfileDocument&)>& change) {
+    // The lock is on the folder: the file itself is replaced by every write, and a lock on
+    // a replaced file would guard nothing.
+    Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        return {false, systemError(errno)};
+    while (::flock(folder.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return {false, systemError(errno)};
+    }
+    ProfileDocument document = *read(path);
+    change(document);
+    if (!document.changed())
+        return {};
+    return replace(path, document.text());
+}
+
+WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& text) {
+    struct stat original {};
+    const bool existed = ::stat(path.c_str(), &original) == 0;
+
+    std::string temporary = path + ".XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return {false, systemError(errno)};
+    auto fail = [&](int error) {
+        ::unlink(temporary.c_str());
+        return WriteOutcome{false, systemError(error)};
+    };
+
+    // The new file keeps the old one's permissions; a first file gets the usual ones.
+    mode_t mode = existed ? (original.st_mode & 07777) : 0666;
+    if (!existed) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    if (::fchmod(fd.get(), mode) != 0)
+        return fail(errno);
+    if (existed && (::fchown(fd.get(), original.st_uid, original.st_gid) != 0)) {
+        // Only the owner's own programs get here without the right to keep the owner; the
+        // file then belongs to whoever writes it, as any editor would leave it.
+    }
+
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n =
+            m_fileSystem->write(fd.get(), text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0)
+            return fail(ENOSPC);
+        written += static_cast<std::size_t>(n);
+    }
+    if (m_fileSystem->fsync(fd.get()) != 0)
+        return fail(errno);
+    if (::close(fd.release()) != 0)
+        return fail(errno);
+    if (m_fileSystem->rename(temporary.c_str(), path.c_str()) != 0)
+        return fail(errno);
+    // The rename itself must reach the disk too.
+    Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        m_fileSystem->fsync(folder.get());
+
+    m_cache[path] = {identityOf(path), std::make_shared<const ProfileDocument>(text)};
+    return {};
+}
+
+WriteOutcome ProfileEngine::ensureExists(const std::string& path) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
+    if (fd.get() < 0)
+        return {false, systemError(errno)};
+    return {};
+}
+
+} // namespace brisvane

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "store/FileSystem.h"
+#include "store/ProfileDocument.h"
+
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace brisvane {
+
+// How a write ended: when it failed, the file holds what it held before, and `error` says
+// why in the system's words ("Permission denied", "No space left on device").
+struct WriteOutcome {
+    bool ok = true;
+    std::string error;
+};
+
+// Reads and writes INI files by path.
+// - Reads parse a file once and keep it; every read checks the file (size, modification
+//   time, inode) so that a change by another program is seen at once.
+// - Writes are transactions: under an advisory lock on the file's folder the current text
+//   is read afresh, changed in memory, written to a temporary file in the same folder,
+//   flushed to disk and renamed over the original (keeping its permissions). A crash leaves
+//   the old file or the new one, never a mix; two programs writing at once lose nothing.
+class ProfileEngine {
+public:
+    explicit ProfileEngine(std::shared_ptr<FileSystem> fileSystem = nullptr);
+
+    // The file's current text; a missing or unreadable file reads as empty.
+    std::shared_ptr<const ProfileDocument> read(const std::string& path);
+    // Runs `change` on the current text and writes the result if it changed anything.
+    WriteOutcome edit(const std::string& path, const std::function<void(ProfileDocument&)>& change);
+    // Creates the file empty when it is missing; an existing file is left as it is.
+    WriteOutcome ensureExists(const std::string& path);
+
+private:
+    struct Identity {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec modified{};
+        bool operator==(const Identity& other) const;
+    };
+    struct Cached {
+        Identity identity;
+        std::shared_ptr<const ProfileDocument> document;
+    };
+
+    static Identity identityOf(const std::string& path);
+    WriteOutcome replace(const std::string& path, const std::string& text);
+
+    std::shared_ptr<FileSystem> m_fileSystem;
+    std::unordered_map<std::string, Cached> m_cache;
+};
+
+} // namespace brisvane

@@ -1,0 +1,146 @@
+#include "store/ProjectStore.h"
+
+#include "scheme/PathSeparator.h"
+
+#include <algorithm>
+
+namespace brisvane {
+
+namespace {
+
+constexpr const char* projectsSection = "Projects";
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::vector<std::string> splitList(const std::string& list) {
+    std::vector<std::string> names;
+    if (list.empty())
+        return names;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t nul = list.find('\0', start);
+        names.push_back(list.substr(start, nul - start));
+        if (nul == std::string::npos)
+            return names;
+        start = nul + 1;
+    }
+}
+
+} // namespace
+
+ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock, std::string programFolder)
+    : m_ini(projectIni), m_clock(clock), m_dataFile(std::move(programFolder)) {
+    if (m_dataFile.empty() || m_dataFile.back() != pathSeparator)
+        m_dataFile += pathSeparator;
+    m_dataFile += "data.ini";
+}
+
+std::vector<ProjectRow> ProjectStore::listProjects() {
+    std::vector<ProjectRow> rows;
+    // Reading a missing entry writes it (as "<not_set>"); one transaction keeps that to one
+    // rewrite, and none when nothing is missing.
+    m_ini.transaction(
+        [&] {
+            rows.clear();
+            const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
+            rows.reserve(static_cast<std::size_t>(count));
+            for (int i = 1; i <= count; ++i) {
+                ProjectRow row;
+                row.name = m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile);
+                row.time = m_ini.getKeyValue("Time", {}, row.name, m_dataFile);
+                row.date = m_ini.getKeyValue("Date", {}, row.name, m_dataFile);
+                rows.push_back(std::move(row));
+            }
+        },
+        m_dataFile);
+    return rows;
+}
+
+void ProjectStore::addToList(const std::string& name) {
+    // The next number; where a damaged list already uses it, the next free one, so that no
+    // listed project is pushed out.
+    int key = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile) + 1;
+    const std::vector<std::string> keys =
+        splitList(m_ini.getKeysInSection(projectsSection, m_dataFile));
+    while (std::any_of(keys.begin(), keys.end(), [&](const std::string& k) {
+        return sameIgnoringCase(k, std::to_string(key));
+    }))
+        ++key;
+    m_ini.setKeyValue(std::to_string(key), name, projectsSection, m_dataFile);
+}
+
+void ProjectStore::writeProject(const std::string& name, const ScrollbarScheme& scheme) {
+    const std::tm now = m_clock.localNow();
+    m_ini.setKeyValue("Date", formatDate(now), name, m_dataFile);
+    m_ini.setKeyValue("Time", formatTime(m_clock.localNow()), name, m_dataFile);
+    for (ColorRole role : allColorRoles)
+        m_ini.setKeyValue(std::string(projectKey(role)), scheme.color(role), name, m_dataFile);
+}
+
+WriteOutcome ProjectStore::createProject(const std::string& name) {
+    return m_ini.transaction(
+        [&] {
+            addToList(name);
+            writeProject(name, defaultScheme);
+        },
+        m_dataFile);
+}
+
+ScrollbarScheme ProjectStore::openProject(const std::string& name) {
+    ScrollbarScheme scheme;
+    m_ini.transaction(
+        [&] {
+            for (ColorRole role : allColorRoles)
+                scheme.setColor(
+                    role, m_ini.getKeyValue(std::string(projectKey(role)), {}, name, m_dataFile));
+        },
+        m_dataFile);
+    return scheme;
+}
+
+WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& name,
+                                       const ScrollbarScheme& scheme) {
+    return m_ini.transaction(
+        [&] {
+            if (isNewProject)
+                addToList(name);
+            writeProject(name, scheme);
+        },
+        m_dataFile);
+}
+
+NameCheck ProjectStore::checkProjectName(const std::string& name) {
+    if (name.empty())
+        return NameCheck::Empty;
+    if (name.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
+        return NameCheck::LineBreak;
+    if (sameIgnoringCase(name, projectsSection))
+        return NameCheck::Reserved;
+    NameCheck result = NameCheck::Free;
+    m_ini.transaction(
+        [&] {
+            const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
+            for (int i = 1; i <= count && result == NameCheck::Free; ++i) {
+                if (sameIgnoringCase(
+                        m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile),
+                        name))
+                    result = NameCheck::Taken;
+            }
+            if (result == NameCheck::Free) {
+                for (const std::string& section : splitList(m_ini.getSections(m_dataFile))) {
+                    if (sameIgnoringCase(section, name))
+                        result = NameCheck::SectionExists;
+                }
+            }
+        },
+        m_dataFile);
+    return result;
+}
+
+} // namespace brisvane

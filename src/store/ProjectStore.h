@@ -1,0 +1,58 @@
+#pragma once
+
+#include "scheme/ScrollbarScheme.h"
+#include "store/Clock.h"
+#include "store/clsINI.h"
+
+#include <string>
+#include <vector>
+
+namespace brisvane {
+
+// One row of the project list: the name, and the time and date of its last creation or save.
+struct ProjectRow {
+    std::string name;
+    std::string time;
+    std::string date;
+};
+
+// Whether a new project may take a name.
+enum class NameCheck {
+    Free,
+    Empty,
+    Taken,         // a listed project has it, letter case aside
+    Reserved,      // "Projects" in any case: its section is the project list
+    LineBreak,     // a line break or NUL: no line of the file can hold it
+    SectionExists, // another section of the file has it, letter case aside, and would be shared
+};
+
+// The projects in data.ini: the list in section "Projects" (keys "1" to N, in the order the
+// projects were made) and a section per project with "Date", "Time" and the colours "1" to
+// "7" in role order. Creating and saving are each one transaction: all their entries land
+// together or none does, and two programs doing it at once give no two projects one number.
+class ProjectStore {
+public:
+    ProjectStore(clsINI& projectIni, const Clock& clock, std::string programFolder);
+
+    std::vector<ProjectRow> listProjects();
+    // Adds the name to the list and writes its section with the default colours.
+    WriteOutcome createProject(const std::string& name);
+    // The project's seven colours; a missing one reads (and is written) as "<not_set>".
+    ScrollbarScheme openProject(const std::string& name);
+    // Writes the colours and the time under the name, first adding it to the list if new.
+    WriteOutcome saveProject(bool isNewProject, const std::string& name,
+                             const ScrollbarScheme& scheme);
+    NameCheck checkProjectName(const std::string& name);
+
+    const std::string& dataFile() const { return m_dataFile; }
+
+private:
+    void addToList(const std::string& name);
+    void writeProject(const std::string& name, const ScrollbarScheme& scheme);
+
+    clsINI& m_ini;
+    const Clock& m_clock;
+    std::string m_dataFile;
+};
+
+} // namespace brisvane

@@ -1,0 +1,243 @@
+#include "store/clsINI.h"
+
+#include "scheme/PathSeparator.h"
+
+#include <algorithm>
+
+namespace brisvane {
+
+namespace {
+
+constexpr const char* fileName = "data.ini";
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            list += '\0';
+        list += names[i];
+    }
+    return list;
+}
+
+std::vector<std::string> split(const std::string& list) {
+    std::vector<std::string> names;
+    if (list.empty())
+        return names;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t nul = list.find('\0', start);
+        names.push_back(list.substr(start, nul - start));
+        if (nul == std::string::npos)
+            return names;
+        start = nul + 1;
+    }
+}
+
+std::int16_t count16(std::size_t n) {
+    return static_cast<std::int16_t>(std::min<std::size_t>(n, INT16_MAX));
+}
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+} // namespace
+
+clsINI::clsINI(std::string programFolder, std::string programFileName,
+               std::shared_ptr<FileSystem> fileSystem)
+    : m_programFolder(std::move(programFolder)), m_engine(std::move(fileSystem)) {
+    setDefaultINIFilePath();
+    m_DefaultReturnValue.clear();
+    m_defaultSectionName = std::move(programFileName);
+    m_sectionName = m_defaultSectionName;
+}
+
+void clsINI::setDefaultINIFilePath() {
+    m_inifile = m_programFolder;
+    if (m_inifile.empty() || m_inifile.back() != pathSeparator)
+        m_inifile += pathSeparator;
+    m_inifile += fileName;
+}
+
+void clsINI::setInifile(std::string INIFileIn) {
+    m_inifile = std::move(INIFileIn);
+    std::string name = fileNameFromPath(m_inifile);
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot);
+    m_defaultSectionName = name;
+    m_sectionName = std::move(name);
+}
+
+std::string clsINI::fileNameFromPath(const std::string& path) {
+    const std::size_t separator = path.rfind(pathSeparator);
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+const std::string& clsINI::fileOf(const std::string& INIFileLoc) const {
+    return INIFileLoc.empty() ? m_inifile : INIFileLoc;
+}
+
+const std::string& clsINI::sectionOf(const std::string& section) const {
+    return section.empty() ? m_sectionName : section;
+}
+
+void clsINI::ensureIniFileExists() {
+    const WriteOutcome outcome = m_engine.ensureExists(m_inifile);
+    if (!outcome.ok)
+        m_lastError = outcome.error;
+}
+
+const ProfileDocument& clsINI::view(const std::string& file) {
+    if (m_transaction && file == m_transactionFile)
+        return *m_transaction;
+    m_lastRead = m_engine.read(file);
+    return *m_lastRead;
+}
+
+bool clsINI::change(const std::string& file, const std::function<void(ProfileDocument&)>& edit) {
+    if (m_transaction && file == m_transactionFile) {
+        edit(*m_transaction);
+        return true;
+    }
+    const WriteOutcome outcome = m_engine.edit(file, edit);
+    if (!outcome.ok)
+        m_lastError = outcome.error;
+    return outcome.ok;
+}
+
+WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    if (m_transaction) { // already inside one: the outer one carries these writes
+        body();
+        return {};
+    }
+    const WriteOutcome outcome = m_engine.edit(file, [&](ProfileDocument& document) {
+        m_transactionFile = file;
+        m_transaction = &document;
+        body();
+        m_transaction = nullptr;
+    });
+    m_transaction = nullptr;
+    if (!outcome.ok)
+        m_lastError = outcome.error;
+    return outcome;
+}
+
+bool clsINI::setKey(const std::string& key, const std::string& section,
+                    const std::string& INIFileLoc) {
+    return setKeyValue(key, {}, section, INIFileLoc);
+}
+
+bool clsINI::setKeyValue(const std::string& key, const std::string& value,
+                         const std::string& section, const std::string& INIFileLoc) {
+    const std::string& s = sectionOf(section);
+    return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.setValue(s, key, value); });
+}
+
+std::string clsINI::getVersion(const std::string& INIFileLoc) {
+    return getKeyValue("version", "2.5", m_defaultSectionName, INIFileLoc);
+}
+
+std::string clsINI::getSections(const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    ensureIniFileExists();
+    return joined(view(file).sectionNames());
+}
+
+std::int16_t clsINI::getNumberOfSections(const std::string& INIFileLoc) {
+    const std::string list = getSections(INIFileLoc);
+    return list.empty() ? 0 : count16(std::count(list.begin(), list.end(), '\0') + 1);
+}
+
+std::string clsINI::getKeysInSection(const std::string& section, const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    const std::string s = sectionOf(section);
+    ensureIniFileExists();
+    return joined(view(file).keyNames(s));
+}
+
+std::int16_t clsINI::getNumberOfKeysInSection(const std::string& section,
+                                              const std::string& INIFileLoc) {
+    const std::string list = getKeysInSection(section, INIFileLoc);
+    return list.empty() ? 0 : count16(std::count(list.begin(), list.end(), '\0') + 1);
+}
+
+std::string clsINI::getKeyValue(const std::string& key, const std::string& defaultValue,
+                                const std::string& section, const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    const std::string s = sectionOf(section);
+    const std::string fallback = defaultValue.empty() ? std::string(notSet) : defaultValue;
+    ensureIniFileExists();
+    const auto value = view(file).value(s, key);
+    if (value && !value->empty())
+        return std::string(*value);
+    setKeyValue(key, fallback, s, file);
+    return fallback;
+}
+
+bool clsINI::deleteSection(const std::string& section, const std::string& INIFileLoc) {
+    const std::string& s = sectionOf(section);
+    return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.removeSection(s); });
+}
+
+bool clsINI::deleteAllSections(const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    bool ok = true;
+    for (const std::string& name : split(getSections(file))) {
+        if (!name.empty())
+            ok = deleteSection(name, file) && ok;
+    }
+    return ok;
+}
+
+bool clsINI::deleteKey(const std::string& key, const std::string& section,
+                       const std::string& INIFileLoc) {
+    const std::string& s = sectionOf(section);
+    return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.removeKey(s, key); });
+}
+
+bool clsINI::deleteKeyValue(const std::string& key, const std::string& section,
+                            const std::string& INIFileLoc) {
+    return setKey(key, section, INIFileLoc);
+}
+
+bool clsINI::renameSection(const std::string& NewSection, const std::string& section,
+                           const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    const std::string old = sectionOf(section);
+    ensureIniFileExists();
+    // Onto itself the copy would be deleted with the original.
+    if (sameIgnoringCase(NewSection, old))
+        return true;
+    const WriteOutcome outcome = transaction(
+        [&] {
+            for (const std::string& key : split(getKeysInSection(old, file)))
+                setKeyValue(key, getKeyValue(key, {}, old, file), NewSection, file);
+            deleteSection(old, file);
+        },
+        file);
+    return outcome.ok;
+}
+
+bool clsINI::renameKey(const std::string& currentKey, const std::string& NewKey,
+                       const std::string& section, const std::string& INIFileLoc) {
+    const std::string file = fileOf(INIFileLoc);
+    const std::string s = sectionOf(section);
+    ensureIniFileExists();
+    if (sameIgnoringCase(currentKey, NewKey))
+        return true;
+    const WriteOutcome outcome = transaction(
+        [&] {
+            setKeyValue(NewKey, getKeyValue(currentKey, {}, s, file), s, file);
+            deleteKey(currentKey, s, file);
+        },
+        file);
+    return outcome.ok;
+}
+
+} // namespace brisvane

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "store/FileSystem.h"
+#include "store/ProfileEngine.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace brisvane {
+
+// Access to an INI file by section and key, with a default file (data.ini beside the
+// program), a default section, and a default value that a read writes back when a key is
+// missing. Lists of names come as one text, the names separated by NUL characters. An empty
+// text given for an optional argument means "use the object's own field or default".
+//
+// Every read sees the file as it is now; every write lands whole or not at all and says
+// which (see ProfileEngine). transaction() makes several members land together.
+class clsINI {
+public:
+    clsINI(std::string programFolder, std::string programFileName,
+           std::shared_ptr<FileSystem> fileSystem = nullptr);
+
+    void setDefaultINIFilePath();
+    const std::string& inifile() const { return m_inifile; }
+    // Also names both sections after the file: ".../settings.ini" gives "settings".
+    void setInifile(std::string INIFileIn);
+    const std::string& sectionName() const { return m_sectionName; }
+    void setSectionName(std::string sectionIn) { m_sectionName = std::move(sectionIn); }
+    const std::string& defaultSectionName() const { return m_defaultSectionName; }
+    void setDefaultSectionName(std::string section) { m_defaultSectionName = std::move(section); }
+    const std::string& DefaultReturnValue() const { return m_DefaultReturnValue; }
+    void setDefaultReturnValue(std::string RetVal) { m_DefaultReturnValue = std::move(RetVal); }
+
+    // Writes return whether the file now holds the change; lastError() says why not.
+    bool setKey(const std::string& key, const std::string& section = {},
+                const std::string& INIFileLoc = {});
+    bool setKeyValue(const std::string& key, const std::string& value,
+                     const std::string& section = {}, const std::string& INIFileLoc = {});
+    std::string getVersion(const std::string& INIFileLoc = {});
+    std::string getSections(const std::string& INIFileLoc = {});
+    std::int16_t getNumberOfSections(const std::string& INIFileLoc = {});
+    std::string getKeysInSection(const std::string& section = {},
+                                 const std::string& INIFileLoc = {});
+    std::int16_t getNumberOfKeysInSection(const std::string& section = {},
+                                          const std::string& INIFileLoc = {});
+    // A missing or empty value reads as the default ("<not_set>" unless one is given), which
+    // is then written under the key.
+    std::string getKeyValue(const std::string& key, const std::string& defaultValue = {},
+                            const std::string& section = {}, const std::string& INIFileLoc = {});
+    bool deleteSection(const std::string& section = {}, const std::string& INIFileLoc = {});
+    bool deleteAllSections(const std::string& INIFileLoc = {});
+    bool deleteKey(const std::string& key, const std::string& section = {},
+                   const std::string& INIFileLoc = {});
+    bool deleteKeyValue(const std::string& key, const std::string& section = {},
+                        const std::string& INIFileLoc = {});
+    // To the same name (letter case aside) these change nothing.
+    bool renameSection(const std::string& NewSection, const std::string& section = {},
+                       const std::string& INIFileLoc = {});
+    bool renameKey(const std::string& currentKey, const std::string& NewKey,
+                   const std::string& section = {}, const std::string& INIFileLoc = {});
+
+    // Runs body with the members working on one snapshot of the file, under its lock: what
+    // they write lands together when body returns, or none of it does. Reads inside see the
+    // writes before them.
+    WriteOutcome transaction(const std::function<void()>& body, const std::string& INIFileLoc = {});
+
+    // Why the last write that failed did so, in the system's words.
+    const std::string& lastError() const { return m_lastError; }
+
+    static constexpr const char* notSet = "<not_set>";
+
+private:
+    void ensureIniFileExists();
+    static std::string fileNameFromPath(const std::string& path);
+    const std::string& fileOf(const std::string& INIFileLoc) const;
+    const std::string& sectionOf(const std::string& section) const;
+    // The file's text as the members see it: the open transaction's, or the file's own.
+    const ProfileDocument& view(const std::string& file);
+    bool change(const std::string& file, const std::function<void(ProfileDocument&)>& edit);
+
+    std::string m_programFolder;
+    std::string m_inifile;
+    std::string m_DefaultReturnValue;
+    std::string m_defaultSectionName;
+    std::string m_sectionName;
+    std::string m_lastError;
+
+    ProfileEngine m_engine;
+    std::shared_ptr<const ProfileDocument> m_lastRead;
+    // The open transaction, if any.
+    std::string m_transactionFile;
+    ProfileDocument* m_transaction = nullptr;
+};
+
+} // namespace brisvane
