@@ -12,6 +12,7 @@
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/ProgramFont.h"
+#include "windows/ProjectAccess.h"
 #include "windows/ShapeControl.h"
 #include "windows/UserCharacters.h"
 #include "windows/frmCode.h"
@@ -291,6 +292,49 @@ void frmMain::showPreviewPage() {
     const std::string folder = m_ui.programFolder().toStdString();
     m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, folder));
     m_DHTMLEdit1->setDocumentHtml(m_txtHTML);
+}
+
+bool frmMain::createProject(const std::string& name) {
+    const WriteOutcome written = projectStore(m_state, m_ui).createProject(name);
+    if (!written.ok) {
+        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
+                             .arg(QString::fromStdString(name),
+                                  QString::fromStdString(projectStore(m_state, m_ui).dataFile()),
+                                  QString::fromStdString(written.error)),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return false;
+    }
+    m_state.scheme = defaultScheme;
+    showProject(name, true);
+    return true;
+}
+
+void frmMain::openProject(const std::string& name) {
+    m_state.scheme = projectStore(m_state, m_ui).openProject(name);
+    m_ui.pumpEvents();
+    // The track's swatch follows its field here.
+    showProject(name, false);
+}
+
+void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
+    // Colours first, then each field: a field whose text changes goes through its rules and
+    // stores its text again. The face group goes first, then the arrows, then the track.
+    static constexpr ColorRole order[] = {
+        ColorRole::Face,       ColorRole::Highlight, ColorRole::ThreeDLight, ColorRole::Shadow,
+        ColorRole::DarkShadow, ColorRole::Arrow,     ColorRole::Track};
+    for (ColorRole role : order) {
+        const std::string text = m_state.scheme.color(role);
+        for (ColorPicture* part : roleParts(role)) {
+            if (setTrackSwatch || part != m_picColorsTrack)
+                part->setBackColor(hexToColor(text));
+        }
+        colorField(role)->setText(QString::fromStdString(text));
+    }
+    showPreviewPage();
+    setWindowTitle(QStringLiteral("Brisvane | ") + QString::fromStdString(name));
+    m_state.currentProjectName = name;
+    // Last: the fields' rules above have marked the scheme changed.
+    m_state.schemeModified = false;
 }
 
 void frmMain::lblCreate_Click() {

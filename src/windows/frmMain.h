@@ -68,6 +68,12 @@ public:
     // Builds the preview page from the current colours and shows it.
     void showPreviewPage();
 
+    // Adds a project with the default colours to data.ini and makes it the one being edited.
+    // When the file does not take it, says so and leaves the window as it was.
+    bool createProject(const std::string& name);
+    // Makes a listed project the one being edited, with its stored colours.
+    void openProject(const std::string& name);
+
 private:
     void buildForm();
     void buildPicture();
@@ -91,6 +97,7 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpVisit_Click();
     void lblMoInfo_Click(QDialog& hexError);
+    void showProject(const std::string& name, bool setTrackSwatch);
     frmHelp& loadHelpWindow();
 
     AppState& m_state;
