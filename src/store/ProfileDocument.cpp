@@ -236,7 +236,8 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key,
     text += value;
     Line line{own(std::move(text)), newline(), keyLength};
     s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), line);
-    s->keysIndexed = false;
+    // Only blank lines follow the new entry, so no indexed line moved.
+    s->keys.try_emplace(lowered(trimmedBlanks(key)), at);
 }
 
 void ProfileDocument::removeKey(std::string_view section, std::string_view key) {

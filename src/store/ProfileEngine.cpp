@@ -113,12 +113,29 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
     // The lock is on the folder: the file itself is replaced by every write, and a lock on
     // a replaced file would guard nothing.
     Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0)
+    struct stat folderInfo {};
+    if (folder.get() < 0 || ::fstat(folder.get(), &folderInfo) != 0)
         return {false, systemError(errno)};
-    while (::flock(folder.get(), LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return {false, systemError(errno)};
+    // A change made while this engine already holds the folder (a transaction writing a
+    // second file there) must not wait for itself.
+    const std::pair<dev_t, ino_t> folderId{folderInfo.st_dev, folderInfo.st_ino};
+    const bool alreadyLocked = m_lockedFolders.count(folderId) > 0;
+    if (!alreadyLocked) {
+        while (::flock(folder.get(), LOCK_EX) != 0) {
+            if (errno != EINTR)
+                return {false, systemError(errno)};
+        }
+        m_lockedFolders.insert(folderId);
     }
+    struct Unlock {
+        ProfileEngine* engine;
+        std::pair<dev_t, ino_t> id;
+        bool owner;
+        ~Unlock() {
+            if (owner)
+                engine->m_lockedFolders.erase(id);
+        }
+    } unlock{this, folderId, !alreadyLocked};
     ProfileDocument document = *read(path);
     change(document);
     if (!document.changed())
@@ -129,6 +146,9 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
 WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& text) {
     struct stat original {};
     const bool existed = ::stat(path.c_str(), &original) == 0;
+    // Renaming over a read-only file would go through; its owner meant it to stay as it is.
+    if (existed && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return {false, systemError(errno)};
 
     std::string temporary = path + ".XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));

@@ -6,8 +6,10 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace brisvane {
 
@@ -55,6 +57,7 @@ private:
 
     std::shared_ptr<FileSystem> m_fileSystem;
     std::unordered_map<std::string, Cached> m_cache;
+    std::set<std::pair<dev_t, ino_t>> m_lockedFolders;
 };
 
 } // namespace brisvane

@@ -34,6 +34,14 @@ std::vector<std::string> split(const std::string& list) {
     }
 }
 
+// Keys match with the blanks around them left aside.
+std::string trimmed(const std::string& text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string::npos)
+        return {};
+    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
 std::int16_t count16(std::size_t n) {
     return static_cast<std::int16_t>(std::min<std::size_t>(n, INT16_MAX));
 }
@@ -189,8 +197,9 @@ bool clsINI::deleteAllSections(const std::string& INIFileLoc) {
     const std::string file = fileOf(INIFileLoc);
     bool ok = true;
     for (const std::string& name : split(getSections(file))) {
-        if (!name.empty())
-            ok = deleteSection(name, file) && ok;
+        // A name the file holds twice goes with all its sections.
+        while (ok && !name.empty() && view(file).hasSection(name))
+            ok = deleteSection(name, file);
     }
     return ok;
 }
@@ -212,7 +221,7 @@ bool clsINI::renameSection(const std::string& NewSection, const std::string& sec
     const std::string old = sectionOf(section);
     ensureIniFileExists();
     // Onto itself the copy would be deleted with the original.
-    if (sameIgnoringCase(NewSection, old))
+    if (sameIgnoringCase(sectionOf(NewSection), old))
         return true;
     const WriteOutcome outcome = transaction(
         [&] {
@@ -229,7 +238,7 @@ bool clsINI::renameKey(const std::string& currentKey, const std::string& NewKey,
     const std::string file = fileOf(INIFileLoc);
     const std::string s = sectionOf(section);
     ensureIniFileExists();
-    if (sameIgnoringCase(currentKey, NewKey))
+    if (sameIgnoringCase(trimmed(currentKey), trimmed(NewKey)))
         return true;
     const WriteOutcome outcome = transaction(
         [&] {

@@ -9,6 +9,7 @@
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
+#include "windows/FileCommands.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/ProgramFont.h"
@@ -19,6 +20,7 @@
 #include "windows/frmHelp.h"
 #include "windows/frmHexErr.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -43,7 +45,8 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 } // namespace
 
 frmMain::frmMain(AppState& state, PlatformUi& ui, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_ui(ui) {
+    : QMainWindow(parent), m_state(state), m_ui(ui),
+      m_commands(std::make_unique<FileCommands>(state, ui, *this)) {
     setWindowTitle(QStringLiteral("Brisvane"));
     buildForm();
     buildMenus();
@@ -185,6 +188,9 @@ void frmMain::buildMenus() {
     m_mnuHelpVisit = m_mnuHelp->addAction(QStringLiteral("Visit Quelmark"));
     connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });
+    connect(m_mnuFileOpen, &QAction::triggered, this, [this] { m_commands->mnuFileOpen_Click(); });
+    connect(m_mnuFileSave, &QAction::triggered, this, [this] { m_commands->mnuFileSave_Click(); });
     connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
     connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
 }
@@ -374,6 +380,20 @@ void frmMain::mnuFile_Click() {
 
 void frmMain::mnuFileExit_Click() {
     close();
+}
+
+bool frmMain::queryUnload() {
+    return !m_commands->Form_QueryUnload();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Every way of closing comes here: Exit, the menu, the close box, the desktop.
+    if (m_closeApproved || queryUnload()) {
+        m_closeApproved = false;
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 frmHelp& frmMain::loadHelpWindow() {

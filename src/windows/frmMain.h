@@ -7,6 +7,7 @@
 #include <array>
 
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -16,6 +17,7 @@ class QMenu;
 namespace brisvane {
 
 struct AppState;
+class FileCommands;
 class ColorField;
 class ColorPicture;
 class HtmlView;
@@ -53,6 +55,9 @@ public:
     const QString& txtHTML() const { return m_txtHTML; }
     QMenu* mnuFile() const { return m_mnuFile; }
     QAction* mnuFileSave() const { return m_mnuFileSave; }
+    QAction* mnuFileNew() const { return m_mnuFileNew; }
+    QAction* mnuFileOpen() const { return m_mnuFileOpen; }
+    QAction* mnuFileExit() const { return m_mnuFileExit; }
     QAction* mnuHelpContents() const { return m_mnuHelpContents; }
     QAction* mnuHelpVisit() const { return m_mnuHelpVisit; }
     // The help window while it is open.
@@ -73,6 +78,14 @@ public:
     bool createProject(const std::string& name);
     // Makes a listed project the one being edited, with its stored colours.
     void openProject(const std::string& name);
+
+    // The close prompt ran already and let the window go (the desktop's session is ending).
+    void approveClose() { m_closeApproved = true; }
+    // Runs the close prompt; true when the window may close.
+    bool queryUnload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildForm();
@@ -130,6 +143,8 @@ private:
     QAction* m_mnuHelpContents = nullptr;
     QAction* m_mnuHelpVisit = nullptr;
     QPointer<frmHelp> m_frmHelp;
+    std::unique_ptr<FileCommands> m_commands;
+    bool m_closeApproved = false;
 };
 
 } // namespace brisvane

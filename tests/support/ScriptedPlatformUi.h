@@ -38,7 +38,17 @@ public:
             answers.pop_front();
             return a;
         }
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+        // Unscripted questions get the answer that ends them: a loop that asks again on Yes
+        // (the save question) must not run for ever.
+        switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::YesNo:
+            return Answer::Yes;
+        case Buttons::YesNoCancel:
+            return Answer::No;
+        }
+        return Answer::Ok;
     }
     QString askText(const QString& prompt, const QString&, const QString&) override {
         askedPrompts.push_back(prompt);

@@ -1,0 +1,141 @@
+#include "windows/FileCommands.h"
+
+#include "platform/PlatformUi.h"
+#include "windows/AppState.h"
+#include "windows/NameMessages.h"
+#include "windows/ProjectAccess.h"
+#include "windows/frmMain.h"
+#include "windows/frmOpen.h"
+
+namespace brisvane {
+
+namespace {
+
+const QString saveQuestionText = QStringLiteral("Do you want to save the current Scrollbar?");
+const QString notSavedText = QStringLiteral("The current Scrollbar has not been saved.");
+const QString namePromptText = QStringLiteral("Type in a Project Name.");
+const QString nameTitle = QStringLiteral("Project Name");
+
+} // namespace
+
+FileCommands::FileCommands(AppState& state, PlatformUi& ui, frmMain& mainWindow)
+    : m_state(state), m_ui(ui), m_main(mainWindow) {}
+
+bool FileCommands::nameIsFree(const QString& name) {
+    const std::string text = name.toStdString();
+    const NameCheck check = projectStore(m_state, m_ui).checkProjectName(text);
+    if (check == NameCheck::Free)
+        return true;
+    showNameRefused(m_ui, text, check);
+    return false;
+}
+
+bool FileCommands::saveProject(bool isNewProject) {
+    ProjectStore& store = projectStore(m_state, m_ui);
+    const WriteOutcome written =
+        store.saveProject(isNewProject, m_state.currentProjectName, m_state.scheme);
+    const QString name = QString::fromStdString(m_state.currentProjectName);
+    if (!written.ok) {
+        // The colours stay unsaved and marked so; nothing may say they were saved.
+        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
+                             .arg(name, QString::fromStdString(store.dataFile()),
+                                  QString::fromStdString(written.error)),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return false;
+    }
+    m_state.schemeModified = false;
+    m_ui.showMessage(name + QStringLiteral(", has been Saved."), PlatformUi::Buttons::Ok,
+                     PlatformUi::Icon::Information);
+    return true;
+}
+
+FileCommands::Outcome FileCommands::saveQuestion(const QuestionTexts& texts) {
+    if (!m_state.schemeModified)
+        return Outcome::Saved;
+    while (true) {
+        const auto answer = m_ui.showMessage(texts.question, PlatformUi::Buttons::YesNoCancel,
+                                             PlatformUi::Icon::None);
+        if (answer == PlatformUi::Answer::No)
+            return Outcome::No;
+        if (answer != PlatformUi::Answer::Yes)
+            return Outcome::Cancel;
+        if (!m_state.currentProjectName.empty()) {
+            const bool saved = saveProject(false);
+            m_ui.pumpEvents();
+            return saved ? Outcome::Saved : Outcome::Cancel;
+        }
+        const QString name = m_ui.askText(texts.namePrompt, nameTitle);
+        if (name.isEmpty()) {
+            m_ui.showMessage(texts.notSaved, PlatformUi::Buttons::Ok,
+                             PlatformUi::Icon::Information);
+            continue;
+        }
+        if (!nameIsFree(name))
+            continue;
+        m_state.currentProjectName = name.toStdString();
+        const bool saved = saveProject(true);
+        if (!saved)
+            m_state.currentProjectName.clear(); // the file does not list it
+        m_ui.pumpEvents();
+        return saved ? Outcome::Saved : Outcome::Cancel;
+    }
+}
+
+void FileCommands::mnuFileNew_Click() {
+    const Outcome outcome = saveQuestion(
+        {saveQuestionText,
+         QStringLiteral("Type in a Project Name to Save the current Scrollbar as."), notSavedText});
+    if (outcome == Outcome::Cancel)
+        return;
+    if (outcome == Outcome::No)
+        m_ui.pumpEvents();
+    frmOpen open(m_state, m_ui, m_main);
+    open.hideOpenPanel();
+    m_ui.showModal(open, nullptr);
+}
+
+void FileCommands::mnuFileOpen_Click() {
+    const Outcome outcome = saveQuestion({saveQuestionText, namePromptText, notSavedText});
+    if (outcome == Outcome::Cancel)
+        return;
+    if (outcome == Outcome::No)
+        m_ui.pumpEvents();
+    frmOpen open(m_state, m_ui, m_main);
+    open.chooseExisting();
+    m_ui.showModal(open, &m_main);
+}
+
+void FileCommands::mnuFileSave_Click() {
+    if (!m_state.currentProjectName.empty()) {
+        saveProject(false);
+        return;
+    }
+    while (true) {
+        const QString name = m_ui.askText(namePromptText, nameTitle);
+        if (name.isEmpty()) {
+            m_ui.showMessage(notSavedText, PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
+            return;
+        }
+        if (!nameIsFree(name))
+            continue;
+        const QString title = m_main.windowTitle();
+        m_state.currentProjectName = name.toStdString();
+        m_main.setWindowTitle(QStringLiteral("Brisvane | ") + name);
+        if (!saveProject(true)) {
+            // Not in the file: the window goes on as it was, unnamed.
+            m_state.currentProjectName.clear();
+            m_main.setWindowTitle(title);
+        }
+        return;
+    }
+}
+
+bool FileCommands::Form_QueryUnload() {
+    const Outcome outcome =
+        saveQuestion({QStringLiteral("You are about to close Brisvane.\r\n") + saveQuestionText,
+                      namePromptText, QStringLiteral("The current Scrollbar has not been Saved.")});
+    m_ui.pumpEvents();
+    return outcome == Outcome::Cancel;
+}
+
+} // namespace brisvane

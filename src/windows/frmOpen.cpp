@@ -1,0 +1,235 @@
+#include "windows/frmOpen.h"
+
+#include "platform/PlatformUi.h"
+#include "platform/Twips.h"
+#include "windows/AppState.h"
+#include "windows/LabelButton.h"
+#include "windows/LabelButtonGroup.h"
+#include "windows/NameMessages.h"
+#include "windows/ProgramFont.h"
+#include "windows/ProjectAccess.h"
+#include "windows/frmMain.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTreeWidget>
+
+namespace brisvane {
+
+namespace {
+
+QFrame* addFrame(QWidget* parent, const QRect& rect) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setGeometry(rect);
+    return frame;
+}
+
+QWidget* addTabPicture(QWidget* parent, const QString& tip) {
+    auto* picture = new QWidget(parent);
+    picture->setGeometry(twipsRect(30, 120, 795, 270));
+    picture->setAutoFillBackground(true);
+    picture->setToolTip(tip);
+    picture->setCursor(Qt::PointingHandCursor);
+    return picture;
+}
+
+void setBackColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+// The picture of every project row: a small classic scrollbar.
+QIcon projectIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.fillRect(4, 0, 8, 16, QColor(0xE0, 0xE0, 0xE0));
+    for (const QRect& r : {QRect(4, 0, 8, 4), QRect(4, 6, 8, 5), QRect(4, 12, 8, 4)}) {
+        p.fillRect(r, QColor(0xC0, 0xC0, 0xC0));
+        p.setPen(Qt::white);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(QColor(0x40, 0x40, 0x40));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
+    p.fillRect(7, 1, 2, 1, Qt::black);
+    p.fillRect(6, 2, 4, 1, Qt::black);
+    p.fillRect(6, 13, 4, 1, Qt::black);
+    p.fillRect(7, 14, 2, 1, Qt::black);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+frmOpen::frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow)
+    : m_state(state), m_ui(ui), m_main(mainWindow) {
+    setWindowTitle(QStringLiteral("Create/Open Scrollbar"));
+    setFont(programFont());
+    setFixedSize(twipsToPixels(4695), twipsToPixels(2610));
+    m_lighting = new LabelButtonGroup(this);
+    buildTabs();
+
+    m_fmeNewPnl = addFrame(this, twipsRect(0, 225, 4695, 1845));
+    auto* label1 = new QLabel(QStringLiteral("Project Name:"), m_fmeNewPnl);
+    label1->setGeometry(twipsRect(240, 540, 1095, 270));
+    m_txtName = new QLineEdit(QStringLiteral("My Colorful Scrollbar"), m_fmeNewPnl);
+    m_txtName->setGeometry(twipsRect(1440, 525, 3015, 285));
+
+    // Drawn over the New panel, so that exactly one of the two is seen.
+    m_fmeOpenPnl = addFrame(this, twipsRect(0, 225, 4695, 1845));
+    m_lvOpen = new QTreeWidget(m_fmeOpenPnl);
+    m_lvOpen->setGeometry(twipsRect(30, 120, 4635, 1695));
+    m_lvOpen->setColumnCount(3);
+    m_lvOpen->setHeaderHidden(true);
+    m_lvOpen->setRootIsDecorated(false);
+    m_lvOpen->setAllColumnsShowFocus(true);
+    m_lvOpen->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_lvOpen->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_lvOpen->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_lvOpen->header()->setStretchLastSection(false);
+    connect(m_lvOpen, &QTreeWidget::itemDoubleClicked, this, &frmOpen::lvOpen_DblClick);
+    connect(m_lvOpen, &QTreeWidget::itemActivated, this, &frmOpen::lvOpen_DblClick);
+
+    m_lblReset =
+        new LabelButton(QStringLiteral("Ok"), twipsRect(2610, 2235, 885, 255),
+                        twipsRect(2610, 2190, 885, 315), twipsRect(2625, 2205, 870, 300), this);
+    m_lblExit =
+        new LabelButton(QStringLiteral("Cancel"), twipsRect(3675, 2235, 885, 270),
+                        twipsRect(3675, 2190, 885, 315), twipsRect(3690, 2205, 870, 300), this);
+    for (LabelButton* b : {m_lblReset, m_lblExit}) {
+        b->setCursor(Qt::PointingHandCursor);
+        m_lighting->add(b);
+    }
+    connect(m_lblReset, &LabelButton::clicked, this, &frmOpen::lblReset_Click);
+    connect(m_lblExit, &LabelButton::clicked, this, &QDialog::reject);
+
+    Form_Load();
+}
+
+void frmOpen::buildTabs() {
+    QFrame* fmeNew = addFrame(this, twipsRect(0, -90, 870, 435));
+    m_picNew = addTabPicture(fmeNew, QStringLiteral("Create a new ScrollBar"));
+    m_lblNew = new QLabel(QStringLiteral("New"), m_picNew);
+    m_lblNew->setGeometry(twipsRect(210, 30, 390, 195));
+    QFrame* fmeOpen = addFrame(this, twipsRect(870, -90, 870, 435));
+    m_picOpen = addTabPicture(fmeOpen, QStringLiteral("Open an existing Scrollbar"));
+    m_lblOpen = new QLabel(QStringLiteral("Existing"), m_picOpen);
+    m_lblOpen->setGeometry(twipsRect(60, 30, 645, 195));
+    for (QWidget* tab : {static_cast<QWidget*>(m_picNew), m_picOpen,
+                         static_cast<QWidget*>(m_lblNew), static_cast<QWidget*>(m_lblOpen)}) {
+        tab->setToolTip(tab == m_lblNew || tab == m_picNew ? m_picNew->toolTip()
+                                                           : m_picOpen->toolTip());
+        tab->setCursor(Qt::PointingHandCursor);
+        tab->installEventFilter(this);
+    }
+    setBackColor(m_picNew, Qt::white);
+    setBackColor(m_picOpen, palette().color(QPalette::Button));
+}
+
+void frmOpen::Form_Load() {
+    const QIcon icon = projectIcon();
+    for (const ProjectRow& row : projectStore(m_state, m_ui).listProjects()) {
+        auto* item = new QTreeWidgetItem(m_lvOpen, {QString::fromStdString(row.name),
+                                                    QString::fromStdString(row.time),
+                                                    QString::fromStdString(row.date)});
+        item->setIcon(0, icon);
+    }
+    m_txtName->selectAll();
+    m_txtName->setFocus();
+}
+
+void frmOpen::hideOpenPanel() {
+    m_fmeOpenPnl->hide();
+}
+
+void frmOpen::chooseNew() {
+    m_fmeOpenPnl->hide();
+    setBackColor(m_picNew, Qt::white);
+    setBackColor(m_picOpen, palette().color(QPalette::Button));
+    m_txtName->setFocus();
+}
+
+void frmOpen::chooseExisting() {
+    m_fmeOpenPnl->show();
+    setBackColor(m_picNew, palette().color(QPalette::Button));
+    setBackColor(m_picOpen, Qt::white);
+    m_lvOpen->setFocus();
+}
+
+bool frmOpen::eventFilter(QObject* watched, QEvent* event) {
+    const bool newTab = watched == m_picNew || watched == m_lblNew;
+    const bool openTab = watched == m_picOpen || watched == m_lblOpen;
+    if (!newTab && !openTab)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_tabClick.press(static_cast<QMouseEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (m_tabClick.release(static_cast<QMouseEvent*>(event), static_cast<QWidget*>(watched))) {
+            if (newTab)
+                chooseNew();
+            else
+                chooseExisting();
+        }
+        return true;
+    }
+    return false;
+}
+
+void frmOpen::keyPressEvent(QKeyEvent* event) {
+    // The keyboard does what the mouse does: Enter is Ok, Escape Cancel, and Ctrl+Tab or
+    // Ctrl+Page Up/Down switch the tabs.
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        lblReset_Click();
+    } else if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+                        event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp)) {
+        if (m_fmeOpenPnl->isVisible())
+            chooseNew();
+        else
+            chooseExisting();
+    } else {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void frmOpen::lblReset_Click() {
+    m_lblReset->setLit(false);
+    if (m_fmeOpenPnl->isVisible()) {
+        // With no row chosen (an empty list, say) there is nothing to open.
+        if (QTreeWidgetItem* row = m_lvOpen->currentItem(); row && row->isSelected())
+            lvOpen_DblClick(row);
+        return;
+    }
+    const std::string name = m_txtName->text().toStdString();
+    if (name.empty()) {
+        m_ui.showMessage(QStringLiteral("You must type in a Project Name."),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical,
+                         QStringLiteral("ERROR"));
+        return;
+    }
+    const NameCheck check = projectStore(m_state, m_ui).checkProjectName(name);
+    if (check != NameCheck::Free) {
+        showNameRefused(m_ui, name, check);
+        return;
+    }
+    if (m_main.createProject(name))
+        accept();
+}
+
+void frmOpen::lvOpen_DblClick(QTreeWidgetItem* row) {
+    if (!row || !row->isSelected())
+        return;
+    m_main.openProject(row->text(0).toStdString());
+    accept();
+}
+
+} // namespace brisvane

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "store/FileSystem.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace brisvane::storetest {
+
+// A folder of the test's own under /tmp, removed with all it holds when the test ends.
+struct TempFolder {
+    TempFolder() {
+        char pattern[] = "/tmp/brisvane-ini-XXXXXX";
+        if (!::mkdtemp(pattern))
+            throw std::runtime_error("mkdtemp failed");
+        path = pattern;
+    }
+    ~TempFolder() { std::filesystem::remove_all(path); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::string path;
+};
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// Writes as another program would: in place, without the engine.
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+inline std::set<std::string> namesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The disk as the engine sees it, with one of its calls failing the way a full or broken
+// disk makes it fail. Counts the renames, that is the files that were replaced.
+class FailingFileSystem : public FileSystem {
+public:
+    enum class Call { None, Write, WriteNothing, Fsync, Rename };
+    explicit FailingFileSystem(Call failing = Call::None, int error = 0)
+        : m_failing(failing), m_error(error) {}
+
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (m_failing == Call::WriteNothing)
+            return 0;
+        return fails(Call::Write) ? -1 : FileSystem::write(fd, data, size);
+    }
+    int fsync(int fd) override { return fails(Call::Fsync) ? -1 : FileSystem::fsync(fd); }
+    int rename(const char* from, const char* to) override {
+        if (fails(Call::Rename))
+            return -1;
+        ++renames;
+        return FileSystem::rename(from, to);
+    }
+
+    int renames = 0;
+
+private:
+    bool fails(Call call) const {
+        if (m_failing != call)
+            return false;
+        errno = m_error;
+        return true;
+    }
+    Call m_failing;
+    int m_error;
+};
+
+} // namespace brisvane::storetest
