@@ -1,9 +1,11 @@
 #include "platform/QtPlatformUi.h"
 #include "windows/AppState.h"
 #include "windows/frmMain.h"
+#include "windows/frmOpen.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QSessionManager>
 
 #include <cstddef>
 #include <cstdio>
@@ -56,8 +58,9 @@ bool hasDisplay() {
 
 namespace brisvane {
 
-// Start-up: the main window, shown modeless in the middle of the screen.
-void Main(frmMain& mainWindow) {
+// Start-up: the main window, shown modeless in the middle of the screen, then the
+// Create/Open window above it, on its New tab.
+void Main(AppState& state, PlatformUi& ui, frmMain& mainWindow) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         mainWindow.adjustSize();
         QRect frame = mainWindow.frameGeometry();
@@ -65,6 +68,9 @@ void Main(frmMain& mainWindow) {
         mainWindow.move(frame.topLeft());
     }
     mainWindow.show();
+    frmOpen open(state, ui, mainWindow);
+    open.hideOpenPanel();
+    ui.showModal(open, &mainWindow);
 }
 
 } // namespace brisvane
@@ -81,6 +87,17 @@ int main(int argc, char** argv) {
     brisvane::QtPlatformUi ui;
     brisvane::AppState state;
     brisvane::frmMain mainWindow(state, ui);
-    brisvane::Main(mainWindow);
+    // The desktop ending its session asks first, as closing the window does.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
+                     [&mainWindow](QSessionManager& session) {
+                         if (!session.allowsInteraction())
+                             return;
+                         if (mainWindow.queryUnload())
+                             mainWindow.approveClose();
+                         else
+                             session.cancel();
+                         session.release();
+                     });
+    brisvane::Main(state, ui, mainWindow);
     return QApplication::exec();
 }

@@ -33,7 +33,8 @@ public:
                        const QString& title = {}) override {
         messages.push_back(
             {prompt, buttons, icon, title.isEmpty() ? QStringLiteral("Brisvane") : title});
-        if (!answers.empty()) {
+        // A box with OK alone has nothing to decide: it takes no scripted answer.
+        if (buttons != Buttons::Ok && !answers.empty()) {
             const Answer a = answers.front();
             answers.pop_front();
             return a;
