@@ -78,7 +78,8 @@ frmOpen::frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow)
 
     m_fmeNewPnl = addFrame(this, twipsRect(0, 225, 4695, 1845));
     auto* label1 = new QLabel(QStringLiteral("Project Name:"), m_fmeNewPnl);
-    label1->setGeometry(twipsRect(240, 540, 1095, 270));
+    // Wide enough for the caption in the stand-in font too, up to where the field begins.
+    label1->setGeometry(twipsRect(240, 540, 1185, 270));
     m_txtName = new QLineEdit(QStringLiteral("My Colorful Scrollbar"), m_fmeNewPnl);
     m_txtName->setGeometry(twipsRect(1440, 525, 3015, 285));
 
