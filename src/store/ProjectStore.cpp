@@ -1,6 +1,7 @@
 #include "store/ProjectStore.h"
 
 #include "scheme/PathSeparator.h"
+#include "store/NameList.h"
 
 #include <algorithm>
 
@@ -9,28 +10,6 @@ namespace brisvane {
 namespace {
 
 constexpr const char* projectsSection = "Projects";
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::vector<std::string> splitList(const std::string& list) {
-    std::vector<std::string> names;
-    if (list.empty())
-        return names;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t nul = list.find('\0', start);
-        names.push_back(list.substr(start, nul - start));
-        if (nul == std::string::npos)
-            return names;
-        start = nul + 1;
-    }
-}
 
 } // namespace
 
@@ -67,7 +46,7 @@ void ProjectStore::addToList(const std::string& name) {
     // listed project is pushed out.
     int key = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile) + 1;
     const std::vector<std::string> keys =
-        splitList(m_ini.getKeysInSection(projectsSection, m_dataFile));
+        splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile));
     while (std::any_of(keys.begin(), keys.end(), [&](const std::string& k) {
         return sameIgnoringCase(k, std::to_string(key));
     }))
@@ -133,7 +112,7 @@ NameCheck ProjectStore::checkProjectName(const std::string& name) {
                     result = NameCheck::Taken;
             }
             if (result == NameCheck::Free) {
-                for (const std::string& section : splitList(m_ini.getSections(m_dataFile))) {
+                for (const std::string& section : splitNames(m_ini.getSections(m_dataFile))) {
                     if (sameIgnoringCase(section, name))
                         result = NameCheck::SectionExists;
                 }

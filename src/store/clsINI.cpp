@@ -1,6 +1,7 @@
 #include "store/clsINI.h"
 
 #include "scheme/PathSeparator.h"
+#include "store/NameList.h"
 
 #include <algorithm>
 
@@ -9,30 +10,6 @@ namespace brisvane {
 namespace {
 
 constexpr const char* fileName = "data.ini";
-
-std::string joined(const std::vector<std::string>& names) {
-    std::string list;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            list += '\0';
-        list += names[i];
-    }
-    return list;
-}
-
-std::vector<std::string> split(const std::string& list) {
-    std::vector<std::string> names;
-    if (list.empty())
-        return names;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t nul = list.find('\0', start);
-        names.push_back(list.substr(start, nul - start));
-        if (nul == std::string::npos)
-            return names;
-        start = nul + 1;
-    }
-}
 
 // Keys match with the blanks around them left aside.
 std::string trimmed(const std::string& text) {
@@ -44,13 +21,6 @@ std::string trimmed(const std::string& text) {
 
 std::int16_t count16(std::size_t n) {
     return static_cast<std::int16_t>(std::min<std::size_t>(n, INT16_MAX));
-}
-
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
 }
 
 } // namespace
@@ -154,7 +124,7 @@ std::string clsINI::getVersion(const std::string& INIFileLoc) {
 std::string clsINI::getSections(const std::string& INIFileLoc) {
     const std::string file = fileOf(INIFileLoc);
     ensureIniFileExists();
-    return joined(view(file).sectionNames());
+    return joinNames(view(file).sectionNames());
 }
 
 std::int16_t clsINI::getNumberOfSections(const std::string& INIFileLoc) {
@@ -166,7 +136,7 @@ std::string clsINI::getKeysInSection(const std::string& section, const std::stri
     const std::string file = fileOf(INIFileLoc);
     const std::string s = sectionOf(section);
     ensureIniFileExists();
-    return joined(view(file).keyNames(s));
+    return joinNames(view(file).keyNames(s));
 }
 
 std::int16_t clsINI::getNumberOfKeysInSection(const std::string& section,
@@ -196,7 +166,7 @@ bool clsINI::deleteSection(const std::string& section, const std::string& INIFil
 bool clsINI::deleteAllSections(const std::string& INIFileLoc) {
     const std::string file = fileOf(INIFileLoc);
     bool ok = true;
-    for (const std::string& name : split(getSections(file))) {
+    for (const std::string& name : splitNames(getSections(file))) {
         // A name the file holds twice goes with all its sections.
         while (ok && !name.empty() && view(file).hasSection(name))
             ok = deleteSection(name, file);
@@ -225,7 +195,7 @@ bool clsINI::renameSection(const std::string& NewSection, const std::string& sec
         return true;
     const WriteOutcome outcome = transaction(
         [&] {
-            for (const std::string& key : split(getKeysInSection(old, file)))
+            for (const std::string& key : splitNames(getKeysInSection(old, file)))
                 setKeyValue(key, getKeyValue(key, {}, old, file), NewSection, file);
             deleteSection(old, file);
         },
