@@ -92,10 +92,14 @@ int main(int argc, char** argv) {
                      [&mainWindow](QSessionManager& session) {
                          if (!session.allowsInteraction())
                              return;
-                         if (mainWindow.queryUnload())
+                         // Once the user has let it go, the window closes at once, so
+                         // that the answer cannot outlive this question.
+                         if (mainWindow.queryUnload()) {
                              mainWindow.approveClose();
-                         else
+                             mainWindow.close();
+                         } else {
                              session.cancel();
+                         }
                          session.release();
                      });
     brisvane::Main(state, ui, mainWindow);

@@ -70,7 +70,8 @@ bool readAll(int fd, std::string& out) {
 bool ProfileEngine::Identity::operator==(const Identity& other) const {
     return exists == other.exists && device == other.device && inode == other.inode &&
            size == other.size && modified.tv_sec == other.modified.tv_sec &&
-           modified.tv_nsec == other.modified.tv_nsec;
+           modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
+           changed.tv_nsec == other.changed.tv_nsec;
 }
 
 ProfileEngine::ProfileEngine(std::shared_ptr<FileSystem> fileSystem)
@@ -80,31 +81,41 @@ ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return {};
-    return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
+    std::string error;
+    auto document = load(path, &error);
+    return document ? document : std::make_shared<const ProfileDocument>();
+}
+
+std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& path,
+                                                           std::string* error) {
     const Identity now = identityOf(path);
     const auto cached = m_cache.find(path);
     if (cached != m_cache.end() && cached->second.identity == now)
         return cached->second.document;
 
     std::string content;
-    Identity identity;
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() >= 0) {
-        struct stat info {};
-        if (::fstat(fd.get(), &info) == 0 && readAll(fd.get(), content))
-            identity = {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
-        else
-            content.clear();
+    if (fd.get() < 0) {
+        m_cache.erase(path);
+        if (errno == ENOENT)
+            return std::make_shared<const ProfileDocument>();
+        *error = systemError(errno);
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !readAll(fd.get(), content)) {
+        m_cache.erase(path);
+        *error = systemError(errno);
+        return nullptr;
     }
     auto document = std::make_shared<const ProfileDocument>(std::move(content));
-    // What was read is kept only under the identity it was read with.
-    if (identity.exists)
-        m_cache[path] = {identity, document};
-    else
-        m_cache.erase(path);
+    // What was read is kept under the identity of what was read, not of what is there now.
+    m_cache[path] = {{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim},
+                     document};
     return document;
 }
 
@@ -136,7 +147,13 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
                 engine->m_lockedFolders.erase(id);
         }
     } unlock{this, folderId, !alreadyLocked};
-    ProfileDocument document = *read(path);
+    // A file that is there but cannot be read must not be taken for an empty one and
+    // written over.
+    std::string error;
+    const auto current = load(path, &error);
+    if (!current)
+        return {false, error};
+    ProfileDocument document = *current;
     change(document);
     if (!document.changed())
         return {};
@@ -146,9 +163,14 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
 WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& text) {
     struct stat original {};
     const bool existed = ::stat(path.c_str(), &original) == 0;
-    // Renaming over a read-only file would go through; its owner meant it to stay as it is.
-    if (existed && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
-        return {false, systemError(errno)};
+    // Renaming over a read-only file would go through; its owner meant it to stay as it is
+    // (and no write bit at all means so even to the superuser).
+    if (existed) {
+        if ((original.st_mode & 0222) == 0)
+            return {false, systemError(EACCES)};
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            return {false, systemError(errno)};
+    }
 
     std::string temporary = path + ".XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));

@@ -45,6 +45,7 @@ private:
         ino_t inode = 0;
         off_t size = 0;
         timespec modified{};
+        timespec changed{}; // a rename over the file changes this even when all else matches
         bool operator==(const Identity& other) const;
     };
     struct Cached {
@@ -53,6 +54,9 @@ private:
     };
 
     static Identity identityOf(const std::string& path);
+    // The file's text; an error (but for a missing file, which reads as empty) leaves
+    // `error` set and gives nothing.
+    std::shared_ptr<const ProfileDocument> load(const std::string& path, std::string* error);
     WriteOutcome replace(const std::string& path, const std::string& text);
 
     std::shared_ptr<FileSystem> m_fileSystem;

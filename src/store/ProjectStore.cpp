@@ -22,22 +22,18 @@ ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock, std::string p
 
 std::vector<ProjectRow> ProjectStore::listProjects() {
     std::vector<ProjectRow> rows;
-    // Reading a missing entry writes it (as "<not_set>"); one transaction keeps that to one
-    // rewrite, and none when nothing is missing.
-    m_ini.transaction(
-        [&] {
-            rows.clear();
-            const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
-            rows.reserve(static_cast<std::size_t>(count));
-            for (int i = 1; i <= count; ++i) {
-                ProjectRow row;
-                row.name = m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile);
-                row.time = m_ini.getKeyValue("Time", {}, row.name, m_dataFile);
-                row.date = m_ini.getKeyValue("Date", {}, row.name, m_dataFile);
-                rows.push_back(std::move(row));
-            }
-        },
-        m_dataFile);
+    reading([&] {
+        rows.clear();
+        const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
+        rows.reserve(static_cast<std::size_t>(count));
+        for (int i = 1; i <= count; ++i) {
+            ProjectRow row;
+            row.name = m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile);
+            row.time = m_ini.getKeyValue("Time", {}, row.name, m_dataFile);
+            row.date = m_ini.getKeyValue("Date", {}, row.name, m_dataFile);
+            rows.push_back(std::move(row));
+        }
+    });
     return rows;
 }
 
@@ -62,36 +58,57 @@ void ProjectStore::writeProject(const std::string& name, const ScrollbarScheme& 
         m_ini.setKeyValue(std::string(projectKey(role)), scheme.color(role), name, m_dataFile);
 }
 
-WriteOutcome ProjectStore::createProject(const std::string& name) {
-    return m_ini.transaction(
+void ProjectStore::reading(const std::function<void()>& body) {
+    // Reading a missing entry writes it (as "<not_set>"); one transaction keeps that to one
+    // rewrite, and none when nothing is missing. Where the folder cannot be locked (no
+    // rights to it, a network mount) the reads still run, without the lock.
+    bool ran = false;
+    m_ini.transaction(
         [&] {
-            addToList(name);
-            writeProject(name, defaultScheme);
+            ran = true;
+            body();
         },
         m_dataFile);
+    if (!ran)
+        body();
+}
+
+WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarScheme& scheme) {
+    // The name was checked before; another program may have taken it since.
+    bool taken = false;
+    const WriteOutcome outcome = m_ini.transaction(
+        [&] {
+            taken = listedOrSection(name) != NameCheck::Free;
+            if (taken)
+                return;
+            addToList(name);
+            writeProject(name, scheme);
+        },
+        m_dataFile);
+    if (taken)
+        return {false, "another program has just made a Project of that name"};
+    return outcome;
+}
+
+WriteOutcome ProjectStore::createProject(const std::string& name) {
+    return addProject(name, defaultScheme);
 }
 
 ScrollbarScheme ProjectStore::openProject(const std::string& name) {
     ScrollbarScheme scheme;
-    m_ini.transaction(
-        [&] {
-            for (ColorRole role : allColorRoles)
-                scheme.setColor(
-                    role, m_ini.getKeyValue(std::string(projectKey(role)), {}, name, m_dataFile));
-        },
-        m_dataFile);
+    reading([&] {
+        for (ColorRole role : allColorRoles)
+            scheme.setColor(role,
+                            m_ini.getKeyValue(std::string(projectKey(role)), {}, name, m_dataFile));
+    });
     return scheme;
 }
 
 WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& name,
                                        const ScrollbarScheme& scheme) {
-    return m_ini.transaction(
-        [&] {
-            if (isNewProject)
-                addToList(name);
-            writeProject(name, scheme);
-        },
-        m_dataFile);
+    if (isNewProject)
+        return addProject(name, scheme);
+    return m_ini.transaction([&] { writeProject(name, scheme); }, m_dataFile);
 }
 
 NameCheck ProjectStore::checkProjectName(const std::string& name) {
@@ -102,24 +119,22 @@ NameCheck ProjectStore::checkProjectName(const std::string& name) {
     if (sameIgnoringCase(name, projectsSection))
         return NameCheck::Reserved;
     NameCheck result = NameCheck::Free;
-    m_ini.transaction(
-        [&] {
-            const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
-            for (int i = 1; i <= count && result == NameCheck::Free; ++i) {
-                if (sameIgnoringCase(
-                        m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile),
-                        name))
-                    result = NameCheck::Taken;
-            }
-            if (result == NameCheck::Free) {
-                for (const std::string& section : splitNames(m_ini.getSections(m_dataFile))) {
-                    if (sameIgnoringCase(section, name))
-                        result = NameCheck::SectionExists;
-                }
-            }
-        },
-        m_dataFile);
+    reading([&] { result = listedOrSection(name); });
     return result;
+}
+
+NameCheck ProjectStore::listedOrSection(const std::string& name) {
+    const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
+    for (int i = 1; i <= count; ++i) {
+        if (sameIgnoringCase(m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile),
+                             name))
+            return NameCheck::Taken;
+    }
+    for (const std::string& section : splitNames(m_ini.getSections(m_dataFile))) {
+        if (sameIgnoringCase(section, name))
+            return NameCheck::SectionExists;
+    }
+    return NameCheck::Free;
 }
 
 } // namespace brisvane

@@ -4,6 +4,7 @@
 #include "store/Clock.h"
 #include "store/clsINI.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ public:
     const std::string& dataFile() const { return m_dataFile; }
 
 private:
+    void reading(const std::function<void()>& body);
+    WriteOutcome addProject(const std::string& name, const ScrollbarScheme& scheme);
+    NameCheck listedOrSection(const std::string& name);
     void addToList(const std::string& name);
     void writeProject(const std::string& name, const ScrollbarScheme& scheme);
 

@@ -95,12 +95,14 @@ WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::s
         return {};
     }
     const WriteOutcome outcome = m_engine.edit(file, [&](ProfileDocument& document) {
+        struct Open {
+            clsINI& ini;
+            ~Open() { ini.m_transaction = nullptr; }
+        } open{*this};
         m_transactionFile = file;
         m_transaction = &document;
         body();
-        m_transaction = nullptr;
     });
-    m_transaction = nullptr;
     if (!outcome.ok)
         m_lastError = outcome.error;
     return outcome;

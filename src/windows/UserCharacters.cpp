@@ -2,12 +2,19 @@
 
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace brisvane {
 
 namespace {
 
+// No real character is this long; one that is (a letter under a million accents) is cut
+// here and counts as one, so that no paste costs more than this much work.
+constexpr qsizetype longestCharacter = 64;
+
 // Where each of the first `count` characters ends.
 std::vector<qsizetype> characterEnds(const QString& text, int count) {
+    const qsizetype most = longestCharacter * count;
     qsizetype window = 32;
     while (true) {
         const bool whole = window >= text.size();
@@ -20,7 +27,12 @@ std::vector<qsizetype> characterEnds(const QString& text, int count) {
         // A character that ends where the window ends may go on beyond it.
         if (whole || (static_cast<int>(ends.size()) == count && ends.back() < part.size()))
             return ends;
-        window *= 4;
+        if (window >= most) {
+            if (static_cast<int>(ends.size()) < count && (ends.empty() || ends.back() < window))
+                ends.push_back(window);
+            return ends;
+        }
+        window = std::min(window * 4, most);
     }
 }
 

@@ -95,8 +95,9 @@ frmOpen::frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow)
     m_lvOpen->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_lvOpen->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_lvOpen->header()->setStretchLastSection(false);
+    // Enter on a row comes to keyPressEvent as Ok; the list's own activation is not used, as
+    // it would open a row twice on a double-click.
     connect(m_lvOpen, &QTreeWidget::itemDoubleClicked, this, &frmOpen::lvOpen_DblClick);
-    connect(m_lvOpen, &QTreeWidget::itemActivated, this, &frmOpen::lvOpen_DblClick);
 
     m_lblReset =
         new LabelButton(QStringLiteral("Ok"), twipsRect(2610, 2235, 885, 255),
@@ -193,7 +194,7 @@ void frmOpen::keyPressEvent(QKeyEvent* event) {
         lblReset_Click();
     } else if (ctrl && (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
                         event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp)) {
-        if (m_fmeOpenPnl->isVisible())
+        if (!m_fmeOpenPnl->isHidden())
             chooseNew();
         else
             chooseExisting();
@@ -204,7 +205,9 @@ void frmOpen::keyPressEvent(QKeyEvent* event) {
 
 void frmOpen::lblReset_Click() {
     m_lblReset->setLit(false);
-    if (m_fmeOpenPnl->isVisible()) {
+    if (m_finished)
+        return;
+    if (!m_fmeOpenPnl->isHidden()) {
         // With no row chosen (an empty list, say) there is nothing to open.
         if (QTreeWidgetItem* row = m_lvOpen->currentItem(); row && row->isSelected())
             lvOpen_DblClick(row);
@@ -222,13 +225,16 @@ void frmOpen::lblReset_Click() {
         showNameRefused(m_ui, name, check);
         return;
     }
-    if (m_main.createProject(name))
+    if (m_main.createProject(name)) {
+        m_finished = true;
         accept();
+    }
 }
 
 void frmOpen::lvOpen_DblClick(QTreeWidgetItem* row) {
-    if (!row || !row->isSelected())
+    if (m_finished || !row || !row->isSelected())
         return;
+    m_finished = true;
     m_main.openProject(row->text(0).toStdString());
     accept();
 }

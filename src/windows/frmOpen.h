@@ -65,6 +65,8 @@ private:
     LabelButton* m_lblExit = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
     ClickTracker m_tabClick;
+    // A project was made or opened: nothing more may happen in this window.
+    bool m_finished = false;
 };
 
 } // namespace brisvane

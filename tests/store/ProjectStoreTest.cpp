@@ -155,6 +155,36 @@ TEST_F(ProjectStoreTest, DamagedFilesAreReadAsTheyStand) {
     EXPECT_NE(contents().find("4=D\n"), std::string::npos);
 }
 
+TEST_F(ProjectStoreTest, AFileThatCannotBeReadOrWrittenIsLeftAlone) {
+    // Without a write bit the file stays, even for the superuser who runs the tests.
+    write(twoProjects);
+    std::filesystem::permissions(file(), std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read);
+    const WriteOutcome saved = store.saveProject(false, "Forest", defaultScheme);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, "Permission denied");
+    EXPECT_EQ(contents(), twoProjects);
+    EXPECT_EQ(store.listProjects().size(), 2u); // still readable
+
+    // A data.ini that cannot be read is not taken for an empty one and written over.
+    std::filesystem::remove(file());
+    std::filesystem::create_directory(file());
+    const WriteOutcome created = store.createProject("X");
+    EXPECT_FALSE(created.ok);
+    EXPECT_EQ(created.error, "Is a directory");
+}
+
+TEST_F(ProjectStoreTest, ANameTakenByAnotherProgramMeanwhileIsNotWrittenTwice) {
+    clsINI otherIni{folder, "brisvane"};
+    ProjectStore other{otherIni, clock, folder};
+    ASSERT_EQ(store.checkProjectName("Mine"), NameCheck::Free);
+    ASSERT_TRUE(other.createProject("MINE").ok);
+    const WriteOutcome late = store.saveProject(true, "Mine", forest());
+    EXPECT_FALSE(late.ok);
+    ASSERT_EQ(store.listProjects().size(), 1u);
+    EXPECT_EQ(store.openProject("MINE"), defaultScheme);
+}
+
 TEST_F(ProjectStoreTest, GarbageNeverCrashesAndIsKeptByAWrite) {
     std::string garbage("\x00\xff\xfe[\x01]\n=\n[[]]\r\r\n", 15);
     for (int i = 0; i < 4096; ++i)

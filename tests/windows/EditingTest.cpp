@@ -119,6 +119,8 @@ TEST_F(EditingTest, PastedTextIsCutToSevenUserPerceivedCharacters) {
         {QString(1 << 20, QLatin1Char('A')), "#AAAAAA", 0},
         {QStringLiteral("#1") + family + QStringLiteral("2345678"), "#12345", 1},
         {QStringLiteral("#A\u0301B"), "#B", 1}, // A with a combining accent is one character
+        // "1" under a million accents is one character, and no digit.
+        {QStringLiteral("#1") + QString(1 << 20, QChar(0x0301)), "#", 1},
         {QStringLiteral("#\t\u0000\r9"), "#9", 3},
     };
     ColorField* face = window.txtHex(0);

@@ -35,6 +35,7 @@ struct Session {
         char pattern[] = "/tmp/brisvane-files-XXXXXX";
         folder = mkdtemp(pattern);
         ui.folder = QString::fromStdString(folder);
+        state.clock = std::make_shared<FixedClock>();
         window.show();
     }
     ~Session() {
@@ -59,6 +60,17 @@ struct Session {
         emit window.mnuFile()->aboutToShow();
         window.mnuFileSave()->trigger();
     }
+    struct FixedClock : Clock {
+        std::tm localNow() const override {
+            std::tm t{};
+            t.tm_year = 102;
+            t.tm_mon = 6;
+            t.tm_mday = 5;
+            t.tm_hour = 14;
+            t.tm_min = 40;
+            return t;
+        }
+    };
     void failWrites() {
         state.projectIni =
             std::make_unique<clsINI>(folder, "brisvane", std::make_shared<FailingRename>());
@@ -230,6 +242,24 @@ TEST(FileCommands, ASaveTheFileDidNotTakeIsNeverReportedAsDone) {
         EXPECT_FALSE(m.prompt.contains("has been Saved"));
 }
 
+TEST(FileCommands, AReadOnlyDataIniIsReportedAndKeepsTheWindowOpen) {
+    Session s;
+    ASSERT_TRUE(projectStore(s.state, s.ui).createProject("Mine").ok);
+    s.window.openProject("Mine");
+    std::filesystem::permissions(s.folder + "/data.ini", std::filesystem::perms::owner_read);
+    s.window.txtHex(0)->setText("#123456");
+    s.save();
+    ASSERT_EQ(s.ui.messages.size(), 1u);
+    EXPECT_EQ(s.ui.messages[0].icon, PlatformUi::Icon::Critical);
+    EXPECT_TRUE(s.ui.messages[0].prompt.contains("Permission denied"));
+    EXPECT_TRUE(s.state.schemeModified);
+
+    s.ui.answers = {Answer::Yes};
+    s.window.close();
+    EXPECT_TRUE(s.window.isVisible());
+    EXPECT_EQ(s.ui.messages.back().icon, PlatformUi::Icon::Critical);
+}
+
 TEST(FileCommands, TheCreateOpenWindow) {
     Session s;
     {
@@ -264,8 +294,8 @@ TEST(FileCommands, TheCreateOpenWindow) {
     EXPECT_TRUE(again.fmeOpenPnl()->isVisible());
     EXPECT_EQ(again.picOpen()->palette().color(QPalette::Window), QColor(Qt::white));
     ASSERT_EQ(again.lvOpen()->topLevelItemCount(), 1);
-    EXPECT_EQ(again.lvOpen()->topLevelItem(0)->text(2),
-              "07/04/2002" == std::string() ? "" : again.lvOpen()->topLevelItem(0)->text(2));
+    EXPECT_EQ(again.lvOpen()->topLevelItem(0)->text(1), "02:40 PM");
+    EXPECT_EQ(again.lvOpen()->topLevelItem(0)->text(2), "07/05/2002");
     QTest::keyClick(&again, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
     EXPECT_FALSE(again.fmeOpenPnl()->isVisible());
     EXPECT_EQ(again.txtName()->text(), "Second");
@@ -300,6 +330,18 @@ TEST(FileCommands, OpeningFromTheList) {
     EXPECT_EQ(s.window.windowTitle(), "Brisvane | B");
     EXPECT_EQ(s.window.txtHexTrack()->text(), "#123456");
     EXPECT_FALSE(s.state.schemeModified);
+    EXPECT_EQ(s.ui.pumps, 1); // opened once
+
+    // Enter on a row opens it, and nothing else.
+    frmOpen byKeyboard(s.state, s.ui, s.window);
+    byKeyboard.chooseExisting();
+    byKeyboard.show();
+    byKeyboard.lvOpen()->setCurrentItem(byKeyboard.lvOpen()->topLevelItem(0));
+    QTest::keyClick(byKeyboard.lvOpen(), Qt::Key_Return);
+    EXPECT_FALSE(byKeyboard.isVisible());
+    EXPECT_EQ(s.window.windowTitle(), "Brisvane | A");
+    EXPECT_EQ(s.listed(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(s.ui.pumps, 2);
 }
 
 } // namespace
