@@ -3,7 +3,7 @@
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build run test bench format clean
+.PHONY: deps configure build run test bench fuzz format clean
 
 deps:
 	@scripts/install-deps
@@ -24,6 +24,24 @@ bench: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/brisvane_bench
+
+# The profile file layer under libFuzzer (clang, address and undefined-behaviour sanitizers),
+# for FUZZ_SECONDS seconds. The corpus grows in build-fuzz/corpus; inputs that fail land in
+# build-fuzz/crashes/, and the target fails when there are any. The run goes on past a
+# failing input (-fork=1 -ignore_crashes=1), so that one known failure hides no other.
+FUZZ_SECONDS ?= 600
+FUZZ_BUILD := build-fuzz
+
+fuzz:
+	@scripts/install-deps fuzz
+	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@rm -rf $(FUZZ_BUILD)/crashes && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	@$(FUZZ_BUILD)/profile_fuzz -max_total_time=$(FUZZ_SECONDS) -fork=1 -ignore_crashes=1 \
+		-timeout=10 -rss_limit_mb=2048 -dict=fuzz/profile.dict \
+		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/seeds
+	@n=$$(find $(FUZZ_BUILD)/crashes -type f | wc -l); \
+		if [ "$$n" -ne 0 ]; then echo "fuzz: $$n failing inputs in $(FUZZ_BUILD)/crashes/"; exit 1; fi
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -21,6 +22,9 @@ int FileSystem::rename(const char* from, const char* to) {
 }
 
 namespace {
+
+// Temporary files are the file's name, this, and six random characters.
+constexpr const char* temporarySuffix = ".brisvane-tmp-";
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -149,6 +153,10 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
     } unlock{this, folderId, !alreadyLocked};
     // A file that is there but cannot be read must not be taken for an empty one and
     // written over.
+    // Under the lock the file is read afresh: a change by another program within one tick
+    // of the clock, of the same size, could pass for the cached text.
+    m_cache.erase(path);
+    removeOrphans(path);
     std::string error;
     const auto current = load(path, &error);
     if (!current)
@@ -172,7 +180,7 @@ WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& 
             return {false, systemError(errno)};
     }
 
-    std::string temporary = path + ".XXXXXX";
+    std::string temporary = path + temporarySuffix + "XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return {false, systemError(errno)};
@@ -221,6 +229,22 @@ WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& 
 
     m_cache[path] = {identityOf(path), std::make_shared<const ProfileDocument>(text)};
     return {};
+}
+
+void ProfileEngine::removeOrphans(const std::string& path) {
+    // Writers hold the folder's lock while their temporary file exists; one found while we
+    // hold it was left by a writer that died.
+    const std::string folder = folderOf(path);
+    const std::string prefix = path.substr(path.rfind('/') + 1) + temporarySuffix;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
 }
 
 WriteOutcome ProfileEngine::ensureExists(const std::string& path) {

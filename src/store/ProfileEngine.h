@@ -58,6 +58,7 @@ private:
     // `error` set and gives nothing.
     std::shared_ptr<const ProfileDocument> load(const std::string& path, std::string* error);
     WriteOutcome replace(const std::string& path, const std::string& text);
+    static void removeOrphans(const std::string& path);
 
     std::shared_ptr<FileSystem> m_fileSystem;
     std::unordered_map<std::string, Cached> m_cache;

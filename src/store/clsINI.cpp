@@ -65,6 +65,9 @@ const std::string& clsINI::sectionOf(const std::string& section) const {
 }
 
 void clsINI::ensureIniFileExists() {
+    // A transaction made sure of it when it began; once per transaction is enough.
+    if (m_transaction)
+        return;
     const WriteOutcome outcome = m_engine.ensureExists(m_inifile);
     if (!outcome.ok)
         m_lastError = outcome.error;
@@ -94,6 +97,7 @@ WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::s
         body();
         return {};
     }
+    ensureIniFileExists();
     const WriteOutcome outcome = m_engine.edit(file, [&](ProfileDocument& document) {
         struct Open {
             clsINI& ini;
@@ -116,6 +120,16 @@ bool clsINI::setKey(const std::string& key, const std::string& section,
 bool clsINI::setKeyValue(const std::string& key, const std::string& value,
                          const std::string& section, const std::string& INIFileLoc) {
     const std::string& s = sectionOf(section);
+    // What no line of the file can hold is refused rather than written so that it reads
+    // back as something else.
+    const std::string trimmedKey = trimmed(key);
+    const bool lineBreak =
+        (key + value + s).find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+    if (lineBreak || trimmedKey.empty() || key.find('=') != std::string::npos ||
+        trimmedKey.front() == ';' || trimmedKey.front() == '[') {
+        m_lastError = "the file cannot hold a key, section or value like that";
+        return false;
+    }
     return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.setValue(s, key, value); });
 }
 
