@@ -9,6 +9,7 @@
 // - a value written under names that a caller could pass reads back as written;
 // - lines that an edit did not touch are still there, byte for byte;
 // - a write made to fail by the file system leaves the file as it was.
+#include "store/NameList.h"
 #include "store/ProfileDocument.h"
 #include "store/ProjectStore.h"
 #include "store/clsINI.h"
@@ -256,31 +257,6 @@ std::string flippedCase(std::string s) {
     return s;
 }
 
-// clsINI's lists: names joined by NUL, and split back the way its own members do.
-std::string joined(const std::vector<std::string>& names) {
-    std::string list;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            list += '\0';
-        list += names[i];
-    }
-    return list;
-}
-
-std::vector<std::string> split(const std::string& list) {
-    std::vector<std::string> names;
-    if (list.empty())
-        return names;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t nul = list.find('\0', start);
-        names.push_back(list.substr(start, nul - start));
-        if (nul == std::string::npos)
-            return names;
-        start = nul + 1;
-    }
-}
-
 // ---- lines, for "untouched lines survive" ----
 
 struct TextLine {
@@ -520,11 +496,11 @@ private:
                       name + " / " + key);
             }
         }
-        CHECK(m_ini.getSections() == joined(sections), joined(sections));
+        CHECK(m_ini.getSections() == joinNames(sections), joinNames(sections));
         const std::string section = pickSection();
         const std::string s = sectionOf(section);
         const auto keys = d.keyNames(s);
-        CHECK(m_ini.getKeysInSection(section) == joined(keys), s);
+        CHECK(m_ini.getKeysInSection(section) == joinNames(keys), s);
         bool plain = true;
         for (const std::string& name : sections)
             plain = plain && !name.empty() && name.find('\0') == std::string::npos;
@@ -626,7 +602,7 @@ private:
             if (!inTransaction && (m_script.next() % 4) == 0) {
                 CHECK(m_ini.deleteAllSections(), m_ini.lastError());
                 // A name held twice goes with all its sections.
-                for (const std::string& name : split(joined(m_mirror.sectionNames()))) {
+                for (const std::string& name : splitNames(joinNames(m_mirror.sectionNames()))) {
                     while (!name.empty() && m_mirror.hasSection(name))
                         m_mirror.removeSection(name);
                 }
@@ -684,7 +660,7 @@ private:
         const std::string target = sectionOf(newSection);
         const bool same = sameIgnoringCase(target, old);
         if (!same) {
-            for (const std::string& key : split(joined(m_mirror.keyNames(old))))
+            for (const std::string& key : splitNames(joinNames(m_mirror.keyNames(old))))
                 m_mirror.setValue(target, key, mirrorGetKeyValue(key, {}, old));
             m_mirror.removeSection(old);
         }
@@ -759,7 +735,7 @@ private:
         m_fileSystem->mode = Mode::Normal;
         m_mirror = ProfileDocument(m_mirror.text());
         // What the file holds is still what is read.
-        CHECK(m_ini.getSections() == joined(m_mirror.sectionNames()), "");
+        CHECK(m_ini.getSections() == joinNames(m_mirror.sectionNames()), "");
     }
 
     // Another program rewrites the file in place; the next read must see it. The size
@@ -784,7 +760,7 @@ private:
             writeFile(m_path, text);
         m_mirror = ProfileDocument(text);
         // A missing file is made again, empty, by a read.
-        CHECK(m_ini.getSections() == joined(m_mirror.sectionNames()), text);
+        CHECK(m_ini.getSections() == joinNames(m_mirror.sectionNames()), text);
     }
 
     // ProjectStore on the same file: a name that the store accepts comes back exactly.
