@@ -473,7 +473,8 @@ private:
         const auto value = m_mirror.value(s, key);
         if (value && !value->empty())
             return std::string(*value);
-        m_mirror.setValue(s, key, fallback);
+        if (clsINI::canHold(key, fallback, s))
+            m_mirror.setValue(s, key, fallback);
         return fallback;
     }
 
@@ -594,8 +595,10 @@ private:
         case 13: {
             const std::string section = pickSection();
             const std::string key = pickKey(section);
-            CHECK(m_ini.deleteKeyValue(key, section), m_ini.lastError());
-            m_mirror.setValue(sectionOf(section), key, "");
+            const bool can = clsINI::canHold(key, "", sectionOf(section));
+            CHECK(m_ini.deleteKeyValue(key, section) == can, m_ini.lastError());
+            if (can)
+                m_mirror.setValue(sectionOf(section), key, "");
             break;
         }
         case 14:
@@ -623,7 +626,11 @@ private:
         const std::string before = m_mirror.text();
         const bool hadSection = m_mirror.hasSection(s);
         const bool hadKey = m_mirror.value(s, key).has_value();
-        CHECK(m_ini.setKeyValue(key, value, section), m_ini.lastError());
+        // What no line can hold is refused, and the file keeps what it had.
+        const bool can = clsINI::canHold(key, value, s);
+        CHECK(m_ini.setKeyValue(key, value, section) == can, m_ini.lastError());
+        if (!can)
+            return;
         m_mirror.setValue(s, key, value);
         if (usableSection(s) && usableKey(key) && usableValue(value)) {
             // Reads back as written, inside a transaction as well as after it.
@@ -655,12 +662,17 @@ private:
             was.emplace_back(key, std::string(*m_mirror.value(old, key)));
 
         const bool ok = m_ini.renameSection(newSection, section);
-        CHECK(ok, m_ini.lastError());
         // An empty new name means the default section, as every empty section argument does.
         const std::string target = sectionOf(newSection);
         const bool same = sameIgnoringCase(target, old);
+        bool can = true;
+        for (const std::string& key : m_mirror.keyNames(old))
+            can = can && clsINI::canHold(key, {}, target);
+        CHECK(ok == (same || can), m_ini.lastError());
+        if (!same && !can)
+            return;
         if (!same) {
-            for (const std::string& key : splitNames(joinNames(m_mirror.keyNames(old))))
+            for (const std::string& key : m_mirror.keyNames(old))
                 m_mirror.setValue(target, key, mirrorGetKeyValue(key, {}, old));
             m_mirror.removeSection(old);
         }
@@ -685,9 +697,13 @@ private:
         const auto was = m_mirror.value(s, key);
         const std::string value = was ? std::string(*was) : std::string();
 
-        CHECK(m_ini.renameKey(key, newKey, section), m_ini.lastError());
+        const bool ok = m_ini.renameKey(key, newKey, section);
         // Names that differ only in letter case or in blanks around them are one key.
         const bool same = sameIgnoringCase(trimmed(key), trimmed(newKey));
+        const bool can = clsINI::canHold(newKey, {}, s);
+        CHECK(ok == (same || can), m_ini.lastError());
+        if (!same && !can)
+            return;
         if (!same) {
             const std::string v = mirrorGetKeyValue(key, {}, s);
             m_mirror.setValue(s, newKey, v);
@@ -724,7 +740,9 @@ private:
         const std::string key = pickKey(section);
         const std::string value = pickValue();
         const bool ok = m_ini.setKeyValue(key, value, section);
-        if (m_fileSystem->fails()) {
+        if (!clsINI::canHold(key, value, sectionOf(section))) {
+            CHECK(!ok && readFile(m_path) == before, "an entry no line can hold was written");
+        } else if (m_fileSystem->fails()) {
             CHECK(!ok, "a failed write was taken for one that landed");
             CHECK(!m_ini.lastError().empty(), "no reason given for a failed write");
             CHECK(readFile(m_path) == before, "a failed write changed the file");

@@ -19,6 +19,8 @@ std::string trimmed(const std::string& text) {
     return text.substr(start, text.find_last_not_of(" \t") - start + 1);
 }
 
+constexpr const char* cannotHold = "the file cannot hold a key, section or value like that";
+
 std::int16_t count16(std::size_t n) {
     return static_cast<std::int16_t>(std::min<std::size_t>(n, INT16_MAX));
 }
@@ -112,6 +114,14 @@ WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::s
     return outcome;
 }
 
+bool clsINI::canHold(const std::string& key, const std::string& value, const std::string& section) {
+    const std::string trimmedKey = trimmed(key);
+    const std::string breaks("\r\n");
+    return (key + value + section).find_first_of(breaks) == std::string::npos &&
+           !trimmedKey.empty() && key.find('=') == std::string::npos && trimmedKey.front() != ';' &&
+           trimmedKey.front() != '[';
+}
+
 bool clsINI::setKey(const std::string& key, const std::string& section,
                     const std::string& INIFileLoc) {
     return setKeyValue(key, {}, section, INIFileLoc);
@@ -122,12 +132,8 @@ bool clsINI::setKeyValue(const std::string& key, const std::string& value,
     const std::string& s = sectionOf(section);
     // What no line of the file can hold is refused rather than written so that it reads
     // back as something else.
-    const std::string trimmedKey = trimmed(key);
-    const bool lineBreak =
-        (key + value + s).find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
-    if (lineBreak || trimmedKey.empty() || key.find('=') != std::string::npos ||
-        trimmedKey.front() == ';' || trimmedKey.front() == '[') {
-        m_lastError = "the file cannot hold a key, section or value like that";
+    if (!canHold(key, value, s)) {
+        m_lastError = cannotHold;
         return false;
     }
     return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.setValue(s, key, value); });
@@ -209,9 +215,19 @@ bool clsINI::renameSection(const std::string& NewSection, const std::string& sec
     // Onto itself the copy would be deleted with the original.
     if (sameIgnoringCase(sectionOf(NewSection), old))
         return true;
+    // The names come from the file itself rather than through the NUL-separated list, in
+    // which a name holding a NUL would fall apart. Every entry must be able to move, or
+    // none does.
+    const std::vector<std::string> keys = view(file).keyNames(old);
+    for (const std::string& key : keys) {
+        if (!canHold(key, {}, sectionOf(NewSection))) {
+            m_lastError = cannotHold;
+            return false;
+        }
+    }
     const WriteOutcome outcome = transaction(
         [&] {
-            for (const std::string& key : splitNames(getKeysInSection(old, file)))
+            for (const std::string& key : keys)
                 setKeyValue(key, getKeyValue(key, {}, old, file), NewSection, file);
             deleteSection(old, file);
         },
@@ -226,6 +242,10 @@ bool clsINI::renameKey(const std::string& currentKey, const std::string& NewKey,
     ensureIniFileExists();
     if (sameIgnoringCase(trimmed(currentKey), trimmed(NewKey)))
         return true;
+    if (!canHold(NewKey, {}, s)) {
+        m_lastError = cannotHold;
+        return false;
+    }
     const WriteOutcome outcome = transaction(
         [&] {
             setKeyValue(NewKey, getKeyValue(currentKey, {}, s, file), s, file);

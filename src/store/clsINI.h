@@ -71,6 +71,12 @@ public:
 
     static constexpr const char* notSet = "<not_set>";
 
+    // Whether a line of the file can hold the entry, so that it reads back as written: no
+    // line break anywhere, and a key that is not blank, holds no "=" and does not start
+    // with ";" or "[".
+    static bool canHold(const std::string& key, const std::string& value,
+                        const std::string& section);
+
 private:
     void ensureIniFileExists();
     static std::string fileNameFromPath(const std::string& path);
