@@ -12,19 +12,32 @@ namespace brisvane::bench {
 
 namespace {
 
+// The program's main window, shown as at start-up, closed again without a close prompt.
+struct ShownMainWindow {
+    ShownMainWindow() {
+        window.show();
+        shown = QTest::qWaitForWindowExposed(&window);
+    }
+    ~ShownMainWindow() {
+        state.schemeModified = false;
+        window.close();
+    }
+    QtPlatformUi ui;
+    AppState state;
+    frmMain window{state, ui};
+    bool shown = false;
+};
+
 // One keystroke in a colour field, from the key event until the field, the scheme, the
 // swatch, the enlarged picture and the preview all show it (painting comes later and is
 // not counted).
 void BM_TypeOneCharacter(benchmark::State& state) {
-    QtPlatformUi ui;
-    AppState appState;
-    frmMain window(appState, ui);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    ShownMainWindow app;
+    if (!app.shown) {
         state.SkipWithError("the main window was not shown");
         return;
     }
-    ColorField* field = window.txtHex(0);
+    ColorField* field = app.window.txtHex(0);
     field->setText(QStringLiteral("#808080"));
     static constexpr char digits[] = "0123456789ABCDEF";
     int i = 0;
@@ -34,8 +47,6 @@ void BM_TypeOneCharacter(benchmark::State& state) {
         state.ResumeTiming();
         QTest::keyClick(field, digits[i++ % 16]);
     }
-    appState.schemeModified = false; // no close prompt to wait for
-    window.close();
 }
 BENCHMARK(BM_TypeOneCharacter)
     ->Unit(benchmark::kMicrosecond)
@@ -44,15 +55,12 @@ BENCHMARK(BM_TypeOneCharacter)
 
 // A megabyte pasted over a field's text.
 void BM_PasteOneMegabyte(benchmark::State& state) {
-    QtPlatformUi ui;
-    AppState appState;
-    frmMain window(appState, ui);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    ShownMainWindow app;
+    if (!app.shown) {
         state.SkipWithError("the main window was not shown");
         return;
     }
-    ColorField* field = window.txtHexTrack();
+    ColorField* field = app.window.txtHexTrack();
     const QString texts[] = {QString(1 << 20, QLatin1Char('A')),
                              QString(1 << 20, QLatin1Char('5'))};
     int i = 0;
@@ -63,8 +71,6 @@ void BM_PasteOneMegabyte(benchmark::State& state) {
         state.ResumeTiming();
         QTest::keySequence(field, QKeySequence::Paste);
     }
-    appState.schemeModified = false; // no close prompt to wait for
-    window.close();
 }
 BENCHMARK(BM_PasteOneMegabyte)
     ->Unit(benchmark::kMicrosecond)

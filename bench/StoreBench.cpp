@@ -82,6 +82,11 @@ struct Program {
     ProjectStore store;
 };
 
+// Every store benchmark runs with 10, 1,000 and 10,000 projects in the file, five times.
+void projectCounts(benchmark::internal::Benchmark* b) {
+    b->Arg(10)->Arg(1000)->Arg(10000)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 // Listing with the file already read once (the usual case: the file has not changed).
 void BM_StoreListProjects(benchmark::State& state) {
     Program program(ProjectFiles::get().folderWith(state.range(0), "list"));
@@ -89,13 +94,7 @@ void BM_StoreListProjects(benchmark::State& state) {
         benchmark::DoNotOptimize(program.store.listProjects());
     state.counters["projects"] = static_cast<double>(state.range(0));
 }
-BENCHMARK(BM_StoreListProjects)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_StoreListProjects)->Apply(projectCounts)->Unit(benchmark::kMillisecond);
 
 // Listing by a program that has not read the file yet: read and parse included.
 void BM_StoreListProjectsFirstRead(benchmark::State& state) {
@@ -105,13 +104,7 @@ void BM_StoreListProjectsFirstRead(benchmark::State& state) {
         benchmark::DoNotOptimize(program.store.listProjects());
     }
 }
-BENCHMARK(BM_StoreListProjectsFirstRead)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_StoreListProjectsFirstRead)->Apply(projectCounts)->Unit(benchmark::kMillisecond);
 
 // Each creation adds a project; a fixed number of them per repetition keeps the file near
 // its size (each repetition starts again from a fresh copy). fsync included.
@@ -125,13 +118,9 @@ void BM_StoreCreateProject(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StoreCreateProject)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(10000)
+    ->Apply(projectCounts)
     ->Iterations(40)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Unit(benchmark::kMillisecond);
 
 // Opening the last project of the list.
 void BM_StoreOpenProject(benchmark::State& state) {
@@ -140,13 +129,7 @@ void BM_StoreOpenProject(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(program.store.openProject(name));
 }
-BENCHMARK(BM_StoreOpenProject)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_StoreOpenProject)->Apply(projectCounts)->Unit(benchmark::kMicrosecond);
 
 // Saving the middle project, its colours changing every time. fsync included.
 void BM_StoreSaveProject(benchmark::State& state) {
@@ -161,13 +144,7 @@ void BM_StoreSaveProject(benchmark::State& state) {
             state.SkipWithError(outcome.error.c_str());
     }
 }
-BENCHMARK(BM_StoreSaveProject)
-    ->Arg(10)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_StoreSaveProject)->Apply(projectCounts)->Unit(benchmark::kMillisecond);
 
 int countEntry(void* user, const char*, const char*, const char*) {
     ++*static_cast<long*>(user);

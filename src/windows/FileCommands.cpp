@@ -85,24 +85,26 @@ void FileCommands::mnuFileNew_Click() {
     const Outcome outcome = saveQuestion(
         {saveQuestionText,
          QStringLiteral("Type in a Project Name to Save the current Scrollbar as."), notSavedText});
-    if (outcome == Outcome::Cancel)
-        return;
-    if (outcome == Outcome::No)
-        m_ui.pumpEvents();
-    frmOpen open(m_state, m_ui, m_main);
-    open.hideOpenPanel();
-    m_ui.showModal(open, nullptr);
+    showCreateOpen(outcome, false);
 }
 
 void FileCommands::mnuFileOpen_Click() {
-    const Outcome outcome = saveQuestion({saveQuestionText, namePromptText, notSavedText});
+    showCreateOpen(saveQuestion({saveQuestionText, namePromptText, notSavedText}), true);
+}
+
+void FileCommands::showCreateOpen(Outcome outcome, bool existing) {
     if (outcome == Outcome::Cancel)
         return;
     if (outcome == Outcome::No)
         m_ui.pumpEvents();
+    // New shows the window on its New tab without an owner; Open on its Existing tab, owned
+    // by the main window.
     frmOpen open(m_state, m_ui, m_main);
-    open.chooseExisting();
-    m_ui.showModal(open, &m_main);
+    if (existing)
+        open.chooseExisting();
+    else
+        open.hideOpenPanel();
+    m_ui.showModal(open, existing ? &m_main : nullptr);
 }
 
 void FileCommands::mnuFileSave_Click() {

@@ -30,6 +30,8 @@ private:
     };
 
     Outcome saveQuestion(const QuestionTexts& texts);
+    // After the save question of New or Open: the Create/Open window, unless cancelled.
+    void showCreateOpen(Outcome outcome, bool existing);
     // Saves the current project; false (and said so) when the file did not take it.
     bool saveProject(bool isNewProject);
     // Asks the name check; true when the name may be used, else the user has been told why.

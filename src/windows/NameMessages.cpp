@@ -7,32 +7,29 @@ namespace brisvane {
 void showNameRefused(PlatformUi& ui, const std::string& name, NameCheck check) {
     const QString n = QString::fromStdString(name);
     const QString different = QStringLiteral("You must choose a different Project Name.");
-    QString prompt;
+    QString reason;
     switch (check) {
     case NameCheck::Taken:
-        prompt = QStringLiteral("There is already a Project named: ") + n + QStringLiteral("\r\n") +
-                 different;
-        break;
+        ui.showMessage(QStringLiteral("There is already a Project named: ") + n +
+                           QStringLiteral("\r\n") + different,
+                       PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return;
     case NameCheck::Reserved:
-        prompt = QStringLiteral("A Project cannot be named: ") + n +
-                 QStringLiteral("\r\nThe project file keeps its list of Projects under that "
-                                "name.\r\n") +
-                 different;
+        reason = QStringLiteral("The project file keeps its list of Projects under that name.");
         break;
     case NameCheck::LineBreak:
-        prompt = QStringLiteral("A Project cannot be named: ") + n +
-                 QStringLiteral("\r\nA Project Name must stay on one line.\r\n") + different;
+        reason = QStringLiteral("A Project Name must stay on one line.");
         break;
     case NameCheck::SectionExists:
-        prompt = QStringLiteral("A Project cannot be named: ") + n +
-                 QStringLiteral("\r\nThe project file already holds an entry of that name, which "
-                                "the new Project would share.\r\n") +
-                 different;
+        reason = QStringLiteral("The project file already holds an entry of that name, which the "
+                                "new Project would share.");
         break;
     case NameCheck::Free:
     case NameCheck::Empty:
         return;
     }
+    const QString prompt = QStringLiteral("A Project cannot be named: ") + n +
+                           QStringLiteral("\r\n") + reason + QStringLiteral("\r\n") + different;
     ui.showMessage(prompt, PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
 }
 

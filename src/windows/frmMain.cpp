@@ -201,26 +201,13 @@ void frmMain::Form_Load() {
     showPreviewPage();
 }
 
-namespace {
-
-// The face group's elements are arrays indexed by role; Track and Arrow have their own.
-template <typename T>
-T* elementOf(ColorRole role, const std::array<T*, faceGroupCount>& faceGroup, T* track, T* arrow) {
-    if (role == ColorRole::Track)
-        return track;
-    if (role == ColorRole::Arrow)
-        return arrow;
-    return faceGroup[roleIndex(role)];
-}
-
-} // namespace
-
 ColorField* frmMain::colorField(ColorRole role) const {
-    return elementOf(role, m_txtHex, m_txtHexTrack, m_txtHexArrows);
-}
-
-ColorPicture* frmMain::swatch(ColorRole role) const {
-    return elementOf(role, m_picColors, m_picColorsTrack, m_picColorsArrows);
+    // The face group's fields are an array indexed by role; Track and Arrow have their own.
+    if (role == ColorRole::Track)
+        return m_txtHexTrack;
+    if (role == ColorRole::Arrow)
+        return m_txtHexArrows;
+    return m_txtHex[roleIndex(role)];
 }
 
 std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {

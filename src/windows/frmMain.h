@@ -64,10 +64,9 @@ public:
     frmHelp* helpWindow() const { return m_frmHelp; }
     QWidget* form() const { return m_form; }
 
-    // The field and the swatch of a role.
+    // The field of a role.
     ColorField* colorField(ColorRole role) const;
-    ColorPicture* swatch(ColorRole role) const;
-    // The swatch and the parts of the enlarged picture that show a role's colour.
+    // The swatch (first) and the parts of the enlarged picture that show a role's colour.
     std::vector<ColorPicture*> roleParts(ColorRole role) const;
 
     // Builds the preview page from the current colours and shows it.

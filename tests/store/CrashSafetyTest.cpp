@@ -3,6 +3,7 @@
 #include "store/ProfileDocument.h"
 #include "store/ProjectStore.h"
 
+#include "ColourSets.h"
 #include "StoreTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,23 +32,7 @@
 namespace brisvane {
 namespace {
 
-// The two colour sets of a project (variant 0: old, 1: new), made from its name. Kept in
-// step with save_loop.cpp.
-ScrollbarScheme colourSet(const std::string& name, int variant) {
-    std::uint32_t hash = 2166136261u;
-    for (const unsigned char c : name)
-        hash = (hash ^ c) * 16777619u;
-    ScrollbarScheme scheme;
-    for (std::size_t i = 0; i < allColorRoles.size(); ++i) {
-        const std::uint32_t rgb = (hash + 0x10203u * static_cast<std::uint32_t>(i) +
-                                   0x800000u * static_cast<std::uint32_t>(variant)) &
-                                  0xFFFFFFu;
-        char text[8];
-        std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(rgb));
-        scheme.setColor(allColorRoles[i], text);
-    }
-    return scheme;
-}
+using storetest::colourSet;
 
 // A running save_loop: what it reports comes through a pipe from its standard output, and
 // a byte can be sent to its standard input. Killed and reaped at the end if still running.

@@ -27,7 +27,7 @@ protected:
                 EXPECT_EQ(dialog.windowTitle(), "Hex Error");
                 EXPECT_EQ(ui.modals.back().owner, &window);
                 errors.push_back(
-                    {window.colorField(role)->text(), window.swatch(role)->backColor()});
+                    {window.colorField(role)->text(), window.roleParts(role).front()->backColor()});
             });
         }
     }
