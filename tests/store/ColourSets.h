@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace brisvane::storetest {
+namespace brisvane::test {
 
 // The two colour sets of a project (variant 0: old, 1: new), made from its name, so that
 // the saving program and the test that kills it agree on what either may leave behind.
@@ -26,4 +26,4 @@ inline ScrollbarScheme colourSet(const std::string& name, int variant) {
     return scheme;
 }
 
-} // namespace brisvane::storetest
+} // namespace brisvane::test

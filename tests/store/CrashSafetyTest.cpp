@@ -4,7 +4,7 @@
 #include "store/ProjectStore.h"
 
 #include "ColourSets.h"
-#include "StoreTestSupport.h"
+#include "support/CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@
 namespace brisvane {
 namespace {
 
-using storetest::colourSet;
+using test::colourSet;
 
 // A running save_loop: what it reports comes through a pipe from its standard output, and
 // a byte can be sent to its standard input. Killed and reaped at the end if still running.
@@ -166,7 +166,7 @@ class CrashSafetyTest : public ::testing::Test {
 protected:
     std::string file() const { return folder.path + "/data.ini"; }
 
-    storetest::TempFolder folder;
+    test::TempFolder folder;
 };
 
 TEST_F(CrashSafetyTest, AKilledSaveLeavesEveryProjectWithItsOldOrItsNewColours) {
@@ -180,7 +180,7 @@ TEST_F(CrashSafetyTest, AKilledSaveLeavesEveryProjectWithItsOldOrItsNewColours) 
     }
     std::vector<std::string> listed = first;
     std::set<std::string> created; // those that save_loop said it had created
-    std::size_t size = storetest::readBytes(file()).size();
+    std::size_t size = test::readBytes(file()).size();
     std::map<char, int> parkedAt; // the step at which each parked save_loop was killed
     int temporaries = 0;
 
@@ -216,7 +216,7 @@ TEST_F(CrashSafetyTest, AKilledSaveLeavesEveryProjectWithItsOldOrItsNewColours) 
         struct stat info {};
         ASSERT_EQ(::lstat(file().c_str(), &info), 0);
         ASSERT_TRUE(S_ISREG(info.st_mode));
-        const std::string bytes = storetest::readBytes(file());
+        const std::string bytes = test::readBytes(file());
         ASSERT_GE(bytes.size(), size) << "the file was cut short";
         size = bytes.size();
 
@@ -241,7 +241,7 @@ TEST_F(CrashSafetyTest, AKilledSaveLeavesEveryProjectWithItsOldOrItsNewColours) 
 
         // A temporary file that the kill left is never what is read: the store lists what
         // data.ini holds, finds nothing to write, and clears the leftover away.
-        for (const std::string& name : storetest::namesIn(folder.path)) {
+        for (const std::string& name : test::namesIn(folder.path)) {
             if (name == "data.ini")
                 continue;
             ASSERT_EQ(name.rfind("data.ini.brisvane-tmp-", 0), 0u) << name;
@@ -252,11 +252,11 @@ TEST_F(CrashSafetyTest, AKilledSaveLeavesEveryProjectWithItsOldOrItsNewColours) 
         Clock clock;
         ProjectStore store(ini, clock, folder.path);
         const auto rows = store.listProjects();
-        ASSERT_EQ(storetest::namesIn(folder.path), std::set<std::string>{"data.ini"});
+        ASSERT_EQ(test::namesIn(folder.path), std::set<std::string>{"data.ini"});
         ASSERT_EQ(rows.size(), names.size());
         for (std::size_t i = 0; i < rows.size(); ++i)
             ASSERT_EQ(rows[i].name, names[i]);
-        ASSERT_EQ(storetest::readBytes(file()), bytes);
+        ASSERT_EQ(test::readBytes(file()), bytes);
     }
     // The kills landed inside saves: while the temporary file was written, before its
     // fsync, and around the rename.
@@ -281,7 +281,7 @@ TEST_F(CrashSafetyTest, TwoProgramsCreatingAtOnceLoseNoProject) {
     ASSERT_TRUE(WIFEXITED(secondStatus) && WEXITSTATUS(secondStatus) == 0)
         << describe(secondStatus);
 
-    const std::string bytes = storetest::readBytes(file());
+    const std::string bytes = test::readBytes(file());
     std::vector<std::string> names;
     ASSERT_NO_FATAL_FAILURE(readSoundFile(bytes, names));
     std::set<std::string> expected;
@@ -315,7 +315,7 @@ TEST_F(CrashSafetyTest, TwoProgramsCreatingAtOnceLoseNoProject) {
     Clock clock;
     ProjectStore store(ini, clock, folder.path);
     EXPECT_EQ(store.listProjects().size(), 100u);
-    EXPECT_EQ(storetest::readBytes(file()), bytes);
+    EXPECT_EQ(test::readBytes(file()), bytes);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "store/ProfileEngine.h"
 
-#include "StoreTestSupport.h"
+#include "support/CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@ namespace brisvane {
 namespace {
 
 using namespace std::string_literals;
-using storetest::FailingFileSystem;
+using test::FailingFileSystem;
 
 class ProfileEngineTest : public ::testing::Test {
 protected:
-    storetest::TempFolder folder;
+    test::TempFolder folder;
     std::string path = folder.path + "/data.ini";
 };
 
@@ -54,7 +54,7 @@ TEST_F(ProfileEngineTest, ReadsWhatTheFileHolds) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(path);
         if (c.content)
-            storetest::writeBytes(path, *c.content);
+            test::writeBytes(path, *c.content);
         const auto document = ProfileEngine().read(path);
         const auto value = document->value(c.section, c.key);
         EXPECT_EQ(value ? std::optional<std::string>(*value) : std::nullopt, c.value);
@@ -110,16 +110,16 @@ TEST_F(ProfileEngineTest, WritesExactlyTheChange) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(path);
         if (c.before)
-            storetest::writeBytes(path, *c.before);
+            test::writeBytes(path, *c.before);
         const WriteOutcome outcome = ProfileEngine().edit(path, c.change);
         EXPECT_TRUE(outcome.ok) << outcome.error;
-        EXPECT_EQ(storetest::readBytes(path), c.after);
-        EXPECT_EQ(storetest::namesIn(folder.path), std::set<std::string>{"data.ini"});
+        EXPECT_EQ(test::readBytes(path), c.after);
+        EXPECT_EQ(test::namesIn(folder.path), std::set<std::string>{"data.ini"});
     }
 }
 
 TEST_F(ProfileEngineTest, AnEditThatChangesNothingDoesNotRewrite) {
-    storetest::writeBytes(path, "[a]\nk=1\n");
+    test::writeBytes(path, "[a]\nk=1\n");
     auto fs = std::make_shared<FailingFileSystem>();
     EXPECT_TRUE(ProfileEngine(fs).edit(path, [](ProfileDocument& d) { d.removeKey("a", "x"); }).ok);
     EXPECT_TRUE(ProfileEngine(fs).edit(path, [](ProfileDocument& d) { d.removeSection("x"); }).ok);
@@ -141,14 +141,14 @@ TEST_F(ProfileEngineTest, SeesAnotherWritersChangeAtTheNextRead) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        storetest::writeBytes(path, "[a]\nk=1\n");
+        test::writeBytes(path, "[a]\nk=1\n");
         struct stat first {};
         ASSERT_EQ(::stat(path.c_str(), &first), 0);
         ProfileEngine engine;
         ASSERT_EQ(engine.read(path)->value("a", "k"), "1");
 
         const std::string target = c.replaced ? path + ".other" : path;
-        storetest::writeBytes(target, c.text);
+        test::writeBytes(target, c.text);
         timespec times[2] = {{0, UTIME_OMIT}, first.st_mtim};
         times[1].tv_sec += c.mtimeShift;
         ASSERT_EQ(::utimensat(AT_FDCWD, target.c_str(), times, 0), 0);
@@ -160,12 +160,12 @@ TEST_F(ProfileEngineTest, SeesAnotherWritersChangeAtTheNextRead) {
 }
 
 TEST_F(ProfileEngineTest, EditsStartFromTheFileNotFromAnEarlierRead) {
-    storetest::writeBytes(path, "[a]\nk=1\n");
+    test::writeBytes(path, "[a]\nk=1\n");
     ProfileEngine mine, theirs;
     ASSERT_EQ(mine.read(path)->value("a", "k"), "1");
     ASSERT_TRUE(theirs.edit(path, [](ProfileDocument& d) { d.setValue("a", "t", "2"); }).ok);
     ASSERT_TRUE(mine.edit(path, [](ProfileDocument& d) { d.setValue("a", "m", "3"); }).ok);
-    EXPECT_EQ(storetest::readBytes(path), "[a]\nk=1\nt=2\nm=3\n");
+    EXPECT_EQ(test::readBytes(path), "[a]\nk=1\nt=2\nm=3\n");
 }
 
 TEST_F(ProfileEngineTest, WritersAtTheSameTimeLoseNothing) {
@@ -186,14 +186,14 @@ TEST_F(ProfileEngineTest, WritersAtTheSameTimeLoseNothing) {
 TEST_F(ProfileEngineTest, KeepsThePermissions) {
     for (const mode_t mode : {0640, 0600, 0604}) {
         SCOPED_TRACE(mode);
-        storetest::writeBytes(path, "[a]\nk=1\n");
+        test::writeBytes(path, "[a]\nk=1\n");
         ASSERT_EQ(::chmod(path.c_str(), mode), 0);
         ASSERT_TRUE(
             ProfileEngine().edit(path, [](ProfileDocument& d) { d.setValue("a", "k", "2"); }).ok);
         struct stat info {};
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, mode);
-        EXPECT_EQ(storetest::readBytes(path), "[a]\nk=2\n");
+        EXPECT_EQ(test::readBytes(path), "[a]\nk=2\n");
     }
 }
 
@@ -219,7 +219,7 @@ TEST_F(ProfileEngineTest, AFailedWriteLeavesTheFileAsItWas) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(path);
         if (c.existed)
-            storetest::writeBytes(path, old);
+            test::writeBytes(path, old);
         ProfileEngine engine(std::make_shared<FailingFileSystem>(c.call, c.error));
         ASSERT_EQ(engine.read(path)->value("a", "k").has_value(), c.existed);
 
@@ -228,10 +228,10 @@ TEST_F(ProfileEngineTest, AFailedWriteLeavesTheFileAsItWas) {
         EXPECT_FALSE(outcome.ok);
         EXPECT_EQ(outcome.error, c.message);
         EXPECT_EQ(std::filesystem::exists(path), c.existed);
-        EXPECT_EQ(storetest::namesIn(folder.path),
+        EXPECT_EQ(test::namesIn(folder.path),
                   c.existed ? std::set<std::string>{"data.ini"} : std::set<std::string>{});
         if (c.existed) {
-            EXPECT_EQ(storetest::readBytes(path), old);
+            EXPECT_EQ(test::readBytes(path), old);
             EXPECT_EQ(engine.read(path)->value("a", "k"), "1");
         } else {
             EXPECT_FALSE(engine.read(path)->value("a", "k"));
@@ -258,7 +258,7 @@ TEST_F(ProfileEngineTest, ShortAndInterruptedWritesAreCarriedOn) {
     const std::string value(100, 'x');
     ProfileEngine engine(std::make_shared<TricklingFileSystem>());
     ASSERT_TRUE(engine.edit(path, [&](ProfileDocument& d) { d.setValue("a", "k", value); }).ok);
-    EXPECT_EQ(storetest::readBytes(path), "[a]\nk=" + value + "\n");
+    EXPECT_EQ(test::readBytes(path), "[a]\nk=" + value + "\n");
 }
 
 } // namespace

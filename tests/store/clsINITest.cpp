@@ -1,6 +1,6 @@
 #include "store/clsINI.h"
 
-#include "StoreTestSupport.h"
+#include "support/CoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,15 @@ namespace brisvane {
 namespace {
 
 using namespace std::string_literals;
-using storetest::FailingFileSystem;
+using test::FailingFileSystem;
 
 class clsINITest : public ::testing::Test {
 protected:
     std::string file() const { return folder.path + "/data.ini"; }
-    std::string contents() const { return storetest::readBytes(file()); }
-    void write(const std::string& text) const { storetest::writeBytes(file(), text); }
+    std::string contents() const { return test::readBytes(file()); }
+    void write(const std::string& text) const { test::writeBytes(file(), text); }
 
-    storetest::TempFolder folder;
+    test::TempFolder folder;
     clsINI ini{folder.path, "Brisvane"};
 };
 
@@ -238,7 +238,7 @@ TEST_F(clsINITest, AWriteToAnotherFileOfTheFolderInsideATransactionDoesNotWaitFo
                        EXPECT_TRUE(ini.setKeyValue("k", "2", "s", other));
                    })
                     .ok);
-    EXPECT_EQ(storetest::readBytes(other), "[s]\nk=2\n");
+    EXPECT_EQ(test::readBytes(other), "[s]\nk=2\n");
     EXPECT_EQ(contents(), "[s]\nk=1\n");
 }
 

@@ -30,7 +30,7 @@
 namespace brisvane {
 namespace {
 
-using storetest::colourSet;
+using test::colourSet;
 
 class Reporter {
 public:

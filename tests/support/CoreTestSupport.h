@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Clock.h"
 #include "store/FileSystem.h"
 
 #include <cerrno>
@@ -11,7 +12,9 @@
 #include <stdexcept>
 #include <string>
 
-namespace brisvane::storetest {
+namespace brisvane::test {
+
+// Helpers for tests of the core and of the windows alike: no Qt here.
 
 // A folder of the test's own under /tmp, removed with all it holds when the test ends.
 struct TempFolder {
@@ -80,4 +83,20 @@ private:
     int m_error;
 };
 
-} // namespace brisvane::storetest
+// A clock that always reads the same moment, 4 July 2002 at 9:15 unless a test sets another.
+class FixedClock : public Clock {
+public:
+    std::tm localNow() const override { return now; }
+    static std::tm at(int year, int month, int day, int hour, int minute) {
+        std::tm t{};
+        t.tm_year = year - 1900;
+        t.tm_mon = month - 1;
+        t.tm_mday = day;
+        t.tm_hour = hour;
+        t.tm_min = minute;
+        return t;
+    }
+    std::tm now = at(2002, 7, 4, 9, 15);
+};
+
+} // namespace brisvane::test
