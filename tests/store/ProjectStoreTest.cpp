@@ -26,7 +26,7 @@ protected:
 };
 
 const char* twoProjects = "[Projects]\n1=Blue Sky\n2=Forest\n"
-                          "[Blue Sky]\nDate=07/04/2002\nTime=09:15 AM\n1=#C0C0C0\n2=#FFFFFF\n"
+                          "[Blue Sky]\nDate=07/04/2002\nTime=12:15 PM\n1=#C0C0C0\n2=#FFFFFF\n"
                           "3=#C0C0C0\n4=#808080\n5=#404040\n6=#E0E0E0\n7=#000000\n"
                           "[Forest]\nDate=07/05/2002\nTime=02:40 PM\n1=#336633\n2=#99CC99\n"
                           "3=#669966\n4=#224422\n5=#000000\n6=#CCDDCC\n7=#FFFFFF\n";
@@ -37,6 +37,7 @@ const ScrollbarScheme forest{
 TEST_F(ProjectStoreTest, TwoProjectsMakeTheExpectedFile) {
     EXPECT_TRUE(store.listProjects().empty());
     EXPECT_TRUE(std::filesystem::exists(file())); // listing made it, empty
+    clock.now = FixedClock::at(2002, 7, 4, 12, 15);
     ASSERT_TRUE(store.createProject("Blue Sky").ok);
     clock.now = FixedClock::at(2002, 7, 5, 14, 40);
     ASSERT_TRUE(store.saveProject(true, "Forest", forest).ok);
