@@ -185,7 +185,7 @@ TEST_F(ProfileEngineTest, AWriterKilledAtAnyStepLeavesTheOldFileOrTheNewOneWhole
             auto dying = std::make_shared<FailingFileSystem>();
             dying->onCall = [fs = dying.get(), stopAt] {
                 if (fs->calls.size() == stopAt)
-                    ::_exit(fs->renames());
+                    ::_exit(fs->renames);
             };
             ProfileEngine(dying).edit(path, set("a", "k", "22"));
             ::_exit(2);

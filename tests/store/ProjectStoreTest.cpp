@@ -42,7 +42,7 @@ TEST_F(ProjectStoreTest, TwoProjectsMakeTheExpectedFile) {
     clock.now = FixedClock::at(2002, 7, 5, 14, 40);
     ASSERT_TRUE(store.saveProject(true, "Forest", forest).ok);
     EXPECT_EQ(contents(), twoProjects);
-    EXPECT_EQ(disk->renames(), 2); // each lands whole, in one write; listing writes nothing
+    EXPECT_EQ(disk->renames, 2); // each lands whole, in one write; listing writes nothing
 
     const auto rows = store.listProjects();
     ASSERT_EQ(rows.size(), 2u);
@@ -59,7 +59,7 @@ TEST_F(ProjectStoreTest, SavingChangesOnlyTheNineValues) {
                  "5=e\r\n6=f\r\n7=g\r\n");
     clock.now = FixedClock::at(2026, 12, 6, 0, 5);
     ASSERT_TRUE(store.saveProject(false, "Blue Sky", forest).ok);
-    EXPECT_EQ(disk->renames(), 1);
+    EXPECT_EQ(disk->renames, 1);
     EXPECT_EQ(contents(), kept + "[Blue Sky]\r\nDate=12/06/2026\r\nTime=12:05 AM\r\n1=#336633\r\n"
                                  "2=#99CC99\r\n3=#669966\r\n4=#224422\r\n5=#000000\r\n6=#CCDDCC\r\n"
                                  "7=#FFFFFF\r\n");

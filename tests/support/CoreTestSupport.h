@@ -3,7 +3,6 @@
 #include "store/Clock.h"
 #include "store/FileSystem.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -52,9 +51,8 @@ inline std::set<std::string> namesIn(const std::string& folder) {
 }
 
 // The disk as the engine sees it, with one of its calls failing the way a full or broken
-// disk makes it fail. A trickling disk takes five bytes a write and has every other write
-// interrupted, as a signal would. Each call is noted in `calls` ('w', 'f', 'r', and 'R' once a
-// rename has gone through), and `onCall` hears of it before it is made.
+// disk makes it fail, or trickling: five bytes a write, every other write interrupted. Notes
+// each call in `calls` ('w', 'f', 'r'; 'R' once renamed) and first tells `onCall` of it.
 class FailingFileSystem : public FileSystem {
 public:
     enum class Call { None, Write, WriteNothing, Fsync, Rename };
@@ -71,7 +69,7 @@ public:
             errno = EINTR;
             return -1;
         }
-        return FileSystem::write(fd, data, trickle ? std::min<std::size_t>(size, 5) : size);
+        return FileSystem::write(fd, data, trickle && size > 5 ? 5 : size);
     }
     int fsync(int fd) override {
         noted('f');
@@ -81,11 +79,12 @@ public:
         noted('r');
         if (fails(Call::Rename) || FileSystem::rename(from, to) != 0)
             return -1;
+        ++renames;
         noted('R');
         return 0;
     }
-    int renames() const { return static_cast<int>(std::count(calls.begin(), calls.end(), 'R')); }
 
+    int renames = 0;
     bool trickle = false;
     std::function<void()> onCall;
     std::string calls;
