@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -50,7 +51,8 @@ inline std::set<std::string> namesIn(const std::string& folder) {
 }
 
 // The disk as the engine sees it, with one of its calls failing the way a full or broken
-// disk makes it fail. Counts the renames, that is the files that were replaced.
+// disk makes it fail, or trickling: five bytes a write, every other write interrupted. Notes
+// each call in `calls` ('w', 'f', 'r'; 'R' once renamed) and first tells `onCall` of it.
 class FailingFileSystem : public FileSystem {
 public:
     enum class Call { None, Write, WriteNothing, Fsync, Rename };
@@ -58,21 +60,41 @@ public:
         : m_failing(failing), m_error(error) {}
 
     ssize_t write(int fd, const void* data, std::size_t size) override {
+        noted('w');
         if (m_failing == Call::WriteNothing)
             return 0;
-        return fails(Call::Write) ? -1 : FileSystem::write(fd, data, size);
+        if (fails(Call::Write))
+            return -1;
+        if (trickle && (m_interrupted = !m_interrupted)) {
+            errno = EINTR;
+            return -1;
+        }
+        return FileSystem::write(fd, data, trickle && size > 5 ? 5 : size);
     }
-    int fsync(int fd) override { return fails(Call::Fsync) ? -1 : FileSystem::fsync(fd); }
+    int fsync(int fd) override {
+        noted('f');
+        return fails(Call::Fsync) ? -1 : FileSystem::fsync(fd);
+    }
     int rename(const char* from, const char* to) override {
-        if (fails(Call::Rename))
+        noted('r');
+        if (fails(Call::Rename) || FileSystem::rename(from, to) != 0)
             return -1;
         ++renames;
-        return FileSystem::rename(from, to);
+        noted('R');
+        return 0;
     }
 
     int renames = 0;
+    bool trickle = false;
+    std::function<void()> onCall;
+    std::string calls;
 
 private:
+    void noted(char call) {
+        calls += call;
+        if (onCall)
+            onCall();
+    }
     bool fails(Call call) const {
         if (m_failing != call)
             return false;
@@ -81,6 +103,7 @@ private:
     }
     Call m_failing;
     int m_error;
+    bool m_interrupted = false;
 };
 
 // A clock that always reads the same moment, 4 July 2002 at 9:15 unless a test sets another.
