@@ -1,9 +1,9 @@
 #include "platform/HtmlView.h"
 
 #include "platform/ClassicScrollBarStyle.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -12,23 +12,14 @@
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <set>
-#include <string_view>
-#include <vector>
-
 namespace brisvane {
 namespace {
 
 using Colors = std::array<QString, colorRoleCount>;
 
-// Seven colours unlike each other and any palette, in role order, and the same written in the
-// other forms a page may use.
+// Seven colours unlike each other and any palette, in role order.
 const Colors pageColors = {"#c08040", "#40e0d0", "#2244aa", "#808000",
                            "#ff8c00", "#ff0080", "#006000"};
-const Colors writtenColors = {"  #C08040 ", "rgb(64, 224, 208)",     "#24A",       "olive",
-                              "DarkOrange", "rgb( 100% , 0%, 50% )", "RGB(0,96,0)"};
 
 QString pageColor(ColorRole role) {
     return pageColors[roleIndex(role)];
@@ -38,17 +29,14 @@ Colors filled(const QString& v) {
     return {v, v, v, v, v, v, v};
 }
 
-Colors with(ColorRole role, const QString& value, Colors values = pageColors) {
-    values[roleIndex(role)] = value;
-    return values;
-}
-
-QString page(const Colors& values, int lineCount = 60, bool inBodyStyle = false) {
+// A page of `lines` paragraphs whose body rule, in a style element or the body's style
+// attribute, gives the scroll bar the colours.
+QString page(const Colors& values, int lines = 60, bool inBodyStyle = false) {
     QString rule, body;
     for (ColorRole role : allColorRoles)
         rule += QString::fromLatin1(cssPropertyName(role)) + ": " + values[roleIndex(role)] + "; ";
-    for (int i = 0; i < lineCount; ++i)
-        body += QStringLiteral("<p>Line %1</p>\r\n").arg(i);
+    for (int i = 0; i < lines; ++i)
+        body += QString("<p>Line %1</p>\r\n").arg(i);
     if (inBodyStyle)
         return "<html><body style=\"" + rule + "\">" + body + "</body></html>";
     return "<html>\r\n<head>\r\n<style type=\"text/css\">\r\n<!--\r\nbody {\r\n" + rule +
@@ -56,9 +44,13 @@ QString page(const Colors& values, int lineCount = 60, bool inBodyStyle = false)
 }
 
 void writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(text.toUtf8());
+    test::writeBytes(path.toStdString(), text.toStdString());
+}
+
+void savePicture(const QString& path, int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(picture.save(path, "PNG")) << path.toStdString();
 }
 
 QRect partRect(const QScrollBar& bar, QStyle::SubControl part) {
@@ -72,17 +64,11 @@ QRect partRect(const QScrollBar& bar, QStyle::SubControl part) {
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
 }
 
-void savePicture(const QString& path, int width, int height) {
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    ASSERT_TRUE(picture.save(path, "PNG")) << path.toStdString();
-}
-
 QString colorAt(const QImage& image, QPoint at) {
     return image.pixelColor(at).name();
 }
 
-// The pixels of one colour inside a button, away from its two-pixel bevel.
+// The pixels of one colour inside a button, away from its two-pixel bevel, in reading order.
 std::vector<QPoint> pixelsInside(const QImage& image, const QRect& button, const QString& color) {
     std::vector<QPoint> found;
     for (int y = button.top() + 2; y <= button.bottom() - 2; ++y) {
@@ -94,7 +80,7 @@ std::vector<QPoint> pixelsInside(const QImage& image, const QRect& button, const
     return found;
 }
 
-// Lengths of a glyph's rows, top to bottom, from its pixels in reading order.
+// Lengths of a glyph's rows, top to bottom.
 std::vector<int> glyphRows(const std::vector<QPoint>& pixels) {
     std::vector<int> rows;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
@@ -105,14 +91,9 @@ std::vector<int> glyphRows(const std::vector<QPoint>& pixels) {
     return rows;
 }
 
-// Mirrored across the diagonal, a horizontal bar reads like a vertical one: the bevels keep
-// their colours and the left and right arrows become up and down.
-QImage transposed(const QImage& image) {
-    return image.transformed(QTransform().rotate(90)).mirrored(true, false);
-}
-
 // Every part of a scrollable bar. A track colour left empty means the checkerboard of face and
-// highlight.
+// highlight. A horizontal bar is read mirrored across its diagonal, as a vertical one: the
+// bevels keep their colours and the left and right arrows become up and down.
 void expectPaintedWith(QScrollBar& bar, const Colors& colors) {
     const auto color = [&](ColorRole role) { return colors[roleIndex(role)]; };
     const bool across = bar.orientation() == Qt::Horizontal;
@@ -120,13 +101,13 @@ void expectPaintedWith(QScrollBar& bar, const Colors& colors) {
         const QRect r = partRect(bar, sc);
         return across ? QRect(r.top(), r.left(), r.height(), r.width()) : r;
     };
-    const QImage image = across ? transposed(bar.grab().toImage()) : bar.grab().toImage();
-    const QRect thumb = part(QStyle::SC_ScrollBarSlider);
-    const QRect up = part(QStyle::SC_ScrollBarSubLine);
-    const QPoint track = part(QStyle::SC_ScrollBarAddPage).center();
+    const QImage grabbed = bar.grab().toImage();
+    const QImage image =
+        across ? grabbed.transformed(QTransform().rotate(90)).mirrored(true, false) : grabbed;
+    const QRect thumb = part(QStyle::SC_ScrollBarSlider), up = part(QStyle::SC_ScrollBarSubLine);
+    const QPoint track = part(QStyle::SC_ScrollBarAddPage).center(), mid = thumb.center();
     ASSERT_GE(thumb.height(), 8);
     ASSERT_GE(part(QStyle::SC_ScrollBarAddPage).height(), 4);
-    const QPoint mid = thumb.center();
     EXPECT_EQ(colorAt(image, mid), color(ColorRole::Face)) << "thumb face";
     EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), color(ColorRole::DarkShadow));
     // Two rings; bottom and right own the corners they share with top and left.
@@ -176,14 +157,14 @@ protected:
 
     QScrollBar& bar() { return *view.verticalScrollBar(); }
     QImage barImage() { return bar().grab().toImage(); }
-    QPixmap picture(const QUrl& url) {
-        return view.loadResource(QTextDocument::ImageResource, url).value<QPixmap>();
+    QPixmap picture(const QString& path) {
+        return view.loadResource(QTextDocument::ImageResource, QUrl(path)).value<QPixmap>();
     }
 
     HtmlView view;
 };
 
-TEST_F(HtmlViewTest, ScrollBarsTakeTheBodyColoursOrThePaletteHoweverThePageArrives) {
+TEST_F(HtmlViewTest, ScrollBarsTakeTheBodyColoursOrThePalette) {
     const QPalette::ColorRole paletteRoles[] = {
         QPalette::Button, QPalette::Light,  QPalette::Midlight,  QPalette::Dark,
         QPalette::Shadow, QPalette::Button, QPalette::ButtonText};
@@ -194,36 +175,27 @@ TEST_F(HtmlViewTest, ScrollBarsTakeTheBodyColoursOrThePaletteHoweverThePageArriv
             palette.setColor(paletteRoles[i], QColor(fallback[i]));
     }
     bar().setPalette(palette);
-    QTemporaryDir folder;
-    const QString file = folder.filePath("help page.html");
-    writeFile(file, page(pageColors));
     view.setLineWrapMode(QTextEdit::NoWrap);
+    // The page colours in every form a page may write them in.
+    const Colors written = {"  #C08040 ", "rgb(64, 224, 208)",     "#24A",       "olive",
+                            "DarkOrange", "rgb( 100% , 0%, 50% )", "RGB(0,96,0)"};
+    Colors noTrack = pageColors;
+    noTrack[roleIndex(ColorRole::Track)] = "";
+    Colors badTrack = pageColors;
+    badTrack[roleIndex(ColorRole::Track)] = "#12";
 
-    const struct {
-        const char* name;
-        QString html; // none for the file
-        QScrollBar* bar;
-        Colors painted;
-    } cases[] = {
-        {"style element, every form of colour", page(writtenColors), &bar(), pageColors},
-        {"body style attribute", page(pageColors, 60, true), &bar(), pageColors},
-        {"file", QString(), &bar(), pageColors},
-        {"horizontal bar", page(pageColors) + "<p>" + QString(200, 'x') + "</p>",
+    const std::tuple<const char*, QString, QScrollBar*, Colors> cases[] = {
+        {"every form of colour", page(written), &bar(), pageColors},
+        {"horizontal", page(pageColors) + "<p>" + QString(200, 'x') + "</p>",
          view.horizontalScrollBar(), pageColors},
-        {"<not_set>", page(filled("<not_set>")), &bar(), fallback},
-        {"#12", page(filled("#12")), &bar(), fallback},
-        {"invalid track", page(with(ColorRole::Track, "#12")), &bar(), with(ColorRole::Track, "")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        view.setDocumentHtml("<p>none</p>");
-        if (c.html.isEmpty())
-            view.loadDocument(file);
-        else
-            view.setDocumentHtml(c.html);
-        ASSERT_GT(c.bar->maximum(), 0);
-        c.bar->setValue(c.bar->maximum() / 3);
-        expectPaintedWith(*c.bar, c.painted);
+        {"no colours", page(filled("<not_set>")), &bar(), fallback},
+        {"invalid track", page(badTrack), &bar(), noTrack}};
+    for (const auto& [name, html, scrollBar, painted] : cases) {
+        SCOPED_TRACE(name);
+        view.setDocumentHtml(html);
+        ASSERT_GT(scrollBar->maximum(), 0);
+        scrollBar->setValue(scrollBar->maximum() / 3);
+        expectPaintedWith(*scrollBar, painted);
     }
 }
 
@@ -251,7 +223,6 @@ TEST_F(HtmlViewTest, ScrollBarThatCannotScrollShowsNoThumbAndGreyGlyphs) {
 
 TEST_F(HtmlViewTest, PartsLieWhereClicksFindThemAndPressedButtonsLookFlat) {
     view.setDocumentHtml(page(pageColors, 200));
-    EXPECT_EQ(bar().width(), 16);
     const int length = bar().height();
     const QRect up = partRect(bar(), QStyle::SC_ScrollBarSubLine);
     EXPECT_EQ(up, QRect(0, 0, 16, 16));
@@ -272,9 +243,10 @@ TEST_F(HtmlViewTest, PartsLieWhereClicksFindThemAndPressedButtonsLookFlat) {
     QTest::mousePress(&bar(), Qt::LeftButton, {}, up.center());
     const QImage image = barImage();
     QTest::mouseRelease(&bar(), Qt::LeftButton, {}, up.center());
-    EXPECT_EQ(colorAt(image, {up.left(), up.center().y()}), pageColor(ColorRole::Shadow));
-    EXPECT_EQ(colorAt(image, {up.center().x(), up.top()}), pageColor(ColorRole::Shadow));
-    EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), pageColor(ColorRole::Shadow));
+    const QString shadow = pageColor(ColorRole::Shadow);
+    EXPECT_EQ(colorAt(image, {up.left(), up.center().y()}), shadow);
+    EXPECT_EQ(colorAt(image, {up.center().x(), up.top()}), shadow);
+    EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), shadow);
     EXPECT_EQ(colorAt(image, {up.left() + 1, up.center().y()}), pageColor(ColorRole::Face));
     EXPECT_EQ(pixelsInside(image, up, pageColor(ColorRole::Arrow)), moved);
 }
@@ -303,29 +275,27 @@ TEST_F(HtmlViewTest, RebuiltPageKeepsItsScrollPosition) {
 TEST_F(HtmlViewTest, PicturesLoadFromPlainPathsAndStayDecoded) {
     QTemporaryDir root;
     writeFile(root.filePath("help.html"), "<p>help</p>");
-    const char* const names[] = {"my pictures", "pics #1 here", "pics #2 here"};
-    for (const char* name : names) {
+    for (const char* name : {"my pictures", "pics #1 here", "pics #2 here"}) {
         SCOPED_TRACE(name);
         // The last one is shown after a help page, whose folder addresses then resolve against.
-        if (name == names[2])
+        if (QString(name).contains('2'))
             view.loadDocument(root.filePath("help.html"));
-        const QString folder = root.filePath(QString::fromLatin1(name));
+        const QString folder = root.filePath(name);
         ASSERT_TRUE(QDir().mkpath(folder));
         const QString path = folder + "/dummy.png";
         savePicture(path, 40, 120);
-
         view.setDocumentHtml("<html><body><p>before</p><img src=\"" + path +
                              "\"><p>after</p></body></html>");
         // The document's own way to the picture finds it decoded.
         const QVariant shown = view.document()->resource(QTextDocument::ImageResource, QUrl(path));
         EXPECT_EQ(shown.value<QPixmap>().size(), QSize(40, 120));
-        const QPixmap first = picture(QUrl(path));
+        const QPixmap first = picture(path);
         EXPECT_EQ(first.size(), QSize(40, 120));
-        EXPECT_EQ(picture(QUrl(path)).cacheKey(), first.cacheKey());
+        EXPECT_EQ(picture(path).cacheKey(), first.cacheKey());
         savePicture(path, 30, 30); // A changed file is decoded again.
-        EXPECT_EQ(picture(QUrl(path)).size(), QSize(30, 30));
+        EXPECT_EQ(picture(path).size(), QSize(30, 30));
     }
-    EXPECT_TRUE(picture(QUrl(root.filePath("missing.png"))).isNull());
+    EXPECT_TRUE(picture(root.filePath("missing.png")).isNull());
 }
 
 TEST_F(HtmlViewTest, HelpPagesResolveRelativeAddressesAndLinksGetTheirColours) {

@@ -6,88 +6,71 @@
 #include <QPointer>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace brisvane::test {
 
-// A PlatformUi that answers from queues and records every call, so that window tests never
-// block on a dialog. A modal window is shown, handed to the next queued script, and closed
-// when the script returns.
+// A PlatformUi that answers from queues and records every call, so that no dialog blocks a
+// test. A modal window is shown, handed to the next queued script, and closed after it.
 class ScriptedPlatformUi : public PlatformUi {
 public:
     struct Message {
         QString prompt;
         Buttons buttons;
         Icon icon;
-        QString title; // as the user sees it: the program's title when none was given
+        QString title; // as the user sees it
+        bool operator==(const Message&) const = default;
     };
     struct Modal {
         QString title;
         QPointer<QWidget> owner;
     };
 
-    explicit ScriptedPlatformUi(QString folder = QStringLiteral("/opt/Brisvane"))
-        : folder(std::move(folder)) {}
+    explicit ScriptedPlatformUi(QString folder) : folder(std::move(folder)) {}
 
     Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
-                       const QString& title = {}) override {
-        messages.push_back(
-            {prompt, buttons, icon, title.isEmpty() ? QStringLiteral("Brisvane") : title});
-        // A box with OK alone has nothing to decide: it takes no scripted answer.
-        if (buttons != Buttons::Ok && !answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        // Unscripted questions get the answer that ends them: a loop that asks again on Yes
-        // (the save question) must not run for ever.
-        switch (buttons) {
-        case Buttons::Ok:
+                       const QString& title) override {
+        messages.push_back({prompt, buttons, icon, title.isEmpty() ? "Brisvane" : title});
+        if (buttons == Buttons::Ok)
             return Answer::Ok;
-        case Buttons::YesNo:
-            return Answer::Yes;
-        case Buttons::YesNoCancel:
-            return Answer::No;
-        }
-        return Answer::Ok;
+        // Unscripted, No ends the save question, which asks again after Yes.
+        return answers.empty() ? Answer::No : take(answers);
     }
     QString askText(const QString& prompt, const QString&, const QString&) override {
         askedPrompts.push_back(prompt);
-        if (texts.empty())
-            return {};
-        const QString t = texts.front();
-        texts.pop_front();
-        return t;
+        return texts.empty() ? QString() : take(texts);
     }
     std::optional<ColorValue> chooseColor(const QString& title, ColorValue initial) override {
         chooserTitles.push_back(title);
-        chooserInitial.push_back(initial);
-        if (colors.empty())
-            return std::nullopt;
-        const auto c = colors.front();
-        colors.pop_front();
-        return c;
+        chooserInitial = initial;
+        return colors.empty() ? std::nullopt : take(colors);
     }
     bool setClipboardText(const QString& text) override {
-        if (!clipboardWorks)
-            return false;
-        clipboard = text;
-        ++clipboardWrites;
-        return true;
+        clipboard.push_back(text);
+        return clipboardWorks;
     }
     void openWithShell(const QString& address) override { openedAddresses.push_back(address); }
     QString programFolder() const override { return folder; }
-    QString programFileName() const override { return QStringLiteral("brisvane"); }
+    QString programFileName() const override { return "brisvane"; }
     void pumpEvents() override { ++pumps; }
     void showModal(QDialog& window, QWidget* owner) override {
         modals.push_back({window.windowTitle(), owner});
         window.show();
-        if (!modalScripts.empty()) {
-            auto script = std::move(modalScripts.front());
-            modalScripts.pop_front();
-            script(window);
-        }
+        if (!modalScripts.empty())
+            take(modalScripts)(window);
         window.close();
+    }
+
+    template <class T> static T take(std::deque<T>& queue) {
+        T first = std::move(queue.front());
+        queue.pop_front();
+        return first;
     }
 
     QString folder;
@@ -96,10 +79,9 @@ public:
     std::vector<QString> askedPrompts;
     std::deque<QString> texts;
     std::vector<QString> chooserTitles;
-    std::vector<ColorValue> chooserInitial;
+    ColorValue chooserInitial = 1;
     std::deque<std::optional<ColorValue>> colors;
-    QString clipboard;
-    int clipboardWrites = 0;
+    std::vector<QString> clipboard; // every text handed to it
     bool clipboardWorks = true;
     std::vector<QString> openedAddresses;
     int pumps = 0;
