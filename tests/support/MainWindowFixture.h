@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/CoreTestSupport.h"
 #include "support/ScriptedPlatformUi.h"
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
@@ -15,10 +16,14 @@
 namespace brisvane::test {
 
 // The main window, shown offscreen over a scripted PlatformUi whose program folder is the
-// build folder, where the sample picture and the help pages lie. When it goes, no window of
-// the program may be left open.
+// build folder, where the sample picture and the help pages lie; data.ini is in a folder of
+// its own, on a disk that may fail. When it goes, no window may be left open.
 struct MainWindow {
-    MainWindow() {
+    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None) {
+        clock.now = FixedClock::at(2002, 7, 5, 14, 40);
+        auto disk = std::make_shared<FailingFileSystem>(failing, EROFS);
+        state.projectIni = std::make_unique<clsINI>(dir.path, "brisvane", disk);
+        state.projects = std::make_unique<ProjectStore>(*state.projectIni, clock, dir.path);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -38,21 +43,39 @@ struct MainWindow {
             EXPECT_EQ(window.colorField(role)->text().toStdString(), text);
             for (ColorPicture* part : window.roleParts(role))
                 EXPECT_EQ(part->backColor(), hexToColor(text));
-            const std::string line = std::string(cssPropertyName(role)) + ":" + text + ";";
-            EXPECT_TRUE(window.txtHTML().contains(QString::fromStdString(line)));
+            EXPECT_TRUE(previewHas(std::string(cssPropertyName(role)) + ":" + text + ";"));
         }
+    }
+    bool previewHas(const std::string& text) const {
+        return window.txtHTML().contains(QString::fromStdString(text));
     }
     bool saveOffered() {
         emit window.mnuFile()->aboutToShow();
         return window.mnuFileSave()->isEnabled();
     }
+    // As the user does it: the menu opens, and offers Save while there are changes.
+    void save() {
+        if (saveOffered())
+            window.mnuFileSave()->trigger();
+    }
+    std::vector<std::string> listed() {
+        std::vector<std::string> names;
+        for (const ProjectRow& row : state.projects->listProjects())
+            names.push_back(row.name);
+        return names;
+    }
     void moveOver(QWidget* widget) { QTest::mouseMove(widget, widget->rect().center()); }
 
+    TempFolder dir;
+    FixedClock clock;
     AppState state;
     ScriptedPlatformUi ui{QCoreApplication::applicationDirPath()};
     frmMain window{state, ui};
 };
 
 struct MainWindowTest : ::testing::Test, MainWindow {};
+
+using Texts = std::vector<QString>;
+using Modals = std::vector<ScriptedPlatformUi::Modal>;
 
 } // namespace brisvane::test

@@ -3,21 +3,19 @@
 #include "platform/PlatformUi.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <deque>
 #include <functional>
 #include <ostream>
 #include <vector>
 
-// Failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
+inline void PrintTo(const QString& text, std::ostream* out) { // failures show texts as text
     *out << '"' << text.toStdString() << '"';
 }
 
 namespace brisvane::test {
 
 // A PlatformUi that answers from queues and records every call, so that no dialog blocks a
-// test. A modal window is shown, handed to the next queued script, and closed after it.
+// test.
 class ScriptedPlatformUi : public PlatformUi {
 public:
     struct Message {
@@ -27,43 +25,39 @@ public:
         QString title; // as the user sees it
         bool operator==(const Message&) const = default;
     };
-    struct Modal {
-        QString title;
-        QPointer<QWidget> owner;
-    };
+    using Modal = std::pair<QString, QWidget*>; // the title and the owner
 
     explicit ScriptedPlatformUi(QString folder) : folder(std::move(folder)) {}
 
     Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
                        const QString& title) override {
         messages.push_back({prompt, buttons, icon, title.isEmpty() ? "Brisvane" : title});
-        if (buttons == Buttons::Ok)
-            return Answer::Ok;
-        // Unscripted, No ends the save question, which asks again after Yes.
-        return answers.empty() ? Answer::No : take(answers);
+        log.push_back(prompt);
+        // Unscripted, No: it ends the save question, which asks again after Yes.
+        return buttons == Buttons::Ok ? Answer::Ok : answers.empty() ? Answer::No : take(answers);
     }
     QString askText(const QString& prompt, const QString&, const QString&) override {
-        askedPrompts.push_back(prompt);
+        log.push_back("ask " + prompt);
         return texts.empty() ? QString() : take(texts);
     }
     std::optional<ColorValue> chooseColor(const QString& title, ColorValue initial) override {
-        chooserTitles.push_back(title);
-        chooserInitial = initial;
+        log.push_back("choose " + title + " from " + QString::number(initial));
         return colors.empty() ? std::nullopt : take(colors);
     }
     bool setClipboardText(const QString& text) override {
-        clipboard.push_back(text);
+        log.push_back("copy " + text);
         return clipboardWorks;
     }
-    void openWithShell(const QString& address) override { openedAddresses.push_back(address); }
+    void openWithShell(const QString& address) override { log.push_back("open " + address); }
     QString programFolder() const override { return folder; }
     QString programFileName() const override { return "brisvane"; }
     void pumpEvents() override { ++pumps; }
+    // A modal window is shown, handed to the next queued script, and closed after it.
     void showModal(QDialog& window, QWidget* owner) override {
         modals.push_back({window.windowTitle(), owner});
         window.show();
-        if (!modalScripts.empty())
-            take(modalScripts)(window);
+        if (!scripts.empty())
+            take(scripts)(window);
         window.close();
     }
 
@@ -76,17 +70,13 @@ public:
     QString folder;
     std::vector<Message> messages;
     std::deque<Answer> answers;
-    std::vector<QString> askedPrompts;
     std::deque<QString> texts;
-    std::vector<QString> chooserTitles;
-    ColorValue chooserInitial = 1;
     std::deque<std::optional<ColorValue>> colors;
-    std::vector<QString> clipboard; // every text handed to it
     bool clipboardWorks = true;
-    std::vector<QString> openedAddresses;
+    std::vector<QString> log; // every message, and what was asked, chosen, copied, opened
     int pumps = 0;
     std::vector<Modal> modals;
-    std::deque<std::function<void(QDialog&)>> modalScripts;
+    std::deque<std::function<void(QDialog&)>> scripts;
 };
 
 } // namespace brisvane::test
