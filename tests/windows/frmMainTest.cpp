@@ -15,16 +15,13 @@ namespace {
 using test::MainWindowTest;
 using test::Texts;
 
-TEST_F(MainWindowTest, StartsGreyWithItsPreviewAndNothingToSave) {
+TEST_F(MainWindowTest, StartsGreyWithItsPreviewAndItsPictureStackedIntoABevel) {
     expectShows(startScheme);
     // The sample page's picture comes from the program's folder.
     EXPECT_EQ(window.txtHTML().toStdString(),
               buildPreviewPage(startScheme, ui.folder.toStdString()));
     EXPECT_TRUE(window.DHTMLEdit1()->toPlainText().contains("Look at my Colorful Scrollbars."));
     EXPECT_FALSE(saveOffered());
-}
-
-TEST_F(MainWindowTest, EnlargedPictureStacksItsStripsIntoABevel) {
     // What the pointer finds at a point of the picture is the strip left on top there.
     const std::pair<QPoint, ColorPicture*> probes[] = {
         {{60, 80}, window.picBTrack()},    {{130, 150}, window.picBColor(4)},
@@ -92,38 +89,32 @@ TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
 }
 
-QString pageOf(const frmHelp* help) {
-    return help->DHTMLEdit1()->source().fileName();
-}
-
-TEST_F(MainWindowTest, HelpContentsShowEachNodesPageAndWebLinksGoToTheBrowser) {
+TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPage) {
+    const auto page = [](const frmHelp* help) { return help->DHTMLEdit1()->source().fileName(); };
     window.mnuHelpContents()->trigger();
     frmHelp* help = window.helpWindow();
     ASSERT_TRUE(help && help->isVisible());
     EXPECT_TRUE(ui.modals.empty()); // modeless
-    EXPECT_EQ(pageOf(help), "index.htm");
+    EXPECT_EQ(page(help), "index.htm");
     QTreeWidget* tree = help->TreeView1();
     const char* const pages[] = {"index.htm", "mod.htm", "tut.htm", "Quelmark.htm"};
     for (int node : {3, 2, 1, 0, 2}) { // every click changes the page
         const QPoint at = tree->visualItemRect(tree->topLevelItem(node)).center();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(pageOf(help), pages[node]);
+        EXPECT_EQ(page(help), pages[node]);
         EXPECT_FALSE(help->DHTMLEdit1()->document()->isEmpty());
     }
     window.mnuHelpContents()->trigger(); // already open: nothing changes
     EXPECT_EQ(window.helpWindow(), help);
     EXPECT_EQ(tree->currentItem()->text(0), "Tutorial");
-
     window.mnuHelpVisit()->trigger();
     help->DHTMLEdit1()->setSource(QUrl("https://www.quelmark.example/tools"));
+    EXPECT_EQ(page(help), "tut.htm");
     EXPECT_EQ(ui.log, (Texts{"open https://www.quelmark.example/",
                              "open https://www.quelmark.example/tools"}));
-    EXPECT_EQ(pageOf(help), "tut.htm");
-    help->close();
-}
 
-TEST_F(MainWindowTest, MoreInfoOfTheHexErrorWindowOpensTheColourPage) {
-    // A bad character typed into the face field; its error window's link is clicked.
+    // A bad character typed; the link of its error window brings the open help window to the
+    // colour page, or opens one there, modally. Contents opens there from then on.
     const auto moreInfo = [this] {
         ui.scripts.push_front([](QDialog& dialog) {
             QTest::mouseClick(qobject_cast<frmHexErr*>(&dialog)->lblMoInfo(), Qt::LeftButton);
@@ -132,28 +123,26 @@ TEST_F(MainWindowTest, MoreInfoOfTheHexErrorWindowOpensTheColourPage) {
         window.txtHex(0)->setCursorPosition(1);
         QTest::keyClicks(window.txtHex(0), "x");
     };
-    QString shown;
-    ui.scripts.push_back([&](QDialog& dialog) {
-        auto* help = qobject_cast<frmHelp*>(&dialog);
-        shown = pageOf(help) + " " + help->TreeView1()->currentItem()->text(0);
-    });
-    moreInfo();
-    EXPECT_EQ(shown, "mod.htm Brisvane"); // the first node is marked whatever the page
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-    // Contents opens there from now on; the link brings an open help window to the page.
-    window.mnuHelpContents()->trigger();
-    frmHelp* help = window.helpWindow();
-    EXPECT_EQ(pageOf(help), "mod.htm");
-    help->showPage("index.htm");
     moreInfo();
     EXPECT_EQ(window.helpWindow(), help);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(pageOf(help), "mod.htm");
-    EXPECT_EQ(ui.modals, (test::Modals{{"Hex Error", &window},
-                                       {"Brisvane | Documentation", &window},
-                                       {"Hex Error", &window}}));
+    EXPECT_EQ(page(help), "mod.htm");
     help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QString shown;
+    ui.scripts.push_back([&](QDialog& dialog) {
+        auto* modal = qobject_cast<frmHelp*>(&dialog);
+        shown = page(modal) + " " + modal->TreeView1()->currentItem()->text(0);
+    });
+    moreInfo();
+    EXPECT_EQ(shown, "mod.htm Brisvane"); // the first node is marked whatever the page
+    EXPECT_EQ(ui.modals, (test::Modals{{"Hex Error", &window},
+                                       {"Hex Error", &window},
+                                       {"Brisvane | Documentation", &window}}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window.mnuHelpContents()->trigger();
+    EXPECT_EQ(page(window.helpWindow()), "mod.htm");
+    window.helpWindow()->close();
 }
 
 } // namespace
