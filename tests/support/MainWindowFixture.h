@@ -15,9 +15,8 @@
 
 namespace brisvane::test {
 
-// The main window, shown offscreen over a scripted PlatformUi whose program folder is the
-// build folder, where the sample picture and the help pages lie; data.ini is in a folder of
-// its own, on a disk that may fail. When it goes, no window may be left open.
+// The main window over a scripted PlatformUi whose program folder, the build folder, has the
+// help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
 struct MainWindow {
     explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None) {
         clock.now = FixedClock::at(2002, 7, 5, 14, 40);

@@ -14,24 +14,20 @@ inline void PrintTo(const QString& text, std::ostream* out) { // failures show t
 
 namespace brisvane::test {
 
-// A PlatformUi that answers from queues and records every call, so that no dialog blocks a
-// test.
+// A PlatformUi that answers from queues and records every call: no dialog blocks a test.
 class ScriptedPlatformUi : public PlatformUi {
 public:
     struct Message {
         QString prompt;
         Buttons buttons;
         Icon icon;
-        QString title; // as the user sees it
-        bool operator==(const Message&) const = default;
     };
     using Modal = std::pair<QString, QWidget*>; // the title and the owner
 
     explicit ScriptedPlatformUi(QString folder) : folder(std::move(folder)) {}
 
-    Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
-                       const QString& title) override {
-        messages.push_back({prompt, buttons, icon, title.isEmpty() ? "Brisvane" : title});
+    Answer showMessage(const QString& prompt, Buttons buttons, Icon icon, const QString&) override {
+        messages.push_back({prompt, buttons, icon});
         log.push_back(prompt);
         // Unscripted, No: it ends the save question, which asks again after Yes.
         return buttons == Buttons::Ok ? Answer::Ok : answers.empty() ? Answer::No : take(answers);

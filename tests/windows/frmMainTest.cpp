@@ -83,9 +83,8 @@ TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     QTest::mouseClick(window.lblCreate(), Qt::LeftButton);
     EXPECT_EQ(ui.modals, (test::Modals{{"Brisvane | Copy'n'Paste", nullptr}}));
     const QString copy = "copy " + QString::fromStdString(buildStyleBlock(state.scheme));
-    EXPECT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
+    ASSERT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
                              "The code could not be copied to the clipboard."}));
-    EXPECT_EQ(ui.messages[0].icon, PlatformUi::Icon::Information);
     EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
 }
 
