@@ -115,6 +115,9 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
 }
 
 TEST_F(MainWindowTest, TheCreateOpenWindow) {
+    // A damaged project, as another program may leave one, and a sound one.
+    test::writeBytes(dir.path + "/data.ini", "[Projects]\n1=A\n[A]\n1=C0C0C0\n2=#FFFFFF\n"
+                                             "3=#C0C0C0\n4=#808080\n6=#E0E0E0\n7=#000000\n");
     const ScrollbarScheme b{
         {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
     ASSERT_TRUE(state.projects->saveProject(true, "B", b).ok);
@@ -126,7 +129,7 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_FALSE(open.isVisible());
     expectShows(defaultScheme);
     EXPECT_EQ(window.windowTitle(), "Brisvane | My Colorful Scrollbar");
-    EXPECT_EQ(listed(), (Names{"B", "My Colorful Scrollbar"}));
+    EXPECT_EQ(listed(), (Names{"A", "B", "My Colorful Scrollbar"}));
     EXPECT_FALSE(saveOffered());
 
     frmOpen again(state, ui, window);
@@ -147,13 +150,13 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     again.chooseExisting();
     again.show();
     QTreeWidget* list = again.lvOpen();
-    EXPECT_EQ(list->topLevelItem(0)->text(1) + list->topLevelItem(0)->text(2),
+    EXPECT_EQ(list->topLevelItem(1)->text(1) + list->topLevelItem(1)->text(2),
               "02:40 PM07/05/2002");
     list->clearSelection();
-    emit list->itemDoubleClicked(list->topLevelItem(0), 0); // no row chosen: nothing happens
+    emit list->itemDoubleClicked(list->topLevelItem(1), 0); // no row chosen: nothing happens
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(again.isVisible());
-    const QPoint row = list->visualItemRect(list->topLevelItem(0)).center();
+    const QPoint row = list->visualItemRect(list->topLevelItem(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
     EXPECT_FALSE(again.isVisible());
@@ -162,25 +165,20 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_FALSE(saveOffered());
     EXPECT_EQ(ui.pumps, 1); // opened once
 
-    frmOpen byKeyboard(state, ui, window); // Enter on a row opens it, and nothing else
+    // Enter on a row opens it, and nothing else; damaged colours go through the field rules.
+    frmOpen byKeyboard(state, ui, window);
     byKeyboard.chooseExisting();
     byKeyboard.show();
-    byKeyboard.lvOpen()->setCurrentItem(byKeyboard.lvOpen()->topLevelItem(1));
+    byKeyboard.lvOpen()->setCurrentItem(byKeyboard.lvOpen()->topLevelItem(0));
     QTest::keyClick(byKeyboard.lvOpen(), Qt::Key_Return);
     EXPECT_FALSE(byKeyboard.isVisible());
-    EXPECT_EQ(window.windowTitle(), "Brisvane | My Colorful Scrollbar");
-    EXPECT_EQ(listed().size(), 2u);
-    EXPECT_EQ(ui.pumps, 2);
-}
-
-TEST_F(MainWindowTest, ADamagedColourGoesThroughTheFieldRules) {
-    test::writeBytes(dir.path + "/data.ini", "[Projects]\n1=A\n[A]\n1=C0C0C0\n2=#FFFFFF\n"
-                                             "3=#C0C0C0\n4=#808080\n6=#E0E0E0\n7=#000000\n");
-    window.openProject("A");
+    EXPECT_EQ(window.windowTitle(), "Brisvane | A");
     EXPECT_EQ(window.txtHex(0)->text(), "#C0C0C0"); // the "#" put in front
     EXPECT_EQ(window.txtHex(4)->text(), "#");       // "<not_set>"
     EXPECT_EQ(ui.modals.size(), 6u);                // one Hex Error window per bad character
     EXPECT_FALSE(saveOffered());
+    EXPECT_EQ(listed().size(), 3u);
+    EXPECT_EQ(ui.pumps, 2);
 }
 
 } // namespace
