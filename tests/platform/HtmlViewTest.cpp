@@ -105,24 +105,22 @@ void expectPaintedWith(QScrollBar& bar, const Colors& colors) {
     const QImage image =
         across ? grab.transformed(QTransform().rotate(90)).mirrored(true, false) : grab;
     const QRect up = part(QStyle::SC_ScrollBarSubLine), down = part(QStyle::SC_ScrollBarAddLine);
-    const QRect o = part(QStyle::SC_ScrollBarSlider), i = o.adjusted(1, 1, -1, -1);
-    const QPoint m = o.center(), track = part(QStyle::SC_ScrollBarAddPage).center();
-    ASSERT_GE(o.height(), 8);
-    // Two rings round the thumb; bottom and right own the corners they share with top and left.
-    const std::pair<QPoint, ColorRole> probes[] = {{m, Face},
-                                                   {{up.center().x(), up.bottom()}, DarkShadow},
-                                                   {{o.left(), m.y()}, ThreeDLight},
-                                                   {{m.x(), o.top()}, ThreeDLight},
-                                                   {{o.right(), m.y()}, DarkShadow},
-                                                   {{m.x(), o.bottom()}, DarkShadow},
-                                                   {o.topRight(), DarkShadow},
-                                                   {o.bottomLeft(), DarkShadow},
-                                                   {{i.left(), m.y()}, Highlight},
-                                                   {{m.x(), i.top()}, Highlight},
-                                                   {{i.right(), m.y()}, Shadow},
-                                                   {{m.x(), i.bottom()}, Shadow},
-                                                   {i.topRight(), Shadow},
-                                                   {i.bottomLeft(), Shadow}};
+    const QRect thumb = part(QStyle::SC_ScrollBarSlider);
+    const QPoint track = part(QStyle::SC_ScrollBarAddPage).center();
+    ASSERT_GE(thumb.height(), 8);
+    // Two rings round the thumb (l, t, r, b outer; il, it, ir, ib inner); bottom and right own
+    // the corners they share with top and left.
+    const int l = thumb.left(), t = thumb.top(), r = thumb.right(), b = thumb.bottom();
+    const int il = l + 1, it = t + 1, ir = r - 1, ib = b - 1, x = thumb.center().x(),
+              y = thumb.center().y();
+    const std::pair<QPoint, ColorRole> probes[] = {
+        {{x, y}, Face},        {{x, up.bottom()}, DarkShadow},
+        {{l, y}, ThreeDLight}, {{x, t}, ThreeDLight},
+        {{r, y}, DarkShadow},  {{x, b}, DarkShadow},
+        {{r, t}, DarkShadow},  {{l, b}, DarkShadow},
+        {{il, y}, Highlight},  {{x, it}, Highlight},
+        {{ir, y}, Shadow},     {{x, ib}, Shadow},
+        {{ir, it}, Shadow},    {{il, ib}, Shadow}};
     for (const auto& [at, role] : probes)
         EXPECT_EQ(colorAt(image, at), color(role)) << at.x() << "," << at.y();
     if (!color(Track).isEmpty()) {

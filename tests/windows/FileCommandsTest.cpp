@@ -39,7 +39,8 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
         {Close, {Yes, Cancel}, "Taken", {closing, ask, taken("Taken"), closing}, false},
         {Close, {Cancel}, "", {closing}, false}};
     for (const auto& [caller, answers, name, log, goesOn] : rows) {
-        SCOPED_TRACE(log.back().toStdString() + " " + name.toStdString());
+        SCOPED_TRACE(testing::Message() << "caller " << caller << ", " << answers.size()
+                                        << " answers, name \"" << name.toStdString() << '"');
         test::MainWindow s;
         ASSERT_TRUE(s.state.projects->createProject("Taken").ok);
         s.state.schemeModified = true;
