@@ -1,9 +1,9 @@
 #include "platform/HtmlView.h"
 
 #include "platform/ClassicScrollBarStyle.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -12,23 +12,15 @@
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <set>
-#include <string_view>
-#include <vector>
-
 namespace brisvane {
 namespace {
 
+using enum ColorRole;
 using Colors = std::array<QString, colorRoleCount>;
 
-// Seven colours unlike each other and any palette, in role order, and the same written in the
-// other forms a page may use.
+// Seven colours unlike each other and any palette, in role order.
 const Colors pageColors = {"#c08040", "#40e0d0", "#2244aa", "#808000",
                            "#ff8c00", "#ff0080", "#006000"};
-const Colors writtenColors = {"  #C08040 ", "rgb(64, 224, 208)",     "#24A",       "olive",
-                              "DarkOrange", "rgb( 100% , 0%, 50% )", "RGB(0,96,0)"};
 
 QString pageColor(ColorRole role) {
     return pageColors[roleIndex(role)];
@@ -38,17 +30,13 @@ Colors filled(const QString& v) {
     return {v, v, v, v, v, v, v};
 }
 
-Colors with(ColorRole role, const QString& value, Colors values = pageColors) {
-    values[roleIndex(role)] = value;
-    return values;
-}
-
-QString page(const Colors& values, int lineCount = 60, bool inBodyStyle = false) {
+// A page of `lines` paragraphs whose body rule gives the scroll bar the colours.
+QString page(const Colors& values, int lines = 60, bool inBodyStyle = false) {
     QString rule, body;
     for (ColorRole role : allColorRoles)
         rule += QString::fromLatin1(cssPropertyName(role)) + ": " + values[roleIndex(role)] + "; ";
-    for (int i = 0; i < lineCount; ++i)
-        body += QStringLiteral("<p>Line %1</p>\r\n").arg(i);
+    for (int i = 0; i < lines; ++i)
+        body += QString("<p>Line %1</p>\r\n").arg(i);
     if (inBodyStyle)
         return "<html><body style=\"" + rule + "\">" + body + "</body></html>";
     return "<html>\r\n<head>\r\n<style type=\"text/css\">\r\n<!--\r\nbody {\r\n" + rule +
@@ -56,9 +44,13 @@ QString page(const Colors& values, int lineCount = 60, bool inBodyStyle = false)
 }
 
 void writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(text.toUtf8());
+    test::writeBytes(path.toStdString(), text.toStdString());
+}
+
+void savePicture(const QString& path, int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()) && picture.save(path, "PNG"));
 }
 
 QRect partRect(const QScrollBar& bar, QStyle::SubControl part) {
@@ -72,17 +64,11 @@ QRect partRect(const QScrollBar& bar, QStyle::SubControl part) {
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
 }
 
-void savePicture(const QString& path, int width, int height) {
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    ASSERT_TRUE(picture.save(path, "PNG")) << path.toStdString();
-}
-
 QString colorAt(const QImage& image, QPoint at) {
     return image.pixelColor(at).name();
 }
 
-// The pixels of one colour inside a button, away from its two-pixel bevel.
+// The pixels of one colour inside a button, away from its two-pixel bevel, in reading order.
 std::vector<QPoint> pixelsInside(const QImage& image, const QRect& button, const QString& color) {
     std::vector<QPoint> found;
     for (int y = button.top() + 2; y <= button.bottom() - 2; ++y) {
@@ -94,7 +80,7 @@ std::vector<QPoint> pixelsInside(const QImage& image, const QRect& button, const
     return found;
 }
 
-// Lengths of a glyph's rows, top to bottom, from its pixels in reading order.
+// Lengths of a glyph's rows, top to bottom.
 std::vector<int> glyphRows(const std::vector<QPoint>& pixels) {
     std::vector<int> rows;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
@@ -105,14 +91,9 @@ std::vector<int> glyphRows(const std::vector<QPoint>& pixels) {
     return rows;
 }
 
-// Mirrored across the diagonal, a horizontal bar reads like a vertical one: the bevels keep
-// their colours and the left and right arrows become up and down.
-QImage transposed(const QImage& image) {
-    return image.transformed(QTransform().rotate(90)).mirrored(true, false);
-}
-
 // Every part of a scrollable bar. A track colour left empty means the checkerboard of face and
-// highlight.
+// highlight. A horizontal bar is read mirrored across its diagonal, as a vertical one: the
+// bevels keep their colours and the left and right arrows become up and down.
 void expectPaintedWith(QScrollBar& bar, const Colors& colors) {
     const auto color = [&](ColorRole role) { return colors[roleIndex(role)]; };
     const bool across = bar.orientation() == Qt::Horizontal;
@@ -120,42 +101,38 @@ void expectPaintedWith(QScrollBar& bar, const Colors& colors) {
         const QRect r = partRect(bar, sc);
         return across ? QRect(r.top(), r.left(), r.height(), r.width()) : r;
     };
-    const QImage image = across ? transposed(bar.grab().toImage()) : bar.grab().toImage();
+    const QImage grab = bar.grab().toImage();
+    const QImage image =
+        across ? grab.transformed(QTransform().rotate(90)).mirrored(true, false) : grab;
+    const QRect up = part(QStyle::SC_ScrollBarSubLine), down = part(QStyle::SC_ScrollBarAddLine);
     const QRect thumb = part(QStyle::SC_ScrollBarSlider);
-    const QRect up = part(QStyle::SC_ScrollBarSubLine);
     const QPoint track = part(QStyle::SC_ScrollBarAddPage).center();
     ASSERT_GE(thumb.height(), 8);
-    ASSERT_GE(part(QStyle::SC_ScrollBarAddPage).height(), 4);
-    const QPoint mid = thumb.center();
-    EXPECT_EQ(colorAt(image, mid), color(ColorRole::Face)) << "thumb face";
-    EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), color(ColorRole::DarkShadow));
-    // Two rings; bottom and right own the corners they share with top and left.
-    const std::pair<ColorRole, ColorRole> rings[] = {
-        {ColorRole::ThreeDLight, ColorRole::DarkShadow}, {ColorRole::Highlight, ColorRole::Shadow}};
-    for (int i = 0; i < 2; ++i) {
-        SCOPED_TRACE(i == 0 ? "outer ring" : "inner ring");
-        const QRect r = thumb.adjusted(i, i, -i, -i);
-        const QString light = color(rings[i].first), dark = color(rings[i].second);
-        EXPECT_EQ(colorAt(image, {r.left(), mid.y()}), light);
-        EXPECT_EQ(colorAt(image, {mid.x(), r.top()}), light);
-        EXPECT_EQ(colorAt(image, {r.right(), mid.y()}), dark);
-        EXPECT_EQ(colorAt(image, {mid.x(), r.bottom()}), dark);
-        EXPECT_EQ(colorAt(image, r.topRight()), dark);
-        EXPECT_EQ(colorAt(image, r.bottomLeft()), dark);
-    }
-    if (!color(ColorRole::Track).isEmpty()) {
-        EXPECT_EQ(colorAt(image, track), color(ColorRole::Track)) << "track";
+    // Two rings round the thumb (l, t, r, b outer; il, it, ir, ib inner); bottom and right own
+    // the corners they share with top and left.
+    const int l = thumb.left(), t = thumb.top(), r = thumb.right(), b = thumb.bottom();
+    const int il = l + 1, it = t + 1, ir = r - 1, ib = b - 1, x = thumb.center().x(),
+              y = thumb.center().y();
+    const std::pair<QPoint, ColorRole> probes[] = {
+        {{x, y}, Face},        {{x, up.bottom()}, DarkShadow},
+        {{l, y}, ThreeDLight}, {{x, t}, ThreeDLight},
+        {{r, y}, DarkShadow},  {{x, b}, DarkShadow},
+        {{r, t}, DarkShadow},  {{l, b}, DarkShadow},
+        {{il, y}, Highlight},  {{x, it}, Highlight},
+        {{ir, y}, Shadow},     {{x, ib}, Shadow},
+        {{ir, it}, Shadow},    {{il, ib}, Shadow}};
+    for (const auto& [at, role] : probes)
+        EXPECT_EQ(colorAt(image, at), color(role)) << at.x() << "," << at.y();
+    if (!color(Track).isEmpty()) {
+        EXPECT_EQ(colorAt(image, track), color(Track));
     } else {
         const QString here = colorAt(image, track);
         EXPECT_EQ((std::set<QString>{here, colorAt(image, track + QPoint(1, 0))}),
-                  (std::set<QString>{color(ColorRole::Face), color(ColorRole::Highlight)}));
+                  (std::set<QString>{color(Face), color(Highlight)}));
         EXPECT_EQ(colorAt(image, track + QPoint(1, 1)), here);
     }
-    const QRect down = part(QStyle::SC_ScrollBarAddLine);
-    EXPECT_EQ(glyphRows(pixelsInside(image, up, color(ColorRole::Arrow))),
-              (std::vector<int>{1, 3, 5, 7}));
-    EXPECT_EQ(glyphRows(pixelsInside(image, down, color(ColorRole::Arrow))),
-              (std::vector<int>{7, 5, 3, 1}));
+    EXPECT_EQ(glyphRows(pixelsInside(image, up, color(Arrow))), (std::vector<int>{1, 3, 5, 7}));
+    EXPECT_EQ(glyphRows(pixelsInside(image, down, color(Arrow))), (std::vector<int>{7, 5, 3, 1}));
 }
 
 TEST(ClassicScrollBarStyle, ValuesTheBrowserWouldNotTakeAreNoColours) {
@@ -173,57 +150,41 @@ protected:
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
-
     QScrollBar& bar() { return *view.verticalScrollBar(); }
     QImage barImage() { return bar().grab().toImage(); }
-    QPixmap picture(const QUrl& url) {
-        return view.loadResource(QTextDocument::ImageResource, url).value<QPixmap>();
+    QPixmap picture(const QString& path) {
+        return view.loadResource(QTextDocument::ImageResource, QUrl(path)).value<QPixmap>();
     }
 
     HtmlView view;
+    QTemporaryDir root;
 };
 
-TEST_F(HtmlViewTest, ScrollBarsTakeTheBodyColoursOrThePaletteHoweverThePageArrives) {
+TEST_F(HtmlViewTest, ScrollBarsTakeTheBodyColoursOrThePalette) {
+    // Without a usable colour a part takes the palette's; the track then is a checkerboard.
+    const Colors fallback = {"#e0d0b0", "#fff8f0", "#c8c8f8", "#706050", "#102030", "", "#900090"};
     const QPalette::ColorRole paletteRoles[] = {
         QPalette::Button, QPalette::Light,  QPalette::Midlight,  QPalette::Dark,
         QPalette::Shadow, QPalette::Button, QPalette::ButtonText};
-    const Colors fallback = {"#e0d0b0", "#fff8f0", "#c8c8f8", "#706050", "#102030", "", "#900090"};
     QPalette palette = bar().palette();
-    for (std::size_t i = 0; i < colorRoleCount; ++i) {
-        if (!fallback[i].isEmpty())
-            palette.setColor(paletteRoles[i], QColor(fallback[i]));
-    }
+    for (std::size_t i = 0; i < colorRoleCount; ++i) // the track's Button is the face's
+        palette.setColor(paletteRoles[i],
+                         QColor(fallback[i].isEmpty() ? fallback[0] : fallback[i]));
     bar().setPalette(palette);
-    QTemporaryDir folder;
-    const QString file = folder.filePath("help page.html");
-    writeFile(file, page(pageColors));
     view.setLineWrapMode(QTextEdit::NoWrap);
-
-    const struct {
-        const char* name;
-        QString html; // none for the file
-        QScrollBar* bar;
-        Colors painted;
-    } cases[] = {
-        {"style element, every form of colour", page(writtenColors), &bar(), pageColors},
-        {"body style attribute", page(pageColors, 60, true), &bar(), pageColors},
-        {"file", QString(), &bar(), pageColors},
-        {"horizontal bar", page(pageColors) + "<p>" + QString(200, 'x') + "</p>",
+    const Colors written = {"  #C08040 ", "rgb(64, 224, 208)",     "#24A",       "olive",
+                            "DarkOrange", "rgb( 100% , 0%, 50% )", "RGB(0,96,0)"};
+    const std::tuple<const char*, QString, QScrollBar*, Colors> cases[] = {
+        {"every form of colour", page(written), &bar(), pageColors},
+        {"horizontal", page(pageColors) + "<p>" + QString(200, 'x') + "</p>",
          view.horizontalScrollBar(), pageColors},
-        {"<not_set>", page(filled("<not_set>")), &bar(), fallback},
-        {"#12", page(filled("#12")), &bar(), fallback},
-        {"invalid track", page(with(ColorRole::Track, "#12")), &bar(), with(ColorRole::Track, "")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        view.setDocumentHtml("<p>none</p>");
-        if (c.html.isEmpty())
-            view.loadDocument(file);
-        else
-            view.setDocumentHtml(c.html);
-        ASSERT_GT(c.bar->maximum(), 0);
-        c.bar->setValue(c.bar->maximum() / 3);
-        expectPaintedWith(*c.bar, c.painted);
+        {"no colours", page(filled("<not_set>")), &bar(), fallback}};
+    for (const auto& [name, html, scrollBar, painted] : cases) {
+        SCOPED_TRACE(name);
+        view.setDocumentHtml(html);
+        ASSERT_GT(scrollBar->maximum(), 0);
+        scrollBar->setValue(scrollBar->maximum() / 3);
+        expectPaintedWith(*scrollBar, painted);
     }
 }
 
@@ -236,11 +197,11 @@ TEST_F(HtmlViewTest, ScrollBarThatCannotScrollShowsNoThumbAndGreyGlyphs) {
         const QRect up = partRect(bar(), QStyle::SC_ScrollBarSubLine);
         const QRect down = partRect(bar(), QStyle::SC_ScrollBarAddLine);
         for (int y = up.bottom() + 1; y < down.top(); ++y)
-            ASSERT_EQ(colorAt(image, {8, y}), pageColor(ColorRole::Track)) << "row " << y;
+            ASSERT_EQ(colorAt(image, {8, y}), pageColor(Track)) << "row " << y;
         // Grey glyphs: shadow over a highlight copy one pixel down and right.
         for (const QRect& button : {up, down}) {
-            const auto shadow = pixelsInside(image, button, pageColor(ColorRole::Shadow));
-            const auto light = pixelsInside(image, button, pageColor(ColorRole::Highlight));
+            const auto shadow = pixelsInside(image, button, pageColor(Shadow));
+            const auto light = pixelsInside(image, button, pageColor(Highlight));
             EXPECT_EQ(shadow.size(), 16u);
             EXPECT_FALSE(light.empty());
             for (const QPoint& p : light)
@@ -251,13 +212,10 @@ TEST_F(HtmlViewTest, ScrollBarThatCannotScrollShowsNoThumbAndGreyGlyphs) {
 
 TEST_F(HtmlViewTest, PartsLieWhereClicksFindThemAndPressedButtonsLookFlat) {
     view.setDocumentHtml(page(pageColors, 200));
-    EXPECT_EQ(bar().width(), 16);
     const int length = bar().height();
     const QRect up = partRect(bar(), QStyle::SC_ScrollBarSubLine);
-    EXPECT_EQ(up, QRect(0, 0, 16, 16));
-    EXPECT_EQ(partRect(bar(), QStyle::SC_ScrollBarAddLine), QRect(0, length - 16, 16, 16));
     const QRect thumb = partRect(bar(), QStyle::SC_ScrollBarSlider);
-    EXPECT_EQ(thumb, QRect(0, 16, 16, 8)); // At the top, and no shorter than 8 pixels.
+    EXPECT_EQ(thumb, QRect(0, 16, 16, 8)); // at the top, and no shorter than 8 pixels
     QTest::mouseClick(&bar(), Qt::LeftButton, {}, QPoint(8, length - 8));
     EXPECT_EQ(bar().value(), bar().singleStep());
     QTest::mouseClick(&bar(), Qt::LeftButton, {}, QPoint(8, thumb.bottom() + 4));
@@ -266,17 +224,15 @@ TEST_F(HtmlViewTest, PartsLieWhereClicksFindThemAndPressedButtonsLookFlat) {
     EXPECT_EQ(partRect(bar(), QStyle::SC_ScrollBarSlider).bottom(), length - 17);
 
     // Pressed, a button is framed in shadow and its glyph moves one pixel down and right.
-    std::vector<QPoint> moved = pixelsInside(barImage(), up, pageColor(ColorRole::Arrow));
+    std::vector<QPoint> moved = pixelsInside(barImage(), up, pageColor(Arrow));
     for (QPoint& p : moved)
         p += QPoint(1, 1);
     QTest::mousePress(&bar(), Qt::LeftButton, {}, up.center());
     const QImage image = barImage();
     QTest::mouseRelease(&bar(), Qt::LeftButton, {}, up.center());
-    EXPECT_EQ(colorAt(image, {up.left(), up.center().y()}), pageColor(ColorRole::Shadow));
-    EXPECT_EQ(colorAt(image, {up.center().x(), up.top()}), pageColor(ColorRole::Shadow));
-    EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), pageColor(ColorRole::Shadow));
-    EXPECT_EQ(colorAt(image, {up.left() + 1, up.center().y()}), pageColor(ColorRole::Face));
-    EXPECT_EQ(pixelsInside(image, up, pageColor(ColorRole::Arrow)), moved);
+    EXPECT_EQ(colorAt(image, {up.left(), up.center().y()}), pageColor(Shadow));
+    EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), pageColor(Shadow));
+    EXPECT_EQ(pixelsInside(image, up, pageColor(Arrow)), moved);
 }
 
 TEST_F(HtmlViewTest, RebuiltPageKeepsItsScrollPosition) {
@@ -286,80 +242,55 @@ TEST_F(HtmlViewTest, RebuiltPageKeepsItsScrollPosition) {
     bar().setValue(middle);
     view.setDocumentHtml(page(pageColors));
     EXPECT_EQ(bar().value(), middle);
-
-    // A shorter page keeps as much of the position as it can.
-    view.setDocumentHtml(page(pageColors, 15));
+    view.setDocumentHtml(page(pageColors, 15)); // as much of it as a shorter page can keep
     EXPECT_GT(bar().maximum(), 0);
     EXPECT_LT(bar().maximum(), middle);
     EXPECT_EQ(bar().value(), bar().maximum());
-
-    // A file is a different page: it starts at the top.
-    QTemporaryDir folder;
-    writeFile(folder.filePath("help.html"), page(pageColors));
-    view.loadDocument(folder.filePath("help.html"));
+    writeFile(root.filePath("help.html"), page(pageColors)); // a file starts at the top
+    view.loadDocument(root.filePath("help.html"));
     EXPECT_EQ(bar().value(), 0);
 }
 
-TEST_F(HtmlViewTest, PicturesLoadFromPlainPathsAndStayDecoded) {
-    QTemporaryDir root;
-    writeFile(root.filePath("help.html"), "<p>help</p>");
-    const char* const names[] = {"my pictures", "pics #1 here", "pics #2 here"};
-    for (const char* name : names) {
-        SCOPED_TRACE(name);
-        // The last one is shown after a help page, whose folder addresses then resolve against.
-        if (name == names[2])
-            view.loadDocument(root.filePath("help.html"));
-        const QString folder = root.filePath(QString::fromLatin1(name));
-        ASSERT_TRUE(QDir().mkpath(folder));
-        const QString path = folder + "/dummy.png";
-        savePicture(path, 40, 120);
-
-        view.setDocumentHtml("<html><body><p>before</p><img src=\"" + path +
-                             "\"><p>after</p></body></html>");
-        // The document's own way to the picture finds it decoded.
-        const QVariant shown = view.document()->resource(QTextDocument::ImageResource, QUrl(path));
-        EXPECT_EQ(shown.value<QPixmap>().size(), QSize(40, 120));
-        const QPixmap first = picture(QUrl(path));
-        EXPECT_EQ(first.size(), QSize(40, 120));
-        EXPECT_EQ(picture(QUrl(path)).cacheKey(), first.cacheKey());
-        savePicture(path, 30, 30); // A changed file is decoded again.
-        EXPECT_EQ(picture(QUrl(path)).size(), QSize(30, 30));
-    }
-    EXPECT_TRUE(picture(QUrl(root.filePath("missing.png"))).isNull());
-}
-
-TEST_F(HtmlViewTest, HelpPagesResolveRelativeAddressesAndLinksGetTheirColours) {
-    QTemporaryDir root;
-    const QString folder = root.filePath("help #2 files");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    savePicture(folder + "/tall.png", 20, 200);
+TEST_F(HtmlViewTest, PagesInAFolderWithAHashFindTheirPicturesAndLinksAndTakeTheirColours) {
+    const QString folder = root.filePath("help #2 files"), tall = folder + "/tall.png";
+    savePicture(tall, 20, 200);
     writeFile(folder + "/first.html",
               page(pageColors)
                   .replace("<body>", "<body><p><a href=\"second.html\">next page</a>"
                                      "</p><img src=\"tall.png\">"));
     writeFile(folder + "/second.html", page(filled("#0000ff"), 40, true));
-    const auto face = [&] { return view.scrollBarStyle().customColor(ColorRole::Face); };
+    const auto face = [&] { return view.scrollBarStyle().customColor(Face); };
+    const auto shown = [&](const QString& source) {
+        return view.document()
+            ->resource(QTextDocument::ImageResource, QUrl(source))
+            .value<QPixmap>();
+    };
+    // A picture's source is a plain path, '#' and all; it is decoded again only once changed.
+    const QString withPicture = "<html><body><p>before</p><img src=\"" + tall + "\"></body></html>";
+    view.setDocumentHtml(withPicture);
+    EXPECT_EQ(shown(tall).size(), QSize(20, 200));
+    EXPECT_EQ(picture(tall).cacheKey(), shown(tall).cacheKey());
+    savePicture(tall, 30, 30);
+    EXPECT_EQ(picture(tall).size(), QSize(30, 30));
 
     view.loadDocument(folder + "/first.html");
-    const QVariant tall = view.document()->resource(QTextDocument::ImageResource, QUrl("tall.png"));
-    EXPECT_EQ(tall.value<QPixmap>().size(), QSize(20, 200));
-    EXPECT_EQ(face(), QColor(pageColor(ColorRole::Face)));
-
-    // Follow the link the way a reader does.
-    QTextCursor link = view.document()->find("next page");
+    EXPECT_EQ(shown("tall.png").size(), QSize(30, 30));
+    EXPECT_EQ(face(), QColor(pageColor(Face)));
+    QTextCursor link = view.document()->find("next page"); // followed as a reader does
     ASSERT_FALSE(link.isNull());
     link.setPosition(link.selectionStart() + 2);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.cursorRect(link).center());
     EXPECT_TRUE(view.source().toLocalFile().endsWith("second.html"));
     EXPECT_EQ(face(), QColor(0, 0, 0xFF));
-
     view.backward();
-    EXPECT_EQ(face(), QColor(pageColor(ColorRole::Face)));
-
+    EXPECT_EQ(face(), QColor(pageColor(Face)));
     // Reading another page's text, then jumping within the shown one, changes no colours.
     view.loadResource(QTextDocument::HtmlResource, QUrl::fromLocalFile(folder + "/second.html"));
     view.setSource(QUrl("#top"));
-    EXPECT_EQ(face(), QColor(pageColor(ColorRole::Face)));
+    EXPECT_EQ(face(), QColor(pageColor(Face)));
+    // A plain path still, now that a page gives addresses a base.
+    view.setDocumentHtml(withPicture);
+    EXPECT_EQ(shown(tall).size(), QSize(30, 30));
 
     // A page without colours leaves none behind; the same file loaded again is read again.
     const QString plain = folder + "/plain.html";

@@ -1,47 +1,80 @@
 #pragma once
 
+#include "support/CoreTestSupport.h"
 #include "support/ScriptedPlatformUi.h"
 #include "windows/AppState.h"
+#include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
 #include "windows/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace brisvane::test {
 
-// The main window, shown offscreen over a scripted PlatformUi whose program folder is the
-// build folder, where the sample picture and the help pages lie.
-class MainWindowFixture : public ::testing::Test {
-protected:
-    void SetUp() override {
+// The main window over a scripted PlatformUi whose program folder, the build folder, has the
+// help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
+struct MainWindow {
+    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None) {
+        clock.now = FixedClock::at(2002, 7, 5, 14, 40);
+        auto disk = std::make_shared<FailingFileSystem>(failing, EROFS);
+        state.projectIni = std::make_unique<clsINI>(dir.path, "brisvane", disk);
+        state.projects = std::make_unique<ProjectStore>(*state.projectIni, clock, dir.path);
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override {
+    ~MainWindow() {
+        state.schemeModified = false; // no close prompt
         window.close();
-        // Closed windows that delete themselves go now, so no test sees another's.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* w : QApplication::topLevelWidgets())
             EXPECT_FALSE(w->isVisible()) << w->windowTitle().toStdString();
     }
 
-    std::vector<ColorPicture*> allPictureParts() const {
-        std::vector<ColorPicture*> parts;
+    // Each role's field, swatch, parts of the enlarged picture and line on the preview page.
+    void expectShows(const ScrollbarScheme& scheme) const {
         for (ColorRole role : allColorRoles) {
-            const auto p = window.roleParts(role);
-            parts.insert(parts.end(), p.begin(), p.end());
+            const std::string& text = scheme.color(role);
+            SCOPED_TRACE(cssPropertyName(role));
+            EXPECT_EQ(window.colorField(role)->text().toStdString(), text);
+            for (ColorPicture* part : window.roleParts(role))
+                EXPECT_EQ(part->backColor(), hexToColor(text));
+            EXPECT_TRUE(previewHas(std::string(cssPropertyName(role)) + ":" + text + ";"));
         }
-        return parts;
     }
-
+    bool previewHas(const std::string& text) const {
+        return window.txtHTML().contains(QString::fromStdString(text));
+    }
+    bool saveOffered() {
+        emit window.mnuFile()->aboutToShow();
+        return window.mnuFileSave()->isEnabled();
+    }
+    // As the user does it: the menu opens, and offers Save while there are changes.
+    void save() {
+        if (saveOffered())
+            window.mnuFileSave()->trigger();
+    }
+    std::vector<std::string> listed() {
+        std::vector<std::string> names;
+        for (const ProjectRow& row : state.projects->listProjects())
+            names.push_back(row.name);
+        return names;
+    }
     void moveOver(QWidget* widget) { QTest::mouseMove(widget, widget->rect().center()); }
 
+    TempFolder dir;
+    FixedClock clock;
     AppState state;
     ScriptedPlatformUi ui{QCoreApplication::applicationDirPath()};
     frmMain window{state, ui};
 };
+
+struct MainWindowTest : ::testing::Test, MainWindow {};
+
+using Texts = std::vector<QString>;
+using Modals = std::vector<ScriptedPlatformUi::Modal>;
 
 } // namespace brisvane::test

@@ -3,108 +3,76 @@
 #include "platform/PlatformUi.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* out) { // failures show texts as text
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace brisvane::test {
 
-// A PlatformUi that answers from queues and records every call, so that window tests never
-// block on a dialog. A modal window is shown, handed to the next queued script, and closed
-// when the script returns.
+// A PlatformUi that answers from queues and records every call: no dialog blocks a test.
 class ScriptedPlatformUi : public PlatformUi {
 public:
     struct Message {
         QString prompt;
         Buttons buttons;
         Icon icon;
-        QString title; // as the user sees it: the program's title when none was given
     };
-    struct Modal {
-        QString title;
-        QPointer<QWidget> owner;
-    };
+    using Modal = std::pair<QString, QWidget*>; // the title and the owner
 
-    explicit ScriptedPlatformUi(QString folder = QStringLiteral("/opt/Brisvane"))
-        : folder(std::move(folder)) {}
+    explicit ScriptedPlatformUi(QString folder) : folder(std::move(folder)) {}
 
-    Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
-                       const QString& title = {}) override {
-        messages.push_back(
-            {prompt, buttons, icon, title.isEmpty() ? QStringLiteral("Brisvane") : title});
-        // A box with OK alone has nothing to decide: it takes no scripted answer.
-        if (buttons != Buttons::Ok && !answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        // Unscripted questions get the answer that ends them: a loop that asks again on Yes
-        // (the save question) must not run for ever.
-        switch (buttons) {
-        case Buttons::Ok:
-            return Answer::Ok;
-        case Buttons::YesNo:
-            return Answer::Yes;
-        case Buttons::YesNoCancel:
-            return Answer::No;
-        }
-        return Answer::Ok;
+    Answer showMessage(const QString& prompt, Buttons buttons, Icon icon, const QString&) override {
+        messages.push_back({prompt, buttons, icon});
+        log.push_back(prompt);
+        // Unscripted, No: it ends the save question, which asks again after Yes.
+        return buttons == Buttons::Ok ? Answer::Ok : answers.empty() ? Answer::No : take(answers);
     }
     QString askText(const QString& prompt, const QString&, const QString&) override {
-        askedPrompts.push_back(prompt);
-        if (texts.empty())
-            return {};
-        const QString t = texts.front();
-        texts.pop_front();
-        return t;
+        log.push_back("ask " + prompt);
+        return texts.empty() ? QString() : take(texts);
     }
     std::optional<ColorValue> chooseColor(const QString& title, ColorValue initial) override {
-        chooserTitles.push_back(title);
-        chooserInitial.push_back(initial);
-        if (colors.empty())
-            return std::nullopt;
-        const auto c = colors.front();
-        colors.pop_front();
-        return c;
+        log.push_back("choose " + title + " from " + QString::number(initial));
+        return colors.empty() ? std::nullopt : take(colors);
     }
     bool setClipboardText(const QString& text) override {
-        if (!clipboardWorks)
-            return false;
-        clipboard = text;
-        ++clipboardWrites;
-        return true;
+        log.push_back("copy " + text);
+        return clipboardWorks;
     }
-    void openWithShell(const QString& address) override { openedAddresses.push_back(address); }
+    void openWithShell(const QString& address) override { log.push_back("open " + address); }
     QString programFolder() const override { return folder; }
-    QString programFileName() const override { return QStringLiteral("brisvane"); }
+    QString programFileName() const override { return "brisvane"; }
     void pumpEvents() override { ++pumps; }
+    // A modal window is shown, handed to the next queued script, and closed after it.
     void showModal(QDialog& window, QWidget* owner) override {
         modals.push_back({window.windowTitle(), owner});
         window.show();
-        if (!modalScripts.empty()) {
-            auto script = std::move(modalScripts.front());
-            modalScripts.pop_front();
-            script(window);
-        }
+        if (!scripts.empty())
+            take(scripts)(window);
         window.close();
+    }
+
+    template <class T> static T take(std::deque<T>& queue) {
+        T first = std::move(queue.front());
+        queue.pop_front();
+        return first;
     }
 
     QString folder;
     std::vector<Message> messages;
     std::deque<Answer> answers;
-    std::vector<QString> askedPrompts;
     std::deque<QString> texts;
-    std::vector<QString> chooserTitles;
-    std::vector<ColorValue> chooserInitial;
     std::deque<std::optional<ColorValue>> colors;
-    QString clipboard;
-    int clipboardWrites = 0;
     bool clipboardWorks = true;
-    std::vector<QString> openedAddresses;
+    std::vector<QString> log; // every message, and what was asked, chosen, copied, opened
     int pumps = 0;
     std::vector<Modal> modals;
-    std::deque<std::function<void(QDialog&)>> modalScripts;
+    std::deque<std::function<void(QDialog&)>> scripts;
 };
 
 } // namespace brisvane::test

@@ -1,220 +1,147 @@
-#include "windows/frmMain.h"
 #include "generate/PreviewPage.h"
 #include "generate/StyleBlock.h"
 #include "platform/HtmlView.h"
 #include "support/MainWindowFixture.h"
-#include "windows/AppState.h"
-#include "windows/ColorField.h"
-#include "windows/ColorPicture.h"
 #include "windows/LabelButton.h"
-#include "windows/ShapeControl.h"
 #include "windows/frmCode.h"
+#include "windows/frmHelp.h"
+#include "windows/frmHexErr.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextEdit>
-#include <gtest/gtest.h>
+#include <QTreeWidget>
 
 namespace brisvane {
 namespace {
 
-using MainWindowTest = test::MainWindowFixture;
+using test::MainWindowTest;
+using test::Texts;
 
-TEST_F(MainWindowTest, StartsWithTheGreyStartScheme) {
-    EXPECT_EQ(window.windowTitle(), "Brisvane");
-    for (ColorRole role : allColorRoles)
-        EXPECT_EQ(window.colorField(role)->text(), "#808080");
-    for (ColorPicture* part : allPictureParts())
-        EXPECT_EQ(part->backColor(), 0x808080);
-    EXPECT_EQ(state.scheme, startScheme);
-    EXPECT_FALSE(state.schemeModified);
-    EXPECT_EQ(state.roleLabels[6], "ArrowColor");
-
-    // The preview shows the page for the start colours, picture from the program's folder.
-    const std::string page = buildPreviewPage(startScheme, ui.folder.toStdString());
-    EXPECT_EQ(window.txtHTML().toStdString(), page);
+TEST_F(MainWindowTest, StartsGreyWithItsPreviewAndItsPictureStackedIntoABevel) {
+    expectShows(startScheme);
+    // The sample page's picture comes from the program's folder.
+    EXPECT_EQ(window.txtHTML().toStdString(),
+              buildPreviewPage(startScheme, ui.folder.toStdString()));
     EXPECT_TRUE(window.DHTMLEdit1()->toPlainText().contains("Look at my Colorful Scrollbars."));
-}
-
-TEST_F(MainWindowTest, SaveIsOfferedOnlyWhileTheSchemeHasChanges) {
-    emit window.mnuFile()->aboutToShow();
-    EXPECT_FALSE(window.mnuFileSave()->isEnabled());
-    state.schemeModified = true;
-    emit window.mnuFile()->aboutToShow();
-    EXPECT_TRUE(window.mnuFileSave()->isEnabled());
-    state.schemeModified = false;
-    emit window.mnuFile()->aboutToShow();
-    EXPECT_FALSE(window.mnuFileSave()->isEnabled());
-}
-
-TEST_F(MainWindowTest, MenusInTheirOrder) {
-    QStringList items;
-    for (QAction* a : window.mnuFile()->actions())
-        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(items.join('|'), "New...|Open...|-|Save|-|Exit");
-    QStringList menus;
-    for (QAction* a : window.menuBar()->actions())
-        menus << a->text();
-    EXPECT_EQ(menus.join('|'), "&File|&Help");
-    QStringList help;
-    for (QAction* a : window.menuBar()->actions()[1]->menu()->actions())
-        help << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(help.join('|'), "Contents...|-|Visit Quelmark");
-}
-
-TEST_F(MainWindowTest, LayoutFollowsTheTwipPositions) {
-    // 15 twips make a pixel.
-    EXPECT_EQ(window.form()->size(), QSize(601, 362));
-    EXPECT_EQ(window.txtHex(0)->geometry(), QRect(128, 200, 70, 18));
-    EXPECT_EQ(window.txtHex(4)->geometry(), QRect(128, 328, 70, 18));
-    EXPECT_EQ(window.picColors(2)->geometry(), QRect(104, 264, 19, 18));
-    EXPECT_EQ(window.txtHexArrows()->geometry(), QRect(304, 232, 70, 18));
-    EXPECT_EQ(window.DHTMLEdit1()->geometry(), QRect(395, 201, 189, 145));
-    EXPECT_EQ(window.lblCreate()->geometry(), QRect(233, 288, 128, 17));
-    EXPECT_EQ(window.lblCreate()->backShape()->geometry(), QRect(232, 285, 130, 21));
-    EXPECT_EQ(window.lblCreate()->frontShape()->geometry(), QRect(233, 286, 129, 20));
-}
-
-TEST_F(MainWindowTest, EnlargedPictureStacksItsStripsIntoABevel) {
-    // What the pointer finds at a point of the picture (window pixels) is the strip that the
-    // stacking order leaves visible there.
-    struct Probe {
-        QPoint at;
-        ColorPicture* expected;
-        const char* what;
-    };
-    const Probe probes[] = {
-        {{60, 80}, window.picBTrack(), "track"},
-        {{130, 150}, window.picBColor(4), "thumb, outer left edge"},
-        {{200, 17}, window.picBColor(2), "thumb, outer top edge"},
-        {{200, 168}, window.picBColor(4), "thumb, outer bottom edge"},
-        {{145, 100}, window.picBColor(3), "thumb, inner left edge"},
-        {{200, 152}, window.picBColor(3), "thumb, inner bottom edge"},
-        {{200, 40}, window.picBColor(1), "thumb, inner top edge"},
-        {{200, 80}, window.picBColor(0), "thumb face"},
-        {{380, 80}, window.picBColor(1), "thumb, inner right edge"},
-        {{420, 80}, window.picTColor(4), "button, outer left edge"},
-        {{500, 60}, window.picTColor(0), "button face"},
-        {{485, 100}, window.picBArrow(0), "arrow bar"},
-        {{500, 100}, window.picBArrow(1), "arrow tip"},
-        {{575, 80}, window.picTColor(2), "button, outer right edge"},
-    };
-    for (const Probe& p : probes) {
-        SCOPED_TRACE(p.what);
-        EXPECT_EQ(window.form()->childAt(p.at), p.expected);
-    }
+    EXPECT_FALSE(saveOffered());
+    // What the pointer finds at a point of the picture is the strip left on top there.
+    const std::pair<QPoint, ColorPicture*> probes[] = {
+        {{60, 80}, window.picBTrack()},    {{130, 150}, window.picBColor(4)},
+        {{200, 17}, window.picBColor(2)},  {{200, 168}, window.picBColor(4)},
+        {{145, 100}, window.picBColor(3)}, {{200, 152}, window.picBColor(3)},
+        {{200, 40}, window.picBColor(1)},  {{200, 80}, window.picBColor(0)},
+        {{380, 80}, window.picBColor(1)},  {{420, 80}, window.picTColor(4)},
+        {{500, 60}, window.picTColor(0)},  {{485, 100}, window.picBArrow(0)},
+        {{500, 100}, window.picBArrow(1)}, {{575, 80}, window.picTColor(2)}};
+    for (const auto& [at, strip] : probes)
+        EXPECT_EQ(window.form()->childAt(at), strip) << at.x() << "," << at.y();
     EXPECT_EQ(window.picBArrow(1)->toolTip(), "Click here to change the Arrow Color");
-    EXPECT_EQ(window.picTColor(4)->toolTip(), "Click here to change the Darkshadow Color");
-    EXPECT_EQ(window.picColors(0)->toolTip(), "Click here to change color");
-    EXPECT_EQ(window.picColors(0)->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(window.picBColor(0)->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(MainWindowTest, HoverLightsOneLabelButtonAtATime) {
-    auto lit = [this] {
-        return std::vector<bool>{window.lblCreate()->frontShape()->isFillOpaque(),
-                                 window.lblReset()->frontShape()->isFillOpaque(),
-                                 window.lblExit()->frontShape()->isFillOpaque()};
+TEST_F(MainWindowTest, HoverLightsOneLabelButtonAtATimeAndExitClosesWithoutAsking) {
+    const auto lit = [this] {
+        std::string on;
+        for (const LabelButton* b : {window.lblCreate(), window.lblReset(), window.lblExit()})
+            on += b->isLit() ? '1' : '0';
+        return on;
     };
-    using L = std::vector<bool>;
-    EXPECT_EQ(lit(), (L{false, false, false}));
     moveOver(window.lblCreate());
-    EXPECT_EQ(lit(), (L{true, false, false}));
+    EXPECT_EQ(lit(), "100");
     moveOver(window.lblReset()); // straight from one to the next
-    EXPECT_EQ(lit(), (L{false, true, false}));
-    moveOver(window.txtHex(0)); // other elements change nothing
-    EXPECT_EQ(lit(), (L{false, true, false}));
+    moveOver(window.txtHex(0));  // other elements change nothing
+    EXPECT_EQ(lit(), "010");
     moveOver(window.lblExit());
-    EXPECT_EQ(lit(), (L{false, false, true}));
     // A drag that began on another element belongs to that element, wherever it goes.
     QTest::mousePress(window.picColors(0), Qt::LeftButton);
     QTest::mouseMove(window.form(), QPoint(20, 355));
     QTest::mouseRelease(window.form(), Qt::LeftButton, {}, QPoint(20, 355));
-    EXPECT_EQ(lit(), (L{false, false, true}));
+    EXPECT_EQ(lit(), "001");
     QTest::mouseMove(window.form(), QPoint(20, 355)); // the window's background
-    EXPECT_EQ(lit(), (L{false, false, false}));
+    EXPECT_EQ(lit(), "000");
+
+    window.mnuFileNew()->trigger(); // nothing has changed: nothing to ask
+    QTest::mouseClick(window.lblExit(), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    window.mnuFileExit()->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ui.modals, (test::Modals{{"Create/Open Scrollbar", nullptr}}));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(MainWindowTest, GenerateThenCopyPutsTheBlockOnTheClipboard) {
+TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     state.scheme.setColor(ColorRole::Face, "#123456"); // as an edit would leave it
     moveOver(window.lblCreate());
-    bool sawCode = false;
-    ui.modalScripts.push_back([&](QDialog& dialog) {
+    ui.scripts.push_back([&](QDialog& dialog) {
         auto* code = qobject_cast<frmCode*>(&dialog);
-        ASSERT_NE(code, nullptr);
-        sawCode = true;
+        ASSERT_TRUE(code);
         EXPECT_FALSE(window.lblCreate()->isLit()); // the click put its light out first
         QTest::mouseClick(code->lblCopy(), Qt::LeftButton);
+        ui.clipboardWorks = false;
         QTest::mouseClick(code->lblCopy(), Qt::LeftButton);
         QTest::mouseClick(code->lblExit(), Qt::LeftButton);
         EXPECT_FALSE(code->isVisible());
     });
     QTest::mouseClick(window.lblCreate(), Qt::LeftButton);
-    ASSERT_TRUE(sawCode);
+    EXPECT_EQ(ui.modals, (test::Modals{{"Brisvane | Copy'n'Paste", nullptr}}));
+    const QString copy = "copy " + QString::fromStdString(buildStyleBlock(state.scheme));
+    ASSERT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
+                             "The code could not be copied to the clipboard."}));
+    EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
+}
 
-    ASSERT_EQ(ui.modals.size(), 1u);
-    EXPECT_EQ(ui.modals[0].title, "Brisvane | Copy'n'Paste");
-    EXPECT_EQ(ui.modals[0].owner, nullptr);
-    EXPECT_EQ(ui.clipboard.toStdString(), buildStyleBlock(state.scheme));
-    EXPECT_TRUE(ui.clipboard.contains("scrollbar-face-color:#123456;"));
-    EXPECT_EQ(ui.clipboardWrites, 2);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    for (const auto& m : ui.messages) {
-        EXPECT_EQ(m.prompt, "The code has been copied\r\nto the clipboard.");
-        EXPECT_EQ(m.buttons, PlatformUi::Buttons::Ok);
-        EXPECT_EQ(m.icon, PlatformUi::Icon::Information);
-        EXPECT_EQ(m.title, "Brisvane");
+TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPage) {
+    const auto page = [](const frmHelp* help) { return help->DHTMLEdit1()->source().fileName(); };
+    window.mnuHelpContents()->trigger();
+    frmHelp* help = window.helpWindow();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_TRUE(ui.modals.empty()); // modeless
+    EXPECT_EQ(page(help), "index.htm");
+    QTreeWidget* tree = help->TreeView1();
+    const char* const pages[] = {"index.htm", "mod.htm", "tut.htm", "Quelmark.htm"};
+    for (int node : {3, 2, 1, 0, 2}) { // every click changes the page
+        const QPoint at = tree->visualItemRect(tree->topLevelItem(node)).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(page(help), pages[node]);
+        EXPECT_FALSE(help->DHTMLEdit1()->document()->isEmpty());
     }
-}
+    window.mnuHelpContents()->trigger(); // already open: nothing changes
+    EXPECT_EQ(window.helpWindow(), help);
+    EXPECT_EQ(tree->currentItem()->text(0), "Tutorial");
+    window.mnuHelpVisit()->trigger();
+    help->DHTMLEdit1()->setSource(QUrl("https://www.quelmark.example/tools"));
+    EXPECT_EQ(page(help), "tut.htm");
+    EXPECT_EQ(ui.log, (Texts{"open https://www.quelmark.example/",
+                             "open https://www.quelmark.example/tools"}));
 
-TEST_F(MainWindowTest, EachGenerateShowsTheColoursOfThatMoment) {
-    std::vector<QString> shown;
-    auto keep = [&](QDialog& dialog) { shown.push_back(qobject_cast<frmCode*>(&dialog)->code()); };
-    ui.modalScripts.push_back(keep);
-    ui.modalScripts.push_back(keep);
-    QTest::mouseClick(window.lblCreate(), Qt::LeftButton);
-    state.scheme = defaultScheme;
-    QTest::mouseClick(window.lblCreate(), Qt::LeftButton);
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].toStdString(), buildStyleBlock(startScheme));
-    EXPECT_EQ(shown[1].toStdString(), buildStyleBlock(defaultScheme));
-}
-
-TEST_F(MainWindowTest, ExitLabelAndMenuCloseTheWindow) {
-    QTest::mouseClick(window.lblExit(), Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.mnuFile()->actions().last()->trigger();
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST(CodeWindow, AFailedCopyIsNotReportedAsDone) {
-    test::ScriptedPlatformUi ui;
-    ui.clipboardWorks = false;
-    frmCode code(ui);
-    code.setCode(QString::fromStdString(buildStyleBlock(defaultScheme)));
-    code.show();
-    QTest::mouseClick(code.lblCopy(), Qt::LeftButton);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].icon, PlatformUi::Icon::Critical);
-    EXPECT_FALSE(ui.messages[0].prompt.contains("has been copied"));
-    code.close();
-}
-
-TEST(CodeWindow, ShowsTheBlockLineByLine) {
-    test::ScriptedPlatformUi ui;
-    frmCode code(ui);
-    code.setCode(QString::fromStdString(buildStyleBlock(defaultScheme)));
-    EXPECT_EQ(code.txtCode()->document()->blockCount(), 14);
-    EXPECT_EQ(code.txtCode()->document()->findBlockByNumber(4).text(),
-              "        scrollbar-face-color:#C0C0C0;");
-    EXPECT_EQ(code.code().toStdString(), buildStyleBlock(defaultScheme));
-    EXPECT_EQ(code.size(), QSize(601, 435));
+    // A bad character typed; the link of its error window brings the open help window to the
+    // colour page, or opens one there, modally. Contents opens there from then on.
+    const auto moreInfo = [this] {
+        ui.scripts.push_front([](QDialog& dialog) {
+            QTest::mouseClick(qobject_cast<frmHexErr*>(&dialog)->lblMoInfo(), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible()); // gone once the help window has closed
+        });
+        window.txtHex(0)->setCursorPosition(1);
+        QTest::keyClicks(window.txtHex(0), "x");
+    };
+    moreInfo();
+    EXPECT_EQ(window.helpWindow(), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(page(help), "mod.htm");
+    help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QString shown;
+    ui.scripts.push_back([&](QDialog& dialog) {
+        auto* modal = qobject_cast<frmHelp*>(&dialog);
+        shown = page(modal) + " " + modal->TreeView1()->currentItem()->text(0);
+    });
+    moreInfo();
+    EXPECT_EQ(shown, "mod.htm Brisvane"); // the first node is marked whatever the page
+    EXPECT_EQ(ui.modals, (test::Modals{{"Hex Error", &window},
+                                       {"Hex Error", &window},
+                                       {"Brisvane | Documentation", &window}}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window.mnuHelpContents()->trigger();
+    EXPECT_EQ(page(window.helpWindow()), "mod.htm");
+    window.helpWindow()->close();
 }
 
 } // namespace
