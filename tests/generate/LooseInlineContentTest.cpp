@@ -13,9 +13,6 @@ TEST(LooseInlineContent, RunsAfterAClosedParagraphGetABlockOfTheirOwn) {
         {"<p>a</p> loose <b>text</b></body>", "<p>a</p> <div>loose <b>text</b></div></body>"},
         // Already in blocks, or nothing after: unchanged.
         {"<P>a</P>\r\n<P>b</P>", "<P>a</P>\r\n<P>b</P>"},
-        {"<p>a</p>\r\n</body>", "<p>a</p>\r\n</body>"},
-        {"<p>a</p><!-- note --><p>b</p>", "<p>a</p><!-- note --><p>b</p>"},
-        {"no paragraphs <img src=x>", "no paragraphs <img src=x>"},
         {"<p>a</p><pre>x</pre>", "<p>a</p><pre>x</pre>"},
         {"<p>a</p><preview>x", "<p>a</p><div><preview>x</div>"},
     };

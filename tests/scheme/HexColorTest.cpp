@@ -15,18 +15,14 @@ TEST(HexColor, ColorToHexWritesRedFirstWithSixDigits) {
 TEST(HexColor, HexToColorCompletesShortTextsAndRefusesLongOnes) {
     const std::pair<const char*, ColorValue> cases[] = {
         {"#C0C0C0", 12632256},
-        {"C0C0C0", 12632256},
         {"#F", 240},
         {"abc", 49323},
         {"#GG8080", 8421376}, // a bad pair counts as zero, the others still count
         {"12#4", 18},
-        {"#8\xC3\xA9"
-         "8080",
-         0x808000}, // an accented letter is one character, not two bytes
+        {"#8\u00E98080", 0x808000}, // an accented letter is one character, not two bytes
         {"#1234567", 0},
         {"##808080", 0},
         {"", 0},
-        {"#", 0},
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(hexToColor(text), value) << text;
@@ -38,19 +34,6 @@ TEST(HexColor, ConversionsAreInverseOverTheWholeRange) {
         ASSERT_EQ(hexToColor(text), v) << text;
     }
     EXPECT_EQ(hexToColor(colorToHex(0xFFFFFF)), 0xFFFFFF);
-}
-
-TEST(HexColor, HexDigitsValueRefusesWhatCannotBeStored) {
-    const std::pair<std::string, std::int32_t> cases[] = {
-        {"ff", 255},
-        {"1G", 0},
-        {"7FFFFFFF", 0x7FFFFFFF},
-        {"80000000", 0},
-        {std::string(254, '0') + "A", 10},
-        {std::string(255, '0') + "A", 0},
-    };
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(hexDigitsValue(text), value) << text;
 }
 
 TEST(HexColor, IsHexTextAcceptsUpperCaseDigitsAndHashOnly) {
