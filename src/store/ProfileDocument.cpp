@@ -6,6 +6,8 @@ namespace brisvane {
 
 namespace {
 
+constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+
 char lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -72,7 +74,9 @@ void ProfileDocument::parse() {
     m_sections.clear();
     m_sections.emplace_back();
     bool endingKnown = false;
-    std::size_t pos = 0;
+    // A UTF-8 byte-order mark is no part of the first line; it is written back as it came.
+    m_byteOrderMark = all.starts_with(utf8ByteOrderMark);
+    std::size_t pos = m_byteOrderMark ? utf8ByteOrderMark.size() : 0;
     while (pos < all.size()) {
         std::size_t end = pos;
         while (end < all.size() && all[end] != '\n' && all[end] != '\r')
@@ -269,7 +273,9 @@ std::string ProfileDocument::text() const {
             size += line.text.size() + line.ending.size();
     }
     std::string out;
-    out.reserve(size);
+    out.reserve(size + utf8ByteOrderMark.size());
+    if (m_byteOrderMark)
+        out += utf8ByteOrderMark;
     for (const Section& s : m_sections) {
         for (const Line& line : s.lines) {
             out += line.text;

@@ -37,6 +37,10 @@ public:
     void removeKey(std::string_view section, std::string_view key);
     void removeSection(std::string_view section);
 
+    // The text came in UTF-16 (by its byte-order mark): no line of it reads as one of ours.
+    bool isUtf16() const {
+        return m_content->starts_with("\xFF\xFE") || m_content->starts_with("\xFE\xFF");
+    }
     // True once an edit has changed the text.
     bool changed() const { return m_changed; }
     std::string text() const;
@@ -70,6 +74,7 @@ private:
     std::vector<Section> m_sections; // m_sections[0]: the lines before the first section
     std::unordered_map<std::string, std::size_t> m_sectionIndex;
     std::string_view m_newline = "\n";
+    bool m_byteOrderMark = false;
     bool m_changed = false;
 };
 

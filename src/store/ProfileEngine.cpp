@@ -4,6 +4,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,8 +34,54 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The system's words for an error; strerror() would share one buffer among threads.
 std::string systemError(int error) {
-    return std::strerror(error);
+    const char* text = ::strerrordesc_np(error);
+    return text ? text : "Unknown error " + std::to_string(error);
+}
+
+// What a path that is no regular file names, for messages.
+const char* kindOf(mode_t mode) {
+    if (S_ISFIFO(mode))
+        return "a named pipe (FIFO)";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode))
+        return "a character device";
+    if (S_ISBLK(mode))
+        return "a block device";
+    if (S_ISDIR(mode))
+        return "a folder";
+    return "not a file";
+}
+
+// Reading from a pipe or a device could wait for ever, and writing over one would change
+// what it is; only regular files are profile files.
+std::string notARegularFile(const std::string& path, mode_t mode) {
+    return path + " is " + kindOf(mode) + ", not a regular file";
+}
+
+std::string utf16Refused(const std::string& path) {
+    return path + " is written in UTF-16, which Brisvane can neither read nor change. Convert it "
+                  "to UTF-8 (for example: iconv -f UTF-16 -t UTF-8), then start Brisvane again";
+}
+
+// The file a path finally names: symbolic links are followed, so that a write replaces the
+// file the link points to and leaves the link in place.
+std::string followLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1,
+                           '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size())
+            return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+    }
+    return path;
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -81,11 +128,23 @@ bool ProfileEngine::Identity::operator==(const Identity& other) const {
 ProfileEngine::ProfileEngine(std::shared_ptr<FileSystem> fileSystem)
     : m_fileSystem(fileSystem ? std::move(fileSystem) : std::make_shared<FileSystem>()) {}
 
+ProfileEngine::Identity ProfileEngine::identityOf(const struct stat& info) {
+    return {true, info.st_mode, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
 ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return {};
-    return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    return identityOf(info);
+}
+
+std::string ProfileEngine::problem(const std::string& path) {
+    std::string error;
+    const auto document = load(path, &error);
+    if (!document)
+        return error;
+    return document->isUtf16() ? utf16Refused(path) : std::string();
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
@@ -101,8 +160,15 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
     if (cached != m_cache.end() && cached->second.identity == now)
         return cached->second.document;
 
+    if (now.exists && !S_ISREG(now.mode)) {
+        m_cache.erase(path);
+        *error = notARegularFile(path, now.mode);
+        return nullptr;
+    }
     std::string content;
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without waiting: a pipe put in the file's place between the check and here must not
+    // hold the program.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         m_cache.erase(path);
         if (errno == ENOENT)
@@ -111,20 +177,30 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
         return nullptr;
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !readAll(fd.get(), content)) {
+    if (::fstat(fd.get(), &info) != 0) {
+        m_cache.erase(path);
+        *error = systemError(errno);
+        return nullptr;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        m_cache.erase(path);
+        *error = notARegularFile(path, info.st_mode);
+        return nullptr;
+    }
+    if (!readAll(fd.get(), content)) {
         m_cache.erase(path);
         *error = systemError(errno);
         return nullptr;
     }
     auto document = std::make_shared<const ProfileDocument>(std::move(content));
     // What was read is kept under the identity of what was read, not of what is there now.
-    m_cache[path] = {{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim},
-                     document};
+    m_cache[path] = {identityOf(info), document};
     return document;
 }
 
-WriteOutcome ProfileEngine::edit(const std::string& path,
+WriteOutcome ProfileEngine::edit(const std::string& linkPath,
                                  const std::function<void(ProfileDocument&)>& change) {
+    const std::string path = followLinks(linkPath);
     // The lock is on the folder: the file itself is replaced by every write, and a lock on
     // a replaced file would guard nothing.
     Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -161,6 +237,8 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
     const auto current = load(path, &error);
     if (!current)
         return {false, error};
+    if (current->isUtf16())
+        return {false, utf16Refused(path)};
     ProfileDocument document = *current;
     change(document);
     if (!document.changed())
@@ -180,23 +258,24 @@ WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& 
             return {false, systemError(errno)};
     }
 
-    std::string temporary = path + temporarySuffix + "XXXXXX";
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0)
-        return {false, systemError(errno)};
+    // The new file keeps the old one's permissions; a first file gets the usual ones, which
+    // open() cuts by the process's umask.
+    std::string temporary;
+    Descriptor fd(createTemporary(path, existed ? 0600 : 0666, temporary));
+    if (fd.get() < 0) {
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS)
+            return {false, "the folder " + folderOf(path) +
+                               " must be writable: a change is written to a new file there "
+                               "first (" +
+                               systemError(error) + ")"};
+        return {false, systemError(error)};
+    }
     auto fail = [&](int error) {
         ::unlink(temporary.c_str());
         return WriteOutcome{false, systemError(error)};
     };
-
-    // The new file keeps the old one's permissions; a first file gets the usual ones.
-    mode_t mode = existed ? (original.st_mode & 07777) : 0666;
-    if (!existed) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    if (::fchmod(fd.get(), mode) != 0)
+    if (existed && ::fchmod(fd.get(), original.st_mode & 07777) != 0)
         return fail(errno);
     if (existed && (::fchown(fd.get(), original.st_uid, original.st_gid) != 0)) {
         // Only the owner's own programs get here without the right to keep the owner; the
@@ -231,6 +310,23 @@ WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& 
     return {};
 }
 
+int ProfileEngine::createTemporary(const std::string& path, mode_t mode, std::string& name) {
+    static constexpr char letters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + temporarySuffix;
+        for (int i = 0; i < 6; ++i)
+            name += letters[pick(random)];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 void ProfileEngine::removeOrphans(const std::string& path) {
     // Writers hold the folder's lock while their temporary file exists; one found while we
     // hold it was left by a writer that died.
@@ -248,7 +344,12 @@ void ProfileEngine::removeOrphans(const std::string& path) {
 }
 
 WriteOutcome ProfileEngine::ensureExists(const std::string& path) {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666));
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        return S_ISREG(info.st_mode) ? WriteOutcome{}
+                                     : WriteOutcome{false, notARegularFile(path, info.st_mode)};
+    Descriptor fd(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0666));
     if (fd.get() < 0)
         return {false, systemError(errno)};
     return {};

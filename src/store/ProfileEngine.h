@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <sys/stat.h>
 #include <unordered_map>
 #include <utility>
 
@@ -37,10 +38,14 @@ public:
     WriteOutcome edit(const std::string& path, const std::function<void(ProfileDocument&)>& change);
     // Creates the file empty when it is missing; an existing file is left as it is.
     WriteOutcome ensureExists(const std::string& path);
+    // Why the file can be neither read nor changed (not a regular file, unreadable, UTF-16),
+    // or nothing when it can; a missing file is no problem.
+    std::string problem(const std::string& path);
 
 private:
     struct Identity {
         bool exists = false;
+        mode_t mode = 0;
         dev_t device = 0;
         ino_t inode = 0;
         off_t size = 0;
@@ -53,7 +58,11 @@ private:
         std::shared_ptr<const ProfileDocument> document;
     };
 
+    static Identity identityOf(const struct stat& info);
     static Identity identityOf(const std::string& path);
+    // A new temporary file beside path, made here and nowhere else (O_EXCL); -1 and errno
+    // when it cannot be.
+    static int createTemporary(const std::string& path, mode_t mode, std::string& name);
     // The file's text; an error (but for a missing file, which reads as empty) leaves
     // `error` set and gives nothing.
     std::shared_ptr<const ProfileDocument> load(const std::string& path, std::string* error);

@@ -4,18 +4,27 @@
 #include "store/NameList.h"
 
 #include <algorithm>
+#include <set>
 
 namespace brisvane {
 
 namespace {
 
 constexpr const char* projectsSection = "Projects";
+// The list is read with a 16-bit count: more entries could never be listed.
+constexpr std::size_t maxProjects = 32767;
+constexpr const char* listFull = "the list of Projects is full: it holds 32,767, as many as it can";
+constexpr const char* noFolder = "the program's folder could not be found";
 
 } // namespace
 
 ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock, std::string programFolder)
     : m_ini(projectIni), m_clock(clock), m_dataFile(std::move(programFolder)) {
-    if (m_dataFile.empty() || m_dataFile.back() != pathSeparator)
+    // Without its folder the program has no project file: never one at the root or in the
+    // current folder instead.
+    if (m_dataFile.empty())
+        return;
+    if (m_dataFile.back() != pathSeparator)
         m_dataFile += pathSeparator;
     m_dataFile += "data.ini";
 }
@@ -37,23 +46,32 @@ std::vector<ProjectRow> ProjectStore::listProjects() {
     return rows;
 }
 
-void ProjectStore::addToList(const std::string& name) {
-    // The next number; where a damaged list already uses it, the next free one, so that no
-    // listed project is pushed out.
-    int key = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile) + 1;
-    const std::vector<std::string> keys =
-        splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile));
-    while (std::any_of(keys.begin(), keys.end(), [&](const std::string& k) {
-        return sameIgnoringCase(k, std::to_string(key));
-    }))
-        ++key;
-    m_ini.setKeyValue(std::to_string(key), name, projectsSection, m_dataFile);
+bool ProjectStore::addToList(const std::string& name) {
+    // The list is read by number from 1 to the count of its keys. The next number is taken;
+    // where a damaged list already uses it, the lowest free one, which the count, one higher
+    // now, still reaches. Either way the new project is listed and no listed one is pushed
+    // out.
+    std::set<std::string> used;
+    for (const std::string& key : splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile)))
+        used.insert(key);
+    if (used.size() >= maxProjects)
+        return false;
+    std::size_t number = used.size() + 1;
+    if (used.count(std::to_string(number)) != 0) {
+        number = 1;
+        while (used.count(std::to_string(number)) != 0)
+            ++number;
+    }
+    m_ini.setKeyValue(std::to_string(number), name, projectsSection, m_dataFile);
+    return true;
 }
 
 void ProjectStore::writeProject(const std::string& name, const ScrollbarScheme& scheme) {
+    // One reading of the clock: a save at midnight must not stamp one day's date with the
+    // next day's time.
     const std::tm now = m_clock.localNow();
     m_ini.setKeyValue("Date", formatDate(now), name, m_dataFile);
-    m_ini.setKeyValue("Time", formatTime(m_clock.localNow()), name, m_dataFile);
+    m_ini.setKeyValue("Time", formatTime(now), name, m_dataFile);
     for (ColorRole role : allColorRoles)
         m_ini.setKeyValue(std::string(projectKey(role)), scheme.color(role), name, m_dataFile);
 }
@@ -62,6 +80,8 @@ void ProjectStore::reading(const std::function<void()>& body) {
     // Reading a missing entry writes it (as "<not_set>"); one transaction keeps that to one
     // rewrite, and none when nothing is missing. Where the folder cannot be locked (no
     // rights to it, a network mount) the reads still run, without the lock.
+    if (m_dataFile.empty())
+        return;
     bool ran = false;
     m_ini.transaction(
         [&] {
@@ -74,19 +94,25 @@ void ProjectStore::reading(const std::function<void()>& body) {
 }
 
 WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarScheme& scheme) {
+    if (m_dataFile.empty())
+        return {false, noFolder};
     // The name was checked before; another program may have taken it since.
     bool taken = false;
+    bool full = false;
     const WriteOutcome outcome = m_ini.transaction(
         [&] {
             taken = listedOrSection(name) != NameCheck::Free;
             if (taken)
                 return;
-            addToList(name);
-            writeProject(name, scheme);
+            full = !addToList(name);
+            if (!full)
+                writeProject(name, scheme);
         },
         m_dataFile);
     if (taken)
         return {false, "another program has just made a Project of that name"};
+    if (full)
+        return {false, listFull};
     return outcome;
 }
 
@@ -108,7 +134,15 @@ WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& nam
                                        const ScrollbarScheme& scheme) {
     if (isNewProject)
         return addProject(name, scheme);
+    if (m_dataFile.empty())
+        return {false, noFolder};
     return m_ini.transaction([&] { writeProject(name, scheme); }, m_dataFile);
+}
+
+std::string ProjectStore::fileProblem() {
+    if (m_dataFile.empty())
+        return noFolder;
+    return m_ini.fileProblem(m_dataFile);
 }
 
 NameCheck ProjectStore::checkProjectName(const std::string& name) {

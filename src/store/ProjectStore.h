@@ -44,6 +44,9 @@ public:
     WriteOutcome saveProject(bool isNewProject, const std::string& name,
                              const ScrollbarScheme& scheme);
     NameCheck checkProjectName(const std::string& name);
+    // Why the project file can be neither read nor written, said once at start-up; nothing
+    // when all is well.
+    std::string fileProblem();
 
     const std::string& dataFile() const { return m_dataFile; }
 
@@ -51,7 +54,8 @@ private:
     void reading(const std::function<void()>& body);
     WriteOutcome addProject(const std::string& name, const ScrollbarScheme& scheme);
     NameCheck listedOrSection(const std::string& name);
-    void addToList(const std::string& name);
+    // False when the list is full.
+    bool addToList(const std::string& name);
     void writeProject(const std::string& name, const ScrollbarScheme& scheme);
 
     clsINI& m_ini;

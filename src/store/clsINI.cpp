@@ -117,8 +117,10 @@ WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::s
 bool clsINI::canHold(const std::string& key, const std::string& value, const std::string& section) {
     const std::string trimmedKey = trimmed(key);
     const std::string breaks("\r\n");
+    // Lists of names are NUL-separated: a name holding a NUL would read back as two.
     return (key + value + section).find_first_of(breaks) == std::string::npos &&
-           !trimmedKey.empty() && key.find('=') == std::string::npos && trimmedKey.front() != ';' &&
+           (key + section).find('\0') == std::string::npos && !trimmedKey.empty() &&
+           key.find('=') == std::string::npos && trimmedKey.front() != ';' &&
            trimmedKey.front() != '[';
 }
 
@@ -180,8 +182,16 @@ std::string clsINI::getKeyValue(const std::string& key, const std::string& defau
     return fallback;
 }
 
+std::string clsINI::fileProblem(const std::string& INIFileLoc) {
+    return m_engine.problem(fileOf(INIFileLoc));
+}
+
 bool clsINI::deleteSection(const std::string& section, const std::string& INIFileLoc) {
     const std::string& s = sectionOf(section);
+    if (s.find('\0') != std::string::npos) {
+        m_lastError = cannotHold;
+        return false;
+    }
     return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.removeSection(s); });
 }
 
@@ -199,6 +209,10 @@ bool clsINI::deleteAllSections(const std::string& INIFileLoc) {
 bool clsINI::deleteKey(const std::string& key, const std::string& section,
                        const std::string& INIFileLoc) {
     const std::string& s = sectionOf(section);
+    if ((key + s).find('\0') != std::string::npos) {
+        m_lastError = cannotHold;
+        return false;
+    }
     return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.removeKey(s, key); });
 }
 

@@ -66,14 +66,17 @@ public:
     // writes before them.
     WriteOutcome transaction(const std::function<void()>& body, const std::string& INIFileLoc = {});
 
+    // Why the file can be neither read nor written, or nothing when it can be.
+    std::string fileProblem(const std::string& INIFileLoc = {});
+
     // Why the last write that failed did so, in the system's words.
     const std::string& lastError() const { return m_lastError; }
 
     static constexpr const char* notSet = "<not_set>";
 
     // Whether a line of the file can hold the entry, so that it reads back as written: no
-    // line break anywhere, and a key that is not blank, holds no "=" and does not start
-    // with ";" or "[".
+    // line break anywhere, no NUL in a name, and a key that is not blank, holds no "=" and does not
+    // start with ";" or "[".
     static bool canHold(const std::string& key, const std::string& value,
                         const std::string& section);
 

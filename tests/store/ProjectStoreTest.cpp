@@ -111,17 +111,24 @@ TEST_F(ProjectStoreTest, DamagedFilesAreReadAsTheyStand) {
     EXPECT_NE(contents().find("5=<not_set>\n"), std::string::npos);
 }
 
-TEST_F(ProjectStoreTest, ANewProjectTakesANumberNoListedProjectHas) {
-    for (const std::string list : {"1=A\n4=D\n", "1=A\n6=F\n7=G\n"}) {
+TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndPushesNoListedOneOut) {
+    // Listing fills the gaps below the count; the next number can still be one already used.
+    for (const std::string list : {"1=A\n4=D\n", "1=A\nx=X\n6=F\n"}) {
         write("[Projects]\n" + list);
         ASSERT_TRUE(store.createProject("New").ok);
-        const ProfileDocument file(contents());
-        std::multiset<std::string> listed;
-        for (const std::string& key : file.keyNames("Projects"))
-            listed.emplace(*file.value("Projects", key));
         EXPECT_EQ(contents().substr(0, 11 + list.size()), "[Projects]\n" + list);
-        EXPECT_EQ(listed.count("New"), 1u) << list;
+        const auto rows = store.listProjects();
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](auto& r) { return r.name == "New"; }),
+                  1)
+            << list;
     }
+    // The list is read with a 16-bit count: past it a project could never be listed.
+    std::string full = "[Projects]\n";
+    for (int i = 1; i <= 32767; ++i)
+        full += std::to_string(i) + "=P\n";
+    write(full);
+    EXPECT_NE(store.createProject("New").error.find("full"), std::string::npos);
+    EXPECT_EQ(contents(), full);
 }
 
 TEST_F(ProjectStoreTest, ANameTakenByAnotherProgramMeanwhileIsNotWrittenTwice) {
