@@ -1,5 +1,7 @@
+#include "platform/ByteText.h"
 #include "platform/QtPlatformUi.h"
 #include "windows/AppState.h"
+#include "windows/ProjectAccess.h"
 #include "windows/frmMain.h"
 #include "windows/frmOpen.h"
 
@@ -68,6 +70,14 @@ void Main(AppState& state, PlatformUi& ui, frmMain& mainWindow) {
         mainWindow.move(frame.topLeft());
     }
     mainWindow.show();
+    // Said once, here: a project file the program cannot use (no folder, a pipe in its place,
+    // UTF-16) would otherwise only show as an empty list.
+    const std::string problem = projectStore(state, ui).fileProblem();
+    if (!problem.empty())
+        ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
+                                      "still be edited and their code generated.")
+                           .arg(textOfBytes(problem)),
+                       PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     frmOpen open(state, ui, mainWindow);
     open.hideOpenPanel();
     ui.showModal(open, &mainWindow);

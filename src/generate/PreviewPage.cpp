@@ -16,9 +16,19 @@ std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view pro
             "<P><font face=Verdana size=2>Hello World!</font></P>\r\n"
             "<P><font face=Verdana size=2>Look at my Colorful Scrollbars.</font></P>\r\n"
             "<img src=\"";
-    page += programFolder;
-    // A folder at the root of the file system already ends in its separator.
-    if (programFolder.empty() || programFolder.back() != pathSeparator)
+    // The folder is attribute text: "&" and '"' in its name must not end the value or start
+    // an entity.
+    for (char c : programFolder) {
+        if (c == '&')
+            page += "&amp;";
+        else if (c == '"')
+            page += "&quot;";
+        else
+            page += c;
+    }
+    // A folder at the root of the file system already ends in its separator; an unknown
+    // folder (empty) names no folder, rather than the root.
+    if (!programFolder.empty() && programFolder.back() != pathSeparator)
         page += pathSeparator;
     page += "dummy.jpg\"><P>&nbsp;</P>\r\n"
             "<P>&nbsp;</P>\r\n<P>&nbsp;</P>\r\n<P>&nbsp;</P>\r\n</body>\r\n</html>";

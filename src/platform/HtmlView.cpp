@@ -11,6 +11,13 @@
 #include <QScrollBar>
 #include <QStringDecoder>
 
+#include "scheme/Utf8.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace brisvane {
 
 namespace {
@@ -18,39 +25,68 @@ namespace {
 // Enough for the sample picture and the pictures of the help pages, without growing forever.
 constexpr qsizetype maxCachedPictures = 32;
 
+// Paths are bytes. A URL carries the bytes of a name that is not UTF-8 as percent escapes,
+// which its decoded text would turn into replacement characters; its encoded text keeps them.
+std::string urlBytes(const QString& encoded) {
+    return QByteArray::fromPercentEncoding(encoded.toLatin1()).toStdString();
+}
+
 // The text of a URL as it was written, so that a '#' or '?' in a folder name stays part of the
 // path instead of becoming a fragment or query.
-QString writtenText(const QUrl& url) {
-    QString text = url.path(QUrl::FullyDecoded);
+std::string writtenBytes(const QUrl& url) {
+    QString text = url.path(QUrl::FullyEncoded);
     if (url.hasQuery())
-        text += QLatin1Char('?') + url.query(QUrl::FullyDecoded);
+        text += QLatin1Char('?') + url.query(QUrl::FullyEncoded);
     if (url.hasFragment())
-        text += QLatin1Char('#') + url.fragment(QUrl::FullyDecoded);
-    return text;
+        text += QLatin1Char('#') + url.fragment(QUrl::FullyEncoded);
+    return urlBytes(text);
+}
+
+struct stat fileStatus(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        info.st_mode = 0;
+    return info;
 }
 
 // The local file a picture source names, or nothing when QTextBrowser should resolve it.
-QString localPicturePath(const QUrl& url) {
-    const QString scheme = url.scheme();
-    if (scheme.isEmpty()) {
-        const QString path = writtenText(url);
-        return QDir::isAbsolutePath(path) ? path : QString();
-    }
-    // "C:/folder/pic.jpg" reads as scheme "c".
-    if (scheme.size() == 1) {
-        const QString path = scheme + QLatin1Char(':') + writtenText(url);
-        return QDir::isAbsolutePath(path) ? path : QString();
+std::string localPicturePath(const QUrl& url) {
+    if (url.scheme().isEmpty()) {
+        const std::string path = writtenBytes(url);
+        return path.starts_with('/') ? path : std::string();
     }
     if (url.isLocalFile()) {
-        const QString path = url.toLocalFile();
+        const std::string path = urlBytes(url.path(QUrl::FullyEncoded));
         if (url.hasFragment()) {
-            const QString whole = path + QLatin1Char('#') + url.fragment(QUrl::FullyDecoded);
-            if (QFileInfo::exists(whole))
+            const std::string whole = path + '#' + urlBytes(url.fragment(QUrl::FullyEncoded));
+            if (S_ISREG(fileStatus(whole).st_mode))
                 return whole;
         }
         return path;
     }
     return {};
+}
+
+// A whole local file by its bytes path; nothing when it cannot be read.
+std::optional<QByteArray> fileBytes(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray bytes;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    char buffer[65536];
+    while (ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0 && errno != EINTR)
+            ok = false;
+        else if (n > 0)
+            bytes.append(buffer, n);
+    }
+    ::close(fd);
+    return ok ? std::optional<QByteArray>(std::move(bytes)) : std::nullopt;
 }
 
 QByteArray pageText(const QVariant& data) {
@@ -96,8 +132,35 @@ void HtmlView::setDocumentHtml(const QString& html) {
     }
 }
 
+std::string pathForHtml(std::string_view bytes) {
+    // Bytes that are not UTF-8 go as percent escapes, which loadResource() turns back.
+    static constexpr char digits[] = "0123456789ABCDEF";
+    const std::u32string characters = decodeUtf8(bytes);
+    std::string text;
+    std::size_t at = 0;
+    for (char32_t c : characters) {
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            const auto byte = static_cast<unsigned char>(bytes[at]);
+            text += '%';
+            text += digits[byte >> 4];
+            text += digits[byte & 0xF];
+            ++at;
+            continue;
+        }
+        const std::size_t length = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        text.append(bytes.substr(at, length));
+        at += length;
+    }
+    return text;
+}
+
 void HtmlView::loadDocument(const QString& filePath) {
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath());
+    loadDocument(QFile::encodeName(QFileInfo(filePath).absoluteFilePath()).toStdString());
+}
+
+void HtmlView::loadDocument(const std::string& filePath) {
+    const QUrl url = QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(filePath).toPercentEncoding("/"), QUrl::StrictMode);
     if (source() == url)
         reload(); // The file may have changed since it was shown.
     else
@@ -108,15 +171,27 @@ void HtmlView::loadDocument(const QString& filePath) {
 
 QVariant HtmlView::loadResource(int type, const QUrl& name) {
     if (type == QTextDocument::ImageResource) {
-        const QString path = localPicturePath(name);
-        if (!path.isEmpty()) {
+        const std::string path = localPicturePath(name);
+        if (!path.empty()) {
             QVariant picture = localPicture(path);
             if (picture.isValid())
                 return picture;
+        } else if (name.scheme().isEmpty() && source().isEmpty()) {
+            // A page given as text has no folder: its relative pictures are not looked for in
+            // whatever folder the program was started from.
+            return {};
         }
         return QTextBrowser::loadResource(type, name);
     }
-    QVariant data = QTextBrowser::loadResource(type, name);
+    // Local pages are read by the bytes of their path, which Qt's own loading would take for
+    // text and lose where they are not UTF-8.
+    QVariant data;
+    if (name.isLocalFile() && type == QTextDocument::HtmlResource) {
+        if (auto bytes = fileBytes(urlBytes(name.path(QUrl::FullyEncoded))))
+            data = std::move(*bytes);
+    } else {
+        data = QTextBrowser::loadResource(type, name);
+    }
     if (type == QTextDocument::HtmlResource || type == QTextDocument::MarkdownResource)
         m_loadedPage = data;
     return data;
@@ -150,26 +225,27 @@ void HtmlView::applyLoadedPageColors() {
     m_showsGivenHtml = false;
 }
 
-QVariant HtmlView::localPicture(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile())
+QVariant HtmlView::localPicture(const std::string& path) {
+    const struct stat info = fileStatus(path);
+    if (!S_ISREG(info.st_mode))
         return {};
-    const qint64 size = info.size();
-    const QDateTime modified = info.lastModified();
-    const auto found = m_pictures.constFind(path);
-    if (found != m_pictures.cend() && found->size == size && found->modified == modified)
+    const QByteArray key = QByteArray::fromStdString(path);
+    const auto found = m_pictures.constFind(key);
+    if (found != m_pictures.cend() && found->size == info.st_size &&
+        found->modified == info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec)
         return found->pixmap;
 
-    QImage image(path);
-    if (image.isNull()) {
-        m_pictures.remove(path);
+    const auto bytes = fileBytes(path);
+    QImage image;
+    if (!bytes || !image.loadFromData(*bytes)) {
+        m_pictures.remove(key);
         return {};
     }
-    if (m_pictures.size() >= maxCachedPictures && !m_pictures.contains(path))
+    if (m_pictures.size() >= maxCachedPictures && !m_pictures.contains(key))
         m_pictures.clear();
-    CachedPicture& entry = m_pictures[path];
-    entry.size = size;
-    entry.modified = modified;
+    CachedPicture& entry = m_pictures[key];
+    entry.size = info.st_size;
+    entry.modified = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
     entry.pixmap = QPixmap::fromImage(std::move(image));
     return entry.pixmap;
 }

@@ -7,11 +7,16 @@
 #include <QVariant>
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace brisvane {
 
 class ClassicScrollBarStyle;
+
+// A local path (bytes) as text for a page's src or href: bytes that are not UTF-8 become
+// percent escapes, which the view turns back into the same bytes; all else is unchanged.
+std::string pathForHtml(std::string_view bytes);
 
 // Shows a web page whose scroll bar takes the scrollbar-*-color values of the page's body
 // rule, drawn the classic way. Every page shown gets that treatment: text handed over, a file,
@@ -27,6 +32,8 @@ public:
     // on every keystroke; any other document starts at the top.
     void setDocumentHtml(const QString& html);
     // Shows an HTML file from the top; its links and pictures resolve against its folder.
+    // The path is bytes, as the system gives it; the text form is for names Qt can spell.
+    void loadDocument(const std::string& filePath);
     void loadDocument(const QString& filePath);
 
     const ClassicScrollBarStyle& scrollBarStyle() const { return *m_style; }
@@ -45,16 +52,16 @@ protected:
 private:
     struct CachedPicture {
         qint64 size = 0;
-        QDateTime modified;
+        qint64 modified = 0; // nanoseconds
         QPixmap pixmap;
     };
 
     void applyColors(std::string_view html);
     void applyLoadedPageColors();
-    QVariant localPicture(const QString& path);
+    QVariant localPicture(const std::string& path);
 
     ClassicScrollBarStyle* m_style;
-    QHash<QString, CachedPicture> m_pictures;
+    QHash<QByteArray, CachedPicture> m_pictures;
     // The text of the page that QTextBrowser is loading, until its colours are taken.
     std::optional<QVariant> m_loadedPage;
     bool m_showsGivenHtml = false;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 class QDialog;
 class QWidget;
@@ -34,8 +35,9 @@ public:
     virtual bool setClipboardText(const QString& text) = 0;
     // Opens an address with the desktop's default handler; the outcome is not reported.
     virtual void openWithShell(const QString& address) = 0;
-    // The folder that holds the program, without a trailing separator.
-    virtual QString programFolder() const = 0;
+    // The folder that holds the program, without a trailing separator, as the system names
+    // it: bytes, which need not be UTF-8 text. Empty when it cannot be found.
+    virtual std::string programFolder() const = 0;
     // The program's file name without folder and extension.
     virtual QString programFileName() const = 0;
     // Lets pending window events run before the caller goes on.

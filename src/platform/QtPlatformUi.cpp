@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <unistd.h>
+
 namespace brisvane {
 
 namespace {
@@ -35,6 +37,8 @@ PlatformUi::Answer QtPlatformUi::showMessage(const QString& prompt, Buttons butt
                                              const QString& title) {
     QMessageBox box(activeOwner());
     box.setWindowTitle(title.isEmpty() ? programTitle : title);
+    // Names and paths in a message are the user's text, never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(displayText(prompt));
     box.setIcon(icon == Icon::Critical      ? QMessageBox::Critical
                 : icon == Icon::Information ? QMessageBox::Information
@@ -91,8 +95,24 @@ void QtPlatformUi::openWithShell(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-QString QtPlatformUi::programFolder() const {
-    return QCoreApplication::applicationDirPath();
+std::string QtPlatformUi::programFolder() const {
+    // The executable's path as the kernel keeps it: no text conversion can lose a byte of it,
+    // and no length limit of ours cuts it.
+    std::string path(256, '\0');
+    while (true) {
+        const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (n < 0)
+            return {};
+        if (static_cast<std::size_t>(n) < path.size()) {
+            path.resize(static_cast<std::size_t>(n));
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.rfind('/');
+    if (path.empty() || path.front() != '/' || slash == std::string::npos)
+        return {};
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
 QString QtPlatformUi::programFileName() const {

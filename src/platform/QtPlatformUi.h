@@ -15,7 +15,7 @@ public:
     std::optional<ColorValue> chooseColor(const QString& title, ColorValue initial) override;
     bool setClipboardText(const QString& text) override;
     void openWithShell(const QString& address) override;
-    QString programFolder() const override;
+    std::string programFolder() const override;
     QString programFileName() const override;
     void pumpEvents() override;
     void showModal(QDialog& window, QWidget* owner) override;

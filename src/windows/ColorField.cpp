@@ -3,6 +3,7 @@
 #include "scheme/ColorFieldText.h"
 #include "windows/UserCharacters.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -82,8 +83,16 @@ void ColorField::dropEvent(QDropEvent* event) {
 
 void ColorField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        emit lostFocus();
+    // Only a move to another element of this window completes the field: a menu opened from
+    // the keyboard, another window or a dialog takes the focus only for a while.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MenuBarFocusReason)
+        return;
+    const QWidget* next = QApplication::focusWidget();
+    if (next && next->window() != window())
+        return;
+    emit lostFocus();
 }
 
 } // namespace brisvane

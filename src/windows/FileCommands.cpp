@@ -1,5 +1,6 @@
 #include "windows/FileCommands.h"
 
+#include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
 #include "windows/AppState.h"
 #include "windows/NameMessages.h"
@@ -34,12 +35,11 @@ bool FileCommands::saveProject(bool isNewProject) {
     ProjectStore& store = projectStore(m_state, m_ui);
     const WriteOutcome written =
         store.saveProject(isNewProject, m_state.currentProjectName, m_state.scheme);
-    const QString name = QString::fromStdString(m_state.currentProjectName);
+    const QString name = textOfBytes(m_state.currentProjectName);
     if (!written.ok) {
         // The colours stay unsaved and marked so; nothing may say they were saved.
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
-                             .arg(name, QString::fromStdString(store.dataFile()),
-                                  QString::fromStdString(written.error)),
+                             .arg(name, textOfBytes(store.dataFile()), textOfBytes(written.error)),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }

@@ -1,11 +1,12 @@
 #include "windows/NameMessages.h"
 
+#include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
 
 namespace brisvane {
 
 void showNameRefused(PlatformUi& ui, const std::string& name, NameCheck check) {
-    const QString n = QString::fromStdString(name);
+    const QString n = textOfBytes(name);
     const QString different = QStringLiteral("You must choose a different Project Name.");
     QString reason;
     switch (check) {

@@ -8,7 +8,7 @@ namespace brisvane {
 // The project store of the program's data.ini, made on first use.
 inline ProjectStore& projectStore(AppState& state, const PlatformUi& ui) {
     if (!state.projects) {
-        const std::string folder = ui.programFolder().toStdString();
+        const std::string folder = ui.programFolder();
         state.projectIni = std::make_unique<clsINI>(folder, ui.programFileName().toStdString());
         state.projects = std::make_unique<ProjectStore>(*state.projectIni, *state.clock, folder);
     }

@@ -66,11 +66,15 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     m_TreeView1->setRootIsDecorated(false);
     connect(m_TreeView1, &QTreeWidget::itemClicked, this, &frmHelp::TreeView1_NodeClick);
     connect(m_TreeView1, &QTreeWidget::itemActivated, this, &frmHelp::TreeView1_NodeClick);
+    // Moving through the tree with the keys shows each page as its node is reached.
+    connect(m_TreeView1, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
 
     m_DHTMLEdit1 = new HtmlView(this);
     m_DHTMLEdit1->setGeometry(twipsRect(2295, 0, 7290, 5715));
     connect(m_DHTMLEdit1, &HtmlView::externalLinkActivated, this,
             [this](const QUrl& url) { m_ui.openWithShell(url.toString()); });
+    connect(m_DHTMLEdit1, &QTextBrowser::sourceChanged, this, &frmHelp::markShownPage);
 
     Form_Load();
 }
@@ -82,15 +86,36 @@ void frmHelp::Form_Load() {
         item->setData(0, Qt::UserRole, QString::fromLatin1(node.key));
         item->setIcon(0, picture);
     }
-    // The first node is marked whatever page opens: the tree shows the contents' start.
-    m_TreeView1->setCurrentItem(m_TreeView1->topLevelItem(0));
     showPage(m_state.helpPage.empty() ? QStringLiteral("index.htm")
                                       : QString::fromStdString(m_state.helpPage));
 }
 
 void frmHelp::showPage(const QString& fileName) {
-    m_DHTMLEdit1->loadDocument(m_ui.programFolder() + QLatin1Char(pathSeparator) +
-                               QStringLiteral("Help") + QLatin1Char(pathSeparator) + fileName);
+    const std::string folder = m_ui.programFolder();
+    if (folder.empty()) {
+        m_DHTMLEdit1->setDocumentHtml(
+            QStringLiteral("<p>The help pages lie beside the program, whose folder could not be "
+                           "found.</p>"));
+        return;
+    }
+    m_DHTMLEdit1->loadDocument(folder + pathSeparator + "Help" + pathSeparator +
+                               fileName.toStdString());
+}
+
+void frmHelp::markShownPage(const QUrl& page) {
+    // The marked node names the page shown, however it came: a node, a link, "More info.".
+    QTreeWidgetItem* shown = nullptr;
+    for (int i = 0; i < m_TreeView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = m_TreeView1->topLevelItem(i);
+        if (node->data(0, Qt::UserRole).toString().compare(page.fileName(), Qt::CaseInsensitive) ==
+            0)
+            shown = node;
+    }
+    const QSignalBlocker quiet(m_TreeView1);
+    m_TreeView1->setCurrentItem(shown);
+    if (!shown)
+        m_TreeView1->clearSelection();
+    m_TreeView1->viewport()->update();
 }
 
 void frmHelp::TreeView1_NodeClick(QTreeWidgetItem* node) {

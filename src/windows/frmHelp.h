@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QTreeWidget;
+class QUrl;
 class QTreeWidgetItem;
 
 namespace brisvane {
@@ -28,6 +29,7 @@ public:
 private:
     void Form_Load();
     void TreeView1_NodeClick(QTreeWidgetItem* node);
+    void markShownPage(const QUrl& page);
 
     AppState& m_state;
     PlatformUi& m_ui;

@@ -2,6 +2,7 @@
 
 #include "generate/PreviewPage.h"
 #include "generate/StyleBlock.h"
+#include "platform/ByteText.h"
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
@@ -25,6 +26,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <algorithm>
+#include <cctype>
 
 namespace brisvane {
 
@@ -254,6 +257,8 @@ void frmMain::txtHex_LostFocus(ColorRole role) {
 }
 
 void frmMain::showHexErrors(int count) {
+    if (m_showingProject)
+        return;
     for (int i = 0; i < count; ++i) {
         frmHexErr hexError;
         connect(&hexError, &frmHexErr::moreInfoRequested, this,
@@ -282,8 +287,9 @@ void frmMain::pickColor(ColorRole role) {
 }
 
 void frmMain::showPreviewPage() {
-    const std::string folder = m_ui.programFolder().toStdString();
-    m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, folder));
+    // Without its folder the program has no picture to show.
+    const std::string folder = m_ui.programFolder();
+    m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, pathForHtml(folder)));
     m_DHTMLEdit1->setDocumentHtml(m_txtHTML);
 }
 
@@ -291,9 +297,9 @@ bool frmMain::createProject(const std::string& name) {
     const WriteOutcome written = projectStore(m_state, m_ui).createProject(name);
     if (!written.ok) {
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
-                             .arg(QString::fromStdString(name),
-                                  QString::fromStdString(projectStore(m_state, m_ui).dataFile()),
-                                  QString::fromStdString(written.error)),
+                             .arg(textOfBytes(name),
+                                  textOfBytes(projectStore(m_state, m_ui).dataFile()),
+                                  textOfBytes(written.error)),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
@@ -304,9 +310,33 @@ bool frmMain::createProject(const std::string& name) {
 
 void frmMain::openProject(const std::string& name) {
     m_state.scheme = projectStore(m_state, m_ui).openProject(name);
+    const ScrollbarScheme stored = m_state.scheme;
     m_ui.pumpEvents();
     // The track's swatch follows its field here.
     showProject(name, false);
+    reportDamagedColors(name, stored);
+}
+
+void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme& stored) {
+    QString damaged;
+    for (ColorRole role : allColorRoles) {
+        const std::string& text = stored.color(role);
+        const bool isColor = text.size() == 7 && text.front() == '#' &&
+                             std::all_of(text.begin() + 1, text.end(), [](char c) {
+                                 return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+                             });
+        if (!isColor)
+            damaged += QString::fromUtf8(rowLabel(role).data(),
+                                         static_cast<qsizetype>(rowLabel(role).size())) +
+                       QLatin1Char(' ') + textOfBytes(text) + QStringLiteral("\r\n");
+    }
+    if (damaged.isEmpty())
+        return;
+    m_ui.showMessage(QStringLiteral("Some colours of the Project \"%1\" are not colours in the "
+                                    "project file:\r\n%2They are shown as the colour fields "
+                                    "leave them, and saving the Project stores them so.")
+                         .arg(textOfBytes(name), damaged),
+                     PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
 
 void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
@@ -315,6 +345,7 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
     static constexpr ColorRole order[] = {
         ColorRole::Face,       ColorRole::Highlight, ColorRole::ThreeDLight, ColorRole::Shadow,
         ColorRole::DarkShadow, ColorRole::Arrow,     ColorRole::Track};
+    m_showingProject = true;
     for (ColorRole role : order) {
         const std::string text = m_state.scheme.color(role);
         for (ColorPicture* part : roleParts(role)) {
@@ -323,8 +354,9 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
         }
         colorField(role)->setText(QString::fromStdString(text));
     }
+    m_showingProject = false;
     showPreviewPage();
-    setWindowTitle(QStringLiteral("Brisvane | ") + QString::fromStdString(name));
+    setWindowTitle(QStringLiteral("Brisvane | ") + textOfBytes(name));
     m_state.currentProjectName = name;
     // Last: the fields' rules above have marked the scheme changed.
     m_state.schemeModified = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheme/ColorRole.h"
+#include "scheme/ScrollbarScheme.h"
 #include "windows/frmHelp.h"
 
 #include <QMainWindow>
@@ -110,6 +111,8 @@ private:
     void mnuHelpVisit_Click();
     void lblMoInfo_Click(QDialog& hexError);
     void showProject(const std::string& name, bool setTrackSwatch);
+    // One message for the colours of an opened project that its file holds as no colour.
+    void reportDamagedColors(const std::string& name, const ScrollbarScheme& stored);
     frmHelp& loadHelpWindow();
 
     AppState& m_state;
@@ -144,6 +147,9 @@ private:
     QPointer<frmHelp> m_frmHelp;
     std::unique_ptr<FileCommands> m_commands;
     bool m_closeApproved = false;
+    // While a project's colours go into the fields, their rules raise no error windows: the
+    // user typed nothing.
+    bool m_showingProject = false;
 };
 
 } // namespace brisvane

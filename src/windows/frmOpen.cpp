@@ -1,5 +1,6 @@
 #include "windows/frmOpen.h"
 
+#include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
 #include "windows/AppState.h"
@@ -66,6 +67,20 @@ QIcon projectIcon() {
     return QIcon(pixmap);
 }
 
+// The list marks no row before the user chooses one: Qt would give its first row the focus
+// frame, which looks chosen while Ok opens nothing. The first arrow key chooses the first row.
+class ProjectList : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QTreeWidget::focusInEvent(event);
+        if (selectedItems().isEmpty())
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
 } // namespace
 
 frmOpen::frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow)
@@ -85,7 +100,7 @@ frmOpen::frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow)
 
     // Drawn over the New panel, so that exactly one of the two is seen.
     m_fmeOpenPnl = addFrame(this, twipsRect(0, 225, 4695, 1845));
-    m_lvOpen = new QTreeWidget(m_fmeOpenPnl);
+    m_lvOpen = new ProjectList(m_fmeOpenPnl);
     m_lvOpen->setGeometry(twipsRect(30, 120, 4635, 1695));
     m_lvOpen->setColumnCount(3);
     m_lvOpen->setHeaderHidden(true);
@@ -138,9 +153,10 @@ void frmOpen::buildTabs() {
 void frmOpen::Form_Load() {
     const QIcon icon = projectIcon();
     for (const ProjectRow& row : projectStore(m_state, m_ui).listProjects()) {
-        auto* item = new QTreeWidgetItem(m_lvOpen, {QString::fromStdString(row.name),
-                                                    QString::fromStdString(row.time),
-                                                    QString::fromStdString(row.date)});
+        auto* item = new QTreeWidgetItem(
+            m_lvOpen, {textOfBytes(row.name), textOfBytes(row.time), textOfBytes(row.date)});
+        // The name is opened by its bytes in the file, which the shown text need not keep.
+        item->setData(0, Qt::UserRole, QByteArray::fromStdString(row.name));
         item->setIcon(0, icon);
     }
     m_txtName->selectAll();
@@ -235,7 +251,7 @@ void frmOpen::lvOpen_DblClick(QTreeWidgetItem* row) {
     if (m_finished || !row || !row->isSelected())
         return;
     m_finished = true;
-    m_main.openProject(row->text(0).toStdString());
+    m_main.openProject(row->data(0, Qt::UserRole).toByteArray().toStdString());
     accept();
 }
 

@@ -68,7 +68,7 @@ struct MainWindow {
     TempFolder dir;
     FixedClock clock;
     AppState state;
-    ScriptedPlatformUi ui{QCoreApplication::applicationDirPath()};
+    ScriptedPlatformUi ui{QCoreApplication::applicationDirPath().toStdString()};
     frmMain window{state, ui};
 };
 

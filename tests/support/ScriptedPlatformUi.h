@@ -8,10 +8,6 @@
 #include <ostream>
 #include <vector>
 
-inline void PrintTo(const QString& text, std::ostream* out) { // failures show texts as text
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace brisvane::test {
 
 // A PlatformUi that answers from queues and records every call: no dialog blocks a test.
@@ -24,7 +20,7 @@ public:
     };
     using Modal = std::pair<QString, QWidget*>; // the title and the owner
 
-    explicit ScriptedPlatformUi(QString folder) : folder(std::move(folder)) {}
+    explicit ScriptedPlatformUi(std::string folder) : folder(std::move(folder)) {}
 
     Answer showMessage(const QString& prompt, Buttons buttons, Icon icon, const QString&) override {
         messages.push_back({prompt, buttons, icon});
@@ -45,7 +41,7 @@ public:
         return clipboardWorks;
     }
     void openWithShell(const QString& address) override { log.push_back("open " + address); }
-    QString programFolder() const override { return folder; }
+    std::string programFolder() const override { return folder; }
     QString programFileName() const override { return "brisvane"; }
     void pumpEvents() override { ++pumps; }
     // A modal window is shown, handed to the next queued script, and closed after it.
@@ -63,7 +59,7 @@ public:
         return first;
     }
 
-    QString folder;
+    std::string folder; // bytes, as the system names folders
     std::vector<Message> messages;
     std::deque<Answer> answers;
     std::deque<QString> texts;

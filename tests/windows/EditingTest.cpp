@@ -38,6 +38,20 @@ TEST_F(EditingTest, TypingShowsTheColourAtOnceAndLeavingFillsTheFieldUpWithZeros
     EXPECT_TRUE(ui.modals.empty());
 }
 
+TEST_F(EditingTest, OnlyAMoveWithinTheWindowFillsAFieldUp) {
+    ColorField* face = window.txtHex(0);
+    face->setText("#F");
+    state.schemeModified = false; // as a save leaves it
+    // A menu opened from the keyboard, a popup, another window: the field is left as it is.
+    for (Qt::FocusReason reason :
+         {Qt::MenuBarFocusReason, Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(face, &away);
+        EXPECT_EQ(face->text(), "#F") << reason;
+    }
+    EXPECT_FALSE(saveOffered());
+}
+
 TEST_F(EditingTest, EachBadCharacterHasAWindowOnceTheFieldShowsWhatIsLeft) {
     ColorField* arrows = window.txtHexArrows();
     test::Texts seen;

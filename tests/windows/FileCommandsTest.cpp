@@ -116,9 +116,10 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
 }
 
 TEST_F(MainWindowTest, TheCreateOpenWindow) {
-    // A damaged project, as another program may leave one, and a sound one.
-    test::writeBytes(dir.path + "/data.ini", "[Projects]\n1=A\n[A]\n1=C0C0C0\n2=#FFFFFF\n"
-                                             "3=#C0C0C0\n4=#808080\n6=#E0E0E0\n7=#000000\n");
+    // A damaged project from an older file, its name in Windows-1252, and a sound one.
+    test::writeBytes(dir.path + "/data.ini",
+                     "[Projects]\n1=Caf\xE9\n[Caf\xE9]\n1=C0C0C0\n2=#FFFFFF\n"
+                     "3=#C0C0C0\n4=#808080\n6=#E0E0E0\n7=#000000\n");
     const ScrollbarScheme b{
         {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
     ASSERT_TRUE(state.projects->saveProject(true, "B", b).ok);
@@ -130,7 +131,7 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_FALSE(open.isVisible());
     expectShows(defaultScheme);
     EXPECT_EQ(window.windowTitle(), "Brisvane | My Colorful Scrollbar");
-    EXPECT_EQ(listed(), (Names{"A", "B", "My Colorful Scrollbar"}));
+    EXPECT_EQ(listed(), (Names{"Caf\xE9", "B", "My Colorful Scrollbar"}));
     EXPECT_FALSE(saveOffered());
 
     frmOpen again(state, ui, window);
@@ -166,18 +167,33 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_FALSE(saveOffered());
     EXPECT_EQ(ui.pumps, 1); // opened once
 
-    // Enter on a row opens it, and nothing else; damaged colours go through the field rules.
+    // No row is chosen until an arrow key chooses one; Enter then opens it. Damaged colours go
+    // through the field rules, and one message names them.
     frmOpen byKeyboard(state, ui, window);
     byKeyboard.chooseExisting();
     byKeyboard.show();
-    byKeyboard.lvOpen()->setCurrentItem(byKeyboard.lvOpen()->topLevelItem(0));
+    EXPECT_TRUE(byKeyboard.lvOpen()->selectedItems().isEmpty());
+    EXPECT_FALSE(byKeyboard.lvOpen()->currentIndex().isValid());
+    QTest::keyClick(byKeyboard.lvOpen(), Qt::Key_Down);
+    EXPECT_EQ(byKeyboard.lvOpen()->topLevelItem(0)->text(0), "Caf\u00e9");
     QTest::keyClick(byKeyboard.lvOpen(), Qt::Key_Return);
     EXPECT_FALSE(byKeyboard.isVisible());
-    EXPECT_EQ(window.windowTitle(), "Brisvane | A");
+    EXPECT_EQ(window.windowTitle(), "Brisvane | Caf\u00e9");
     EXPECT_EQ(window.txtHex(0)->text(), "#C0C0C0"); // the "#" put in front
+    EXPECT_EQ(window.txtHex(1)->text(), "#FFFFFF"); // read from its own section
     EXPECT_EQ(window.txtHex(4)->text(), "#");       // "<not_set>"
-    EXPECT_EQ(ui.modals.size(), 6u);                // one Hex Error window per bad character
+    EXPECT_TRUE(ui.modals.empty());                 // no Hex Error window: nothing was typed
+    EXPECT_EQ(ui.log.back(), "Some colours of the Project \"Caf\u00e9\" are not colours in the "
+                             "project file:\r\nFace: C0C0C0\r\nDarkshadow: <not_set>\r\nThey "
+                             "are shown as the colour fields leave them, and saving the Project "
+                             "stores them so.");
     EXPECT_FALSE(saveOffered());
+    QTest::keyClicks(window.txtHex(4), "4"); // and saved under its own bytes
+    save();
+    EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")
+                    .starts_with("[Projects]\n1=Caf\xE9\n2=B\n3=My Colorful Scrollbar\n"
+                                 "[Caf\xE9]\n1=#C0C0C0\n2=#FFFFFF\n"));
+    EXPECT_EQ(ui.log.back(), "Caf\u00e9, has been Saved.");
     EXPECT_EQ(listed().size(), 3u);
     EXPECT_EQ(ui.pumps, 2);
 }

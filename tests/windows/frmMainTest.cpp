@@ -7,7 +7,9 @@
 #include "windows/frmHelp.h"
 #include "windows/frmHexErr.h"
 
+#include <QTextBlock>
 #include <QTreeWidget>
+#include <filesystem>
 
 namespace brisvane {
 namespace {
@@ -18,8 +20,7 @@ using test::Texts;
 TEST_F(MainWindowTest, StartsGreyWithItsPreviewAndItsPictureStackedIntoABevel) {
     expectShows(startScheme);
     // The sample page's picture comes from the program's folder.
-    EXPECT_EQ(window.txtHTML().toStdString(),
-              buildPreviewPage(startScheme, ui.folder.toStdString()));
+    EXPECT_EQ(window.txtHTML().toStdString(), buildPreviewPage(startScheme, ui.folder));
     EXPECT_TRUE(window.DHTMLEdit1()->toPlainText().contains("Look at my Colorful Scrollbars."));
     EXPECT_FALSE(saveOffered());
     // What the pointer finds at a point of the picture is the strip left on top there.
@@ -103,7 +104,10 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
         EXPECT_EQ(page(help), pages[node]);
         EXPECT_FALSE(help->DHTMLEdit1()->document()->isEmpty());
     }
-    window.mnuHelpContents()->trigger(); // already open: nothing changes
+    QTest::keyClick(tree, Qt::Key_Up); // the keys move through the pages too
+    EXPECT_EQ(page(help), "mod.htm");
+    help->DHTMLEdit1()->setSource(QUrl("tut.htm")); // a link: the tree marks its page
+    window.mnuHelpContents()->trigger();            // already open: nothing changes
     EXPECT_EQ(window.helpWindow(), help);
     EXPECT_EQ(tree->currentItem()->text(0), "Tutorial");
     window.mnuHelpVisit()->trigger();
@@ -134,7 +138,7 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
         shown = page(modal) + " " + modal->TreeView1()->currentItem()->text(0);
     });
     moreInfo();
-    EXPECT_EQ(shown, "mod.htm Brisvane"); // the first node is marked whatever the page
+    EXPECT_EQ(shown, "mod.htm Modify Colors"); // the marked node names the page shown
     EXPECT_EQ(ui.modals, (test::Modals{{"Hex Error", &window},
                                        {"Hex Error", &window},
                                        {"Brisvane | Documentation", &window}}));
@@ -142,6 +146,31 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
     window.mnuHelpContents()->trigger();
     EXPECT_EQ(page(window.helpWindow()), "mod.htm");
     window.helpWindow()->close();
+}
+
+TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp) {
+    test::TempFolder root;
+    const std::string build = QCoreApplication::applicationDirPath().toStdString();
+    const std::string folder = root.path + "/Caf\xE9 \"A&B\"";
+    std::filesystem::create_directories(folder + "/Help");
+    for (const char* file : {"/dummy.jpg", "/Help/index.htm"})
+        std::filesystem::copy_file(build + file, folder + file);
+    AppState state;
+    test::ScriptedPlatformUi ui{folder};
+    frmMain window{state, ui};
+    frmHelp help{state, ui};
+    QTextDocument* preview = window.DHTMLEdit1()->document();
+    QString picture;
+    for (QTextBlock b = preview->begin(); b.isValid(); b = b.next()) {
+        for (auto part = b.begin(); !part.atEnd(); ++part) {
+            if (part.fragment().charFormat().isImageFormat())
+                picture = part.fragment().charFormat().toImageFormat().name();
+        }
+    }
+    EXPECT_EQ(
+        preview->resource(QTextDocument::ImageResource, QUrl(picture)).value<QPixmap>().size(),
+        QImage(QString::fromStdString(build + "/dummy.jpg")).size());
+    EXPECT_TRUE(help.DHTMLEdit1()->toPlainText().contains("Brisvane"));
 }
 
 } // namespace
