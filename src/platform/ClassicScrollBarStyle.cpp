@@ -1,5 +1,8 @@
 #include "platform/ClassicScrollBarStyle.h"
 
+#include "generate/CssColor.h"
+#include "platform/QtColor.h"
+
 #include <QPainter>
 #include <QPalette>
 #include <QStyleFactory>
@@ -10,102 +13,6 @@
 namespace brisvane {
 
 namespace {
-
-bool isAsciiSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
-}
-bool isAsciiDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isAsciiSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isAsciiSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-int hexDigit(char c) {
-    if (isAsciiDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<QColor> parseHex(std::string_view digits) {
-    if (digits.size() != 3 && digits.size() != 6)
-        return std::nullopt;
-    int values[6] = {};
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        values[i] = hexDigit(digits[i]);
-        if (values[i] < 0)
-            return std::nullopt;
-    }
-    // "#ABC" stands for "#AABBCC".
-    if (digits.size() == 3)
-        return QColor(values[0] * 17, values[1] * 17, values[2] * 17);
-    return QColor(values[0] * 16 + values[1], values[2] * 16 + values[3],
-                  values[4] * 16 + values[5]);
-}
-
-// One rgb() component: 0 to 255, or 0% to 100%.
-std::optional<int> parseComponent(std::string_view text) {
-    text = trimmed(text);
-    const bool percent = !text.empty() && text.back() == '%';
-    if (percent)
-        text.remove_suffix(1);
-    if (text.empty() || text.size() > 3)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (!isAsciiDigit(c))
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (percent)
-        return value <= 100 ? std::optional<int>((value * 255 + 50) / 100) : std::nullopt;
-    return value <= 255 ? std::optional<int>(value) : std::nullopt;
-}
-
-std::optional<QColor> parseRgb(std::string_view text) {
-    constexpr std::string_view prefix = "rgb(";
-    if (text.size() < prefix.size() + 1 || text.back() != ')')
-        return std::nullopt;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (static_cast<char>(text[i] | 0x20) != prefix[i])
-            return std::nullopt;
-    }
-    std::string_view inner = text.substr(prefix.size(), text.size() - prefix.size() - 1);
-    int components[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        const std::size_t comma = inner.find(',');
-        if ((i < 2) != (comma != std::string_view::npos))
-            return std::nullopt;
-        const auto value = parseComponent(inner.substr(0, comma));
-        if (!value)
-            return std::nullopt;
-        components[i] = *value;
-        inner = comma == std::string_view::npos ? std::string_view() : inner.substr(comma + 1);
-    }
-    return QColor(components[0], components[1], components[2]);
-}
-
-std::optional<QColor> parseName(std::string_view text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), isAsciiLetter))
-        return std::nullopt;
-    const QColor color = QColor::fromString(QLatin1StringView(text.data(), text.size()));
-    // "transparent" is a name too, but a scroll bar part cannot be see-through.
-    if (!color.isValid() || color.alpha() != 255)
-        return std::nullopt;
-    return color.toRgb();
-}
 
 struct Palette {
     QColor face;
@@ -285,14 +192,8 @@ QColor ClassicScrollBarStyle::resolvedColor(ColorRole role, const QPalette& pale
 }
 
 std::optional<QColor> ClassicScrollBarStyle::parseColor(std::string_view text) {
-    text = trimmed(text);
-    if (text.empty())
-        return std::nullopt;
-    if (text.front() == '#')
-        return parseHex(text.substr(1));
-    if (auto color = parseRgb(text))
-        return color;
-    return parseName(text);
+    const auto value = parseCssColor(text);
+    return value ? std::optional<QColor>(qColorFromValue(*value)) : std::nullopt;
 }
 
 int ClassicScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

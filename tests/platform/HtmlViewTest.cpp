@@ -135,14 +135,6 @@ void expectPaintedWith(QScrollBar& bar, const Colors& colors) {
     EXPECT_EQ(glyphRows(pixelsInside(image, down, color(Arrow))), (std::vector<int>{7, 5, 3, 1}));
 }
 
-TEST(ClassicScrollBarStyle, ValuesTheBrowserWouldNotTakeAreNoColours) {
-    for (const char* invalid :
-         {"<not_set>", "#12", "#1234", "#12345G", "12345", "", "#", "rgb(256, 0, 0)", "rgb(1, 2)",
-          "rgb(1, 2, 3, 4)", "rgb(1, -2, 3)", "rgb(101%, 0%, 0%)", "rgb(1, 2, 3", "transparent",
-          "notacolour", "light blue", "red;"})
-        EXPECT_FALSE(ClassicScrollBarStyle::parseColor(invalid)) << invalid;
-}
-
 class HtmlViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
