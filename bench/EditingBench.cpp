@@ -1,4 +1,5 @@
 #include "platform/QtPlatformUi.h"
+#include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
 #include "windows/frmMain.h"
@@ -24,7 +25,10 @@ struct ShownMainWindow {
     }
     QtPlatformUi ui;
     AppState state;
-    frmMain window{state, ui};
+    Clock clock;
+    clsINI ini{ui.programFolder(), "brisvane"};
+    ProjectStore store{ini, clock, ui.programFolder()};
+    frmMain window{state, ui, store};
     bool shown = false;
 };
 

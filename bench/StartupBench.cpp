@@ -1,6 +1,7 @@
 #include "StartupChild.h"
 
 #include "platform/QtPlatformUi.h"
+#include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/frmMain.h"
 
@@ -99,7 +100,10 @@ int runStartupChild(const char* which, int argc, char** argv) {
     }
     QtPlatformUi ui;
     AppState state;
-    frmMain window(state, ui);
+    Clock clock;
+    clsINI ini{ui.programFolder(), "brisvane"};
+    ProjectStore store{ini, clock, ui.programFolder()};
+    frmMain window(state, ui, store);
     showAndWaitForPaint(window);
     return 0;
 }

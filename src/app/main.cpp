@@ -1,7 +1,7 @@
 #include "platform/ByteText.h"
 #include "platform/QtPlatformUi.h"
+#include "store/ProjectStore.h"
 #include "windows/AppState.h"
-#include "windows/ProjectAccess.h"
 #include "windows/frmMain.h"
 #include "windows/frmOpen.h"
 
@@ -62,7 +62,7 @@ namespace brisvane {
 
 // Start-up: the main window, shown modeless in the middle of the screen, then the
 // Create/Open window above it, on its New tab.
-void Main(AppState& state, PlatformUi& ui, frmMain& mainWindow) {
+void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         mainWindow.adjustSize();
         QRect frame = mainWindow.frameGeometry();
@@ -72,13 +72,14 @@ void Main(AppState& state, PlatformUi& ui, frmMain& mainWindow) {
     mainWindow.show();
     // Said once, here: a project file the program cannot use (no folder, a pipe in its place,
     // UTF-16) would otherwise only show as an empty list.
-    const std::string problem = projectStore(state, ui).fileProblem();
+    const std::string problem = store.fileProblem();
     if (!problem.empty())
         ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
                                       "still be edited and their code generated.")
                            .arg(textOfBytes(problem)),
                        PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
-    frmOpen open(state, ui, mainWindow);
+    frmOpen open(ui, store);
+    mainWindow.attach(open);
     open.hideOpenPanel();
     ui.showModal(open, &mainWindow);
 }
@@ -96,7 +97,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Brisvane"));
     brisvane::QtPlatformUi ui;
     brisvane::AppState state;
-    brisvane::frmMain mainWindow(state, ui);
+    // The one project file, beside the program, and the one store over it.
+    const std::string folder = ui.programFolder();
+    brisvane::Clock clock;
+    brisvane::clsINI projectIni(folder, ui.programFileName().toStdString());
+    brisvane::ProjectStore store(projectIni, clock, folder);
+    brisvane::frmMain mainWindow(state, ui, store);
     // The desktop ending its session asks first, as closing the window does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
                      [&mainWindow](QSessionManager& session) {
@@ -112,6 +118,6 @@ int main(int argc, char** argv) {
                          }
                          session.release();
                      });
-    brisvane::Main(state, ui, mainWindow);
+    brisvane::Main(ui, store, mainWindow);
     return QApplication::exec();
 }

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "scheme/ScrollbarScheme.h"
-#include "store/Clock.h"
-#include "store/ProjectStore.h"
-#include "store/clsINI.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,11 +23,6 @@ struct AppState {
     std::string currentProjectName;
     // The page the help window opens first; empty means the index page.
     std::string helpPage;
-    // Every access to data.ini goes through these; made on first use (projectStore()).
-    std::unique_ptr<clsINI> projectIni;
-    std::unique_ptr<ProjectStore> projects;
-    // Where the stamps on saved projects come from.
-    std::shared_ptr<const Clock> clock = std::make_shared<Clock>();
 };
 
 } // namespace brisvane

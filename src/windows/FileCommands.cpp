@@ -2,9 +2,9 @@
 
 #include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
+#include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/NameMessages.h"
-#include "windows/ProjectAccess.h"
 #include "windows/frmMain.h"
 #include "windows/frmOpen.h"
 
@@ -19,12 +19,13 @@ const QString nameTitle = QStringLiteral("Project Name");
 
 } // namespace
 
-FileCommands::FileCommands(AppState& state, PlatformUi& ui, frmMain& mainWindow)
-    : m_state(state), m_ui(ui), m_main(mainWindow) {}
+FileCommands::FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store,
+                           frmMain& mainWindow)
+    : m_state(state), m_ui(ui), m_store(store), m_main(mainWindow) {}
 
 bool FileCommands::nameIsFree(const QString& name) {
     const std::string text = name.toStdString();
-    const NameCheck check = projectStore(m_state, m_ui).checkProjectName(text);
+    const NameCheck check = m_store.checkProjectName(text);
     if (check == NameCheck::Free)
         return true;
     showNameRefused(m_ui, text, check);
@@ -32,15 +33,15 @@ bool FileCommands::nameIsFree(const QString& name) {
 }
 
 bool FileCommands::saveProject(bool isNewProject) {
-    ProjectStore& store = projectStore(m_state, m_ui);
     const WriteOutcome written =
-        store.saveProject(isNewProject, m_state.currentProjectName, m_state.scheme);
+        m_store.saveProject(isNewProject, m_state.currentProjectName, m_state.scheme);
     const QString name = textOfBytes(m_state.currentProjectName);
     if (!written.ok) {
         // The colours stay unsaved and marked so; nothing may say they were saved.
-        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
-                             .arg(name, textOfBytes(store.dataFile()), textOfBytes(written.error)),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        m_ui.showMessage(
+            QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
+                .arg(name, textOfBytes(m_store.dataFile()), textOfBytes(written.error)),
+            PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
     m_state.schemeModified = false;
@@ -99,7 +100,8 @@ void FileCommands::showCreateOpen(Outcome outcome, bool existing) {
         m_ui.pumpEvents();
     // New shows the window on its New tab without an owner; Open on its Existing tab, owned
     // by the main window.
-    frmOpen open(m_state, m_ui, m_main);
+    frmOpen open(m_ui, m_store);
+    m_main.attach(open);
     if (existing)
         open.chooseExisting();
     else
@@ -120,13 +122,12 @@ void FileCommands::mnuFileSave_Click() {
         }
         if (!nameIsFree(name))
             continue;
-        const QString title = m_main.windowTitle();
         m_state.currentProjectName = name.toStdString();
-        m_main.setWindowTitle(QStringLiteral("Brisvane | ") + name);
+        m_main.setProjectName(m_state.currentProjectName);
         if (!saveProject(true)) {
             // Not in the file: the window goes on as it was, unnamed.
             m_state.currentProjectName.clear();
-            m_main.setWindowTitle(title);
+            m_main.setProjectName({});
         }
         return;
     }

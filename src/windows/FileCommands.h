@@ -6,6 +6,7 @@ namespace brisvane {
 
 struct AppState;
 class PlatformUi;
+class ProjectStore;
 class frmMain;
 
 // The File menu's New, Open and Save, and the prompt that runs whenever the main window is
@@ -13,7 +14,7 @@ class frmMain;
 // gets a name, unique among the file's, the first time it is saved.
 class FileCommands {
 public:
-    FileCommands(AppState& state, PlatformUi& ui, frmMain& mainWindow);
+    FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store, frmMain& mainWindow);
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
@@ -39,6 +40,7 @@ private:
 
     AppState& m_state;
     PlatformUi& m_ui;
+    ProjectStore& m_store;
     frmMain& m_main;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
 #include "scheme/ColorFieldText.h"
+#include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
@@ -14,12 +15,12 @@
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/ProgramFont.h"
-#include "windows/ProjectAccess.h"
 #include "windows/ShapeControl.h"
 #include "windows/UserCharacters.h"
 #include "windows/frmCode.h"
 #include "windows/frmHelp.h"
 #include "windows/frmHexErr.h"
+#include "windows/frmOpen.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -47,10 +48,10 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 
 } // namespace
 
-frmMain::frmMain(AppState& state, PlatformUi& ui, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_ui(ui),
-      m_commands(std::make_unique<FileCommands>(state, ui, *this)) {
-    setWindowTitle(QStringLiteral("Brisvane"));
+frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_ui(ui), m_store(store),
+      m_commands(std::make_unique<FileCommands>(state, ui, store, *this)) {
+    setProjectName({});
     buildForm();
     buildMenus();
     Form_Load();
@@ -294,11 +295,10 @@ void frmMain::showPreviewPage() {
 }
 
 bool frmMain::createProject(const std::string& name) {
-    const WriteOutcome written = projectStore(m_state, m_ui).createProject(name);
+    const WriteOutcome written = m_store.createProject(name);
     if (!written.ok) {
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
-                             .arg(textOfBytes(name),
-                                  textOfBytes(projectStore(m_state, m_ui).dataFile()),
+                             .arg(textOfBytes(name), textOfBytes(m_store.dataFile()),
                                   textOfBytes(written.error)),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
@@ -309,7 +309,7 @@ bool frmMain::createProject(const std::string& name) {
 }
 
 void frmMain::openProject(const std::string& name) {
-    m_state.scheme = projectStore(m_state, m_ui).openProject(name);
+    m_state.scheme = m_store.openProject(name);
     const ScrollbarScheme stored = m_state.scheme;
     m_ui.pumpEvents();
     // The track's swatch follows its field here.
@@ -339,6 +339,19 @@ void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme
                      PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
 
+void frmMain::attach(frmOpen& open) {
+    connect(&open, &frmOpen::createRequested, this, [this, &open](const std::string& name) {
+        if (createProject(name))
+            open.finish();
+    });
+    connect(&open, &frmOpen::openRequested, this, &frmMain::openProject);
+}
+
+void frmMain::setProjectName(const std::string& name) {
+    setWindowTitle(name.empty() ? QStringLiteral("Brisvane")
+                                : QStringLiteral("Brisvane | ") + textOfBytes(name));
+}
+
 void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
     // Colours first, then each field: a field whose text changes goes through its rules and
     // stores its text again. The face group goes first, then the arrows, then the track.
@@ -356,7 +369,7 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
     }
     m_showingProject = false;
     showPreviewPage();
-    setWindowTitle(QStringLiteral("Brisvane | ") + textOfBytes(name));
+    setProjectName(name);
     m_state.currentProjectName = name;
     // Last: the fields' rules above have marked the scheme changed.
     m_state.schemeModified = false;

@@ -19,6 +19,8 @@ namespace brisvane {
 
 struct AppState;
 class FileCommands;
+class ProjectStore;
+class frmOpen;
 class ColorField;
 class ColorPicture;
 class HtmlView;
@@ -34,7 +36,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(AppState& state, PlatformUi& ui, QWidget* parent = nullptr);
+    frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Elements, by the names the rest of the program knows them by.
@@ -76,6 +78,10 @@ public:
     // Adds a project with the default colours to data.ini and makes it the one being edited.
     // When the file does not take it, says so and leaves the window as it was.
     bool createProject(const std::string& name);
+    // Creates and opens what a Create/Open window asks for, and lets it close once done.
+    void attach(frmOpen& open);
+    // The title names the project (its bytes shown as text); no name, no project.
+    void setProjectName(const std::string& name);
     // Makes a listed project the one being edited, with its stored colours.
     void openProject(const std::string& name);
 
@@ -117,6 +123,7 @@ private:
 
     AppState& m_state;
     PlatformUi& m_ui;
+    ProjectStore& m_store;
     QWidget* m_form = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
 

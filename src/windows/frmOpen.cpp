@@ -3,13 +3,11 @@
 #include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
-#include "windows/AppState.h"
+#include "store/ProjectStore.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/NameMessages.h"
 #include "windows/ProgramFont.h"
-#include "windows/ProjectAccess.h"
-#include "windows/frmMain.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -83,8 +81,7 @@ protected:
 
 } // namespace
 
-frmOpen::frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow)
-    : m_state(state), m_ui(ui), m_main(mainWindow) {
+frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store) {
     setWindowTitle(QStringLiteral("Create/Open Scrollbar"));
     setFont(programFont());
     setFixedSize(twipsToPixels(4695), twipsToPixels(2610));
@@ -152,7 +149,7 @@ void frmOpen::buildTabs() {
 
 void frmOpen::Form_Load() {
     const QIcon icon = projectIcon();
-    for (const ProjectRow& row : projectStore(m_state, m_ui).listProjects()) {
+    for (const ProjectRow& row : m_store.listProjects()) {
         auto* item = new QTreeWidgetItem(
             m_lvOpen, {textOfBytes(row.name), textOfBytes(row.time), textOfBytes(row.date)});
         // The name is opened by its bytes in the file, which the shown text need not keep.
@@ -236,22 +233,24 @@ void frmOpen::lblReset_Click() {
                          QStringLiteral("ERROR"));
         return;
     }
-    const NameCheck check = projectStore(m_state, m_ui).checkProjectName(name);
+    const NameCheck check = m_store.checkProjectName(name);
     if (check != NameCheck::Free) {
         showNameRefused(m_ui, name, check);
         return;
     }
-    if (m_main.createProject(name)) {
-        m_finished = true;
-        accept();
-    }
+    emit createRequested(name);
+}
+
+void frmOpen::finish() {
+    m_finished = true;
+    accept();
 }
 
 void frmOpen::lvOpen_DblClick(QTreeWidgetItem* row) {
     if (m_finished || !row || !row->isSelected())
         return;
     m_finished = true;
-    m_main.openProject(row->data(0, Qt::UserRole).toByteArray().toStdString());
+    emit openRequested(row->data(0, Qt::UserRole).toByteArray().toStdString());
     accept();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
@@ -11,11 +13,10 @@ class QTreeWidgetItem;
 
 namespace brisvane {
 
-struct AppState;
 class LabelButton;
 class LabelButtonGroup;
 class PlatformUi;
-class frmMain;
+class ProjectStore;
 
 // The Create/Open window: a "New" tab to name a new project and an "Existing" tab with the
 // list of projects in data.ini. Every way out closes it; each showing is a fresh window.
@@ -23,11 +24,13 @@ class frmOpen : public QDialog {
     Q_OBJECT
 
 public:
-    frmOpen(AppState& state, PlatformUi& ui, frmMain& mainWindow);
+    frmOpen(PlatformUi& ui, ProjectStore& store);
 
     // What the callers do before they show the window.
     void hideOpenPanel();
     void chooseExisting();
+    // Closes the window once what it asked for has been done.
+    void finish();
 
     QWidget* fmeOpenPnl() const { return m_fmeOpenPnl; }
     QWidget* picNew() const { return m_picNew; }
@@ -38,6 +41,13 @@ public:
     QTreeWidget* lvOpen() const { return m_lvOpen; }
     LabelButton* lblReset() const { return m_lblReset; }
     LabelButton* lblExit() const { return m_lblExit; }
+
+signals:
+    // Ok on the New tab with a name the file can take; the receiver calls finish() once the
+    // project exists, else the window stays for another name.
+    void createRequested(const std::string& name);
+    // A project chosen on the Existing tab, by its bytes in the file; the window then closes.
+    void openRequested(const std::string& name);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,9 +60,8 @@ private:
     void lblReset_Click();
     void lvOpen_DblClick(QTreeWidgetItem* row);
 
-    AppState& m_state;
     PlatformUi& m_ui;
-    frmMain& m_main;
+    ProjectStore& m_store;
     QWidget* m_picNew = nullptr;
     QWidget* m_picOpen = nullptr;
     QLabel* m_lblNew = nullptr;

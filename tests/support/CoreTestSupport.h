@@ -109,6 +109,8 @@ private:
 // A clock that always reads the same moment, 4 July 2002 at 9:15 unless a test sets another.
 class FixedClock : public Clock {
 public:
+    FixedClock() = default;
+    explicit FixedClock(const std::tm& moment) : now(moment) {}
     std::tm localNow() const override { return now; }
     static std::tm at(int year, int month, int day, int hour, int minute) {
         std::tm t{};

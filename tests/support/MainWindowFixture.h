@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ProjectStore.h"
 #include "support/CoreTestSupport.h"
 #include "support/ScriptedPlatformUi.h"
 #include "windows/AppState.h"
@@ -18,11 +19,8 @@ namespace brisvane::test {
 // The main window over a scripted PlatformUi whose program folder, the build folder, has the
 // help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
 struct MainWindow {
-    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None) {
-        clock.now = FixedClock::at(2002, 7, 5, 14, 40);
-        auto disk = std::make_shared<FailingFileSystem>(failing, EROFS);
-        state.projectIni = std::make_unique<clsINI>(dir.path, "brisvane", disk);
-        state.projects = std::make_unique<ProjectStore>(*state.projectIni, clock, dir.path);
+    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None)
+        : ini(dir.path, "brisvane", std::make_shared<FailingFileSystem>(failing, EROFS)) {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -59,17 +57,19 @@ struct MainWindow {
     }
     std::vector<std::string> listed() {
         std::vector<std::string> names;
-        for (const ProjectRow& row : state.projects->listProjects())
+        for (const ProjectRow& row : store.listProjects())
             names.push_back(row.name);
         return names;
     }
     void moveOver(QWidget* widget) { QTest::mouseMove(widget, widget->rect().center()); }
 
     TempFolder dir;
-    FixedClock clock;
+    FixedClock clock{FixedClock::at(2002, 7, 5, 14, 40)};
+    clsINI ini;
+    ProjectStore store{ini, clock, dir.path};
     AppState state;
     ScriptedPlatformUi ui{QCoreApplication::applicationDirPath().toStdString()};
-    frmMain window{state, ui};
+    frmMain window{state, ui, store};
 };
 
 struct MainWindowTest : ::testing::Test, MainWindow {};

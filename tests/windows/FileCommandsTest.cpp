@@ -42,7 +42,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
         SCOPED_TRACE(testing::Message() << "caller " << caller << ", " << answers.size()
                                         << " answers, name \"" << name.toStdString() << '"');
         test::MainWindow s;
-        ASSERT_TRUE(s.state.projects->createProject("Taken").ok);
+        ASSERT_TRUE(s.store.createProject("Taken").ok);
         s.state.schemeModified = true;
         s.ui.answers.assign(answers.begin(), answers.end());
         s.ui.texts = {name};
@@ -71,7 +71,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
 }
 
 TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
-    ASSERT_TRUE(state.projects->createProject("Taken").ok);
+    ASSERT_TRUE(store.createProject("Taken").ok);
     state.schemeModified = true;
     ui.texts = {"", "Taken", "Mine"};
     save(); // an empty name ends it
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
     window.txtHex(0)->setText("#123456");
     save(); // a named project saves without asking
     EXPECT_EQ(ui.log.size(), 7u);
-    EXPECT_EQ(state.projects->openProject("Mine").faceGroupColors[0], "#123456");
+    EXPECT_EQ(store.openProject("Mine").faceGroupColors[0], "#123456");
     EXPECT_EQ(listed().size(), 2u);
 }
 
@@ -122,8 +122,9 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
                      "3=#C0C0C0\n4=#808080\n6=#E0E0E0\n7=#000000\n");
     const ScrollbarScheme b{
         {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
-    ASSERT_TRUE(state.projects->saveProject(true, "B", b).ok);
-    frmOpen open(state, ui, window);
+    ASSERT_TRUE(store.saveProject(true, "B", b).ok);
+    frmOpen open(ui, store);
+    window.attach(open);
     open.hideOpenPanel();
     open.show();
     EXPECT_EQ(open.txtName()->selectedText(), "My Colorful Scrollbar");
@@ -134,7 +135,8 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_EQ(listed(), (Names{"Caf\xE9", "B", "My Colorful Scrollbar"}));
     EXPECT_FALSE(saveOffered());
 
-    frmOpen again(state, ui, window);
+    frmOpen again(ui, store);
+    window.attach(again);
     again.hideOpenPanel();
     again.show();
     QTest::keyClick(again.txtName(), Qt::Key_Return); // Enter is Ok: the name is taken now
@@ -169,7 +171,8 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
 
     // No row is chosen until an arrow key chooses one; Enter then opens it. Damaged colours go
     // through the field rules, and one message names them.
-    frmOpen byKeyboard(state, ui, window);
+    frmOpen byKeyboard(ui, store);
+    window.attach(byKeyboard);
     byKeyboard.chooseExisting();
     byKeyboard.show();
     EXPECT_TRUE(byKeyboard.lvOpen()->selectedItems().isEmpty());

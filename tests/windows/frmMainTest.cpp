@@ -157,7 +157,10 @@ TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp
         std::filesystem::copy_file(build + file, folder + file);
     AppState state;
     test::ScriptedPlatformUi ui{folder};
-    frmMain window{state, ui};
+    test::FixedClock clock;
+    clsINI ini{folder, "brisvane"};
+    ProjectStore store{ini, clock, folder};
+    frmMain window{state, ui, store};
     frmHelp help{state, ui};
     QTextDocument* preview = window.DHTMLEdit1()->document();
     QString picture;
