@@ -11,11 +11,7 @@ namespace brisvane {
 // Names and paths are bytes. Shown, bytes that are not UTF-8 read as Windows-1252, the code
 // page in which older project files were written; everything else reads as UTF-8.
 inline QString textOfBytes(std::string_view bytes) {
-    const std::u32string characters = decodeUtf8(bytes);
-    bool utf8 = true;
-    for (char32_t c : characters)
-        utf8 = utf8 && !(c >= 0xDC80 && c <= 0xDCFF);
-    if (utf8)
+    if (isUtf8(bytes))
         return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // 0x80 to 0x9F differ from Latin-1; the five bytes that Windows-1252 leaves free keep
     // their control code, as Windows shows them.

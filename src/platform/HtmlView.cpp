@@ -3,17 +3,14 @@
 #include "generate/BodyScrollbarColors.h"
 #include "generate/LooseInlineContent.h"
 #include "platform/ClassicScrollBarStyle.h"
+#include "scheme/Utf8.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QImage>
 #include <QScrollBar>
 #include <QStringDecoder>
 
-#include "scheme/Utf8.h"
-
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,26 +64,23 @@ std::string localPicturePath(const QUrl& url) {
     return {};
 }
 
-// A whole local file by its bytes path; nothing when it cannot be read.
+// A whole local file by its bytes path; nothing when it cannot be read. The descriptor is
+// opened here, by bytes, and read through QFile.
 std::optional<QByteArray> fileBytes(const std::string& path) {
+    QFile file;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
-    QByteArray bytes;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    char buffer[65536];
-    while (ok) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0 && errno != EINTR)
-            ok = false;
-        else if (n > 0)
-            bytes.append(buffer, n);
     }
-    ::close(fd);
-    return ok ? std::optional<QByteArray>(std::move(bytes)) : std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 QByteArray pageText(const QVariant& data) {
@@ -133,29 +127,22 @@ void HtmlView::setDocumentHtml(const QString& html) {
 }
 
 std::string pathForHtml(std::string_view bytes) {
-    // Bytes that are not UTF-8 go as percent escapes, which loadResource() turns back.
+    if (isUtf8(bytes))
+        return std::string(bytes);
+    // Percent escapes carry the bytes through the page's text; loadResource() turns them back.
     static constexpr char digits[] = "0123456789ABCDEF";
-    const std::u32string characters = decodeUtf8(bytes);
     std::string text;
-    std::size_t at = 0;
-    for (char32_t c : characters) {
-        if (c >= 0xDC80 && c <= 0xDCFF) {
-            const auto byte = static_cast<unsigned char>(bytes[at]);
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
             text += '%';
             text += digits[byte >> 4];
             text += digits[byte & 0xF];
-            ++at;
-            continue;
         }
-        const std::size_t length = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-        text.append(bytes.substr(at, length));
-        at += length;
     }
     return text;
-}
-
-void HtmlView::loadDocument(const QString& filePath) {
-    loadDocument(QFile::encodeName(QFileInfo(filePath).absoluteFilePath()).toStdString());
 }
 
 void HtmlView::loadDocument(const std::string& filePath) {
@@ -230,9 +217,9 @@ QVariant HtmlView::localPicture(const std::string& path) {
     if (!S_ISREG(info.st_mode))
         return {};
     const QByteArray key = QByteArray::fromStdString(path);
+    const qint64 modified = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
     const auto found = m_pictures.constFind(key);
-    if (found != m_pictures.cend() && found->size == info.st_size &&
-        found->modified == info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec)
+    if (found != m_pictures.cend() && found->size == info.st_size && found->modified == modified)
         return found->pixmap;
 
     const auto bytes = fileBytes(path);
@@ -245,7 +232,7 @@ QVariant HtmlView::localPicture(const std::string& path) {
         m_pictures.clear();
     CachedPicture& entry = m_pictures[key];
     entry.size = info.st_size;
-    entry.modified = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+    entry.modified = modified;
     entry.pixmap = QPixmap::fromImage(std::move(image));
     return entry.pixmap;
 }

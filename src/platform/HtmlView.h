@@ -32,9 +32,8 @@ public:
     // on every keystroke; any other document starts at the top.
     void setDocumentHtml(const QString& html);
     // Shows an HTML file from the top; its links and pictures resolve against its folder.
-    // The path is bytes, as the system gives it; the text form is for names Qt can spell.
+    // The path is bytes, as the system gives it.
     void loadDocument(const std::string& filePath);
-    void loadDocument(const QString& filePath);
 
     const ClassicScrollBarStyle& scrollBarStyle() const { return *m_style; }
 

@@ -14,7 +14,7 @@
 #include <QUrl>
 #include <QWindow>
 
-#include <unistd.h>
+#include <filesystem>
 
 namespace brisvane {
 
@@ -95,24 +95,18 @@ void QtPlatformUi::openWithShell(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-std::string QtPlatformUi::programFolder() const {
+QtPlatformUi::QtPlatformUi() {
     // The executable's path as the kernel keeps it: no text conversion can lose a byte of it,
-    // and no length limit of ours cuts it.
-    std::string path(256, '\0');
-    while (true) {
-        const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
-        if (n < 0)
-            return {};
-        if (static_cast<std::size_t>(n) < path.size()) {
-            path.resize(static_cast<std::size_t>(n));
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    // and no length limit of ours cuts it. Not found, the folder stays empty.
+    std::error_code error;
+    const std::string path = std::filesystem::read_symlink("/proc/self/exe", error).native();
     const std::size_t slash = path.rfind('/');
-    if (path.empty() || path.front() != '/' || slash == std::string::npos)
-        return {};
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+    if (!error && path.starts_with('/'))
+        m_programFolder = slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string QtPlatformUi::programFolder() const {
+    return m_programFolder;
 }
 
 QString QtPlatformUi::programFileName() const {

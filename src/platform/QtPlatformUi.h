@@ -8,6 +8,8 @@ namespace brisvane {
 // clipboard and the desktop's handler for web addresses.
 class QtPlatformUi final : public PlatformUi {
 public:
+    QtPlatformUi();
+
     Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
                        const QString& title = {}) override;
     QString askText(const QString& prompt, const QString& title,
@@ -19,6 +21,9 @@ public:
     QString programFileName() const override;
     void pumpEvents() override;
     void showModal(QDialog& window, QWidget* owner) override;
+
+private:
+    std::string m_programFolder; // found once: the preview asks for it on every keystroke
 };
 
 } // namespace brisvane

@@ -51,4 +51,12 @@ std::u32string decodeUtf8(std::string_view text) {
     return out;
 }
 
+bool isUtf8(std::string_view text) {
+    for (char32_t c : decodeUtf8(text)) {
+        if (c >= 0xDC80 && c <= 0xDCFF)
+            return false;
+    }
+    return true;
+}
+
 } // namespace brisvane

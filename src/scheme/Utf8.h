@@ -9,4 +9,7 @@ namespace brisvane {
 // stands for itself (as U+DC00 + byte, so U+DC80 to U+DCFF), so nothing is lost and nothing throws.
 std::u32string decodeUtf8(std::string_view text);
 
+// Whether the text is well-formed UTF-8 throughout.
+bool isUtf8(std::string_view text);
+
 } // namespace brisvane

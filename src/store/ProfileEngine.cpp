@@ -4,6 +4,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -70,15 +71,12 @@ std::string utf16Refused(const std::string& path) {
 // file the link points to and leaves the link in place.
 std::string followLinks(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error))
             return path;
-        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1,
-                           '\0');
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= target.size())
+        const std::string target = std::filesystem::read_symlink(path, error).native();
+        if (error || target.empty())
             return path;
-        target.resize(static_cast<std::size_t>(n));
         path = target.front() == '/' ? target : folderOf(path) + "/" + target;
     }
     return path;
@@ -119,8 +117,8 @@ bool readAll(int fd, std::string& out) {
 } // namespace
 
 bool ProfileEngine::Identity::operator==(const Identity& other) const {
-    return exists == other.exists && device == other.device && inode == other.inode &&
-           size == other.size && modified.tv_sec == other.modified.tv_sec &&
+    return exists == other.exists && mode == other.mode && device == other.device &&
+           inode == other.inode && size == other.size && modified.tv_sec == other.modified.tv_sec &&
            modified.tv_nsec == other.modified.tv_nsec && changed.tv_sec == other.changed.tv_sec &&
            changed.tv_nsec == other.changed.tv_nsec;
 }
@@ -160,38 +158,32 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
     if (cached != m_cache.end() && cached->second.identity == now)
         return cached->second.document;
 
-    if (now.exists && !S_ISREG(now.mode)) {
+    // Whatever is wrong, the cache holds no text for the path.
+    const auto fail = [&](std::string why) -> std::shared_ptr<const ProfileDocument> {
         m_cache.erase(path);
-        *error = notARegularFile(path, now.mode);
+        *error = std::move(why);
         return nullptr;
-    }
+    };
+    if (now.exists && !S_ISREG(now.mode))
+        return fail(notARegularFile(path, now.mode));
     std::string content;
     // Without waiting: a pipe put in the file's place between the check and here must not
     // hold the program.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
-        m_cache.erase(path);
-        if (errno == ENOENT)
+        if (errno == ENOENT) {
+            m_cache.erase(path);
             return std::make_shared<const ProfileDocument>();
-        *error = systemError(errno);
-        return nullptr;
+        }
+        return fail(systemError(errno));
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        m_cache.erase(path);
-        *error = systemError(errno);
-        return nullptr;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        m_cache.erase(path);
-        *error = notARegularFile(path, info.st_mode);
-        return nullptr;
-    }
-    if (!readAll(fd.get(), content)) {
-        m_cache.erase(path);
-        *error = systemError(errno);
-        return nullptr;
-    }
+    if (::fstat(fd.get(), &info) != 0)
+        return fail(systemError(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(notARegularFile(path, info.st_mode));
+    if (!readAll(fd.get(), content))
+        return fail(systemError(errno));
     auto document = std::make_shared<const ProfileDocument>(std::move(content));
     // What was read is kept under the identity of what was read, not of what is there now.
     m_cache[path] = {identityOf(info), document};

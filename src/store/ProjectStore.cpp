@@ -51,9 +51,9 @@ bool ProjectStore::addToList(const std::string& name) {
     // where a damaged list already uses it, the lowest free one, which the count, one higher
     // now, still reaches. Either way the new project is listed and no listed one is pushed
     // out.
-    std::set<std::string> used;
-    for (const std::string& key : splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile)))
-        used.insert(key);
+    const std::vector<std::string> keys =
+        splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile));
+    const std::set<std::string> used(keys.begin(), keys.end());
     if (used.size() >= maxProjects)
         return false;
     std::size_t number = used.size() + 1;

@@ -114,6 +114,14 @@ WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::s
     return outcome;
 }
 
+bool clsINI::refusedName(const std::string& names) {
+    // Lists of names are NUL-separated: a name holding a NUL would read back as two.
+    if (names.find('\0') == std::string::npos)
+        return false;
+    m_lastError = cannotHold;
+    return true;
+}
+
 bool clsINI::canHold(const std::string& key, const std::string& value, const std::string& section) {
     const std::string trimmedKey = trimmed(key);
     const std::string breaks("\r\n");
@@ -188,10 +196,8 @@ std::string clsINI::fileProblem(const std::string& INIFileLoc) {
 
 bool clsINI::deleteSection(const std::string& section, const std::string& INIFileLoc) {
     const std::string& s = sectionOf(section);
-    if (s.find('\0') != std::string::npos) {
-        m_lastError = cannotHold;
+    if (refusedName(s))
         return false;
-    }
     return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.removeSection(s); });
 }
 
@@ -209,10 +215,8 @@ bool clsINI::deleteAllSections(const std::string& INIFileLoc) {
 bool clsINI::deleteKey(const std::string& key, const std::string& section,
                        const std::string& INIFileLoc) {
     const std::string& s = sectionOf(section);
-    if ((key + s).find('\0') != std::string::npos) {
-        m_lastError = cannotHold;
+    if (refusedName(key + s))
         return false;
-    }
     return change(fileOf(INIFileLoc), [&](ProfileDocument& d) { d.removeKey(s, key); });
 }
 

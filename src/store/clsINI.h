@@ -82,6 +82,8 @@ public:
 
 private:
     void ensureIniFileExists();
+    // True, and said so in lastError(), when the names hold a NUL.
+    bool refusedName(const std::string& names);
     static std::string fileNameFromPath(const std::string& path);
     const std::string& fileOf(const std::string& INIFileLoc) const;
     const std::string& sectionOf(const std::string& section) const;

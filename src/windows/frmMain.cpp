@@ -51,6 +51,7 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_ui(ui), m_store(store),
       m_commands(std::make_unique<FileCommands>(state, ui, store, *this)) {
+    m_pictureFolder = pathForHtml(ui.programFolder());
     setProjectName({});
     buildForm();
     buildMenus();
@@ -288,9 +289,7 @@ void frmMain::pickColor(ColorRole role) {
 }
 
 void frmMain::showPreviewPage() {
-    // Without its folder the program has no picture to show.
-    const std::string folder = m_ui.programFolder();
-    m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, pathForHtml(folder)));
+    m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, m_pictureFolder));
     m_DHTMLEdit1->setDocumentHtml(m_txtHTML);
 }
 

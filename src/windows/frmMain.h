@@ -142,6 +142,8 @@ private:
     LabelButton* m_lblExit = nullptr;
     HtmlView* m_DHTMLEdit1 = nullptr;
     QString m_txtHTML;
+    // The program's folder as the preview page writes it, made once.
+    std::string m_pictureFolder;
 
     QMenu* m_mnuFile = nullptr;
     QAction* m_mnuFileNew = nullptr;

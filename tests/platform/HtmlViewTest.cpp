@@ -239,7 +239,7 @@ TEST_F(HtmlViewTest, RebuiltPageKeepsItsScrollPosition) {
     EXPECT_LT(bar().maximum(), middle);
     EXPECT_EQ(bar().value(), bar().maximum());
     writeFile(root.filePath("help.html"), page(pageColors)); // a file starts at the top
-    view.loadDocument(root.filePath("help.html"));
+    view.loadDocument(root.filePath("help.html").toStdString());
     EXPECT_EQ(bar().value(), 0);
 }
 
@@ -265,7 +265,7 @@ TEST_F(HtmlViewTest, PagesInAFolderWithAHashFindTheirPicturesAndLinksAndTakeThei
     savePicture(tall, 30, 30);
     EXPECT_EQ(picture(tall).size(), QSize(30, 30));
 
-    view.loadDocument(folder + "/first.html");
+    view.loadDocument((folder + "/first.html").toStdString());
     EXPECT_EQ(shown("tall.png").size(), QSize(30, 30));
     EXPECT_EQ(face(), QColor(pageColor(Face)));
     QTextCursor link = view.document()->find("next page"); // followed as a reader does
@@ -287,10 +287,10 @@ TEST_F(HtmlViewTest, PagesInAFolderWithAHashFindTheirPicturesAndLinksAndTakeThei
     // A page without colours leaves none behind; the same file loaded again is read again.
     const QString plain = folder + "/plain.html";
     writeFile(plain, "<p>plain</p>");
-    view.loadDocument(plain);
+    view.loadDocument(plain.toStdString());
     EXPECT_FALSE(face().has_value());
     writeFile(plain, page(filled("#0000ff")));
-    view.loadDocument(plain);
+    view.loadDocument(plain.toStdString());
     EXPECT_EQ(face(), QColor(0, 0, 0xFF));
 }
 
