@@ -27,7 +27,7 @@ struct ShownMainWindow {
     AppState state;
     Clock clock;
     clsINI ini{ui.programFolder(), "brisvane"};
-    ProjectStore store{ini, clock, ui.programFolder()};
+    ProjectStore store{ini, clock};
     frmMain window{state, ui, store};
     bool shown = false;
 };

@@ -102,7 +102,7 @@ int runStartupChild(const char* which, int argc, char** argv) {
     AppState state;
     Clock clock;
     clsINI ini{ui.programFolder(), "brisvane"};
-    ProjectStore store{ini, clock, ui.programFolder()};
+    ProjectStore store{ini, clock};
     frmMain window(state, ui, store);
     showAndWaitForPaint(window);
     return 0;

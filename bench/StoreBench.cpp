@@ -75,8 +75,7 @@ private:
 
 // One program's view of a folder: its clsINI and store, as the windows hold them.
 struct Program {
-    explicit Program(const std::string& folder)
-        : ini(folder, "brisvane"), store(ini, clock, folder) {}
+    explicit Program(const std::string& folder) : ini(folder, "brisvane"), store(ini, clock) {}
     clsINI ini;
     Clock clock;
     ProjectStore store;

@@ -5,13 +5,13 @@
 // text must come back byte for byte from a document of it. The script drives clsINI while a
 // model follows: the file's entries, (section, key) -> value, in lower case. After each step
 // the file holds what the model says and no temporary file is left.
+#include "scheme/Ascii.h"
 #include "store/NameList.h"
 #include "store/ProfileDocument.h"
 #include "store/clsINI.h"
 #include "support/CoreTestSupport.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -30,22 +30,12 @@ using Name = std::pair<std::string, std::string>;
 std::string g_folder, g_path;
 const char* const anyKey = "\n"; // no key holds a line break
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
-
-std::string trim(const std::string& s) {
-    const std::size_t start = s.find_first_not_of(" \t");
-    return start == std::string::npos ? "" : s.substr(start, s.find_last_not_of(" \t") - start + 1);
-}
-
 std::map<Name, std::string> entriesOf(const std::string& text) {
     const ProfileDocument d(text);
     std::map<Name, std::string> entries;
     for (const std::string& s : d.sectionNames())
         for (const std::string& k : d.keyNames(s))
-            entries[{lower(s), lower(k)}] = std::string(*d.value(s, k));
+            entries[{ascii::lowered(s), ascii::lowered(k)}] = std::string(*d.value(s, k));
     return entries;
 }
 
@@ -90,11 +80,11 @@ private:
     }
     static std::string sectionOf(const std::string& s) { return s.empty() ? "Fuzz" : s; }
     static Name name(const std::string& s, const std::string& k) {
-        return {lower(sectionOf(s)), lower(trim(k))};
+        return {ascii::lowered(sectionOf(s)), ascii::lowered(ascii::trimmed(k, ascii::blanks))};
     }
     bool unknown(const Name& n) const { return m_lost.count(n) || m_lost.count({n.first, anyKey}); }
     void forget(const std::string& s, const std::string& k) {
-        m_lost.insert(k == anyKey ? Name{lower(sectionOf(s)), anyKey} : name(s, k));
+        m_lost.insert(k == anyKey ? Name{ascii::lowered(sectionOf(s)), anyKey} : name(s, k));
     }
     bool set(const std::string& s, const std::string& k, const std::string& v) {
         if (!clsINI::canHold(k, v, sectionOf(s)))

@@ -1,42 +1,15 @@
 #include "generate/BodyScrollbarColors.h"
 
-#include <algorithm>
-#include <cctype>
+#include "scheme/Ascii.h"
 
 namespace brisvane {
 
 namespace {
 
-char lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-bool isSpace(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return lower(x) == lower(y); });
-}
-
-// Position of needle in haystack at or after from, ignoring ASCII case.
-std::size_t findNoCase(std::string_view haystack, std::string_view needle, std::size_t from) {
-    if (from > haystack.size())
-        return std::string_view::npos;
-    const auto it = std::search(haystack.begin() + static_cast<std::ptrdiff_t>(from),
-                                haystack.end(), needle.begin(), needle.end(),
-                                [](char x, char y) { return lower(x) == lower(y); });
-    return it == haystack.end() ? std::string_view::npos
-                                : static_cast<std::size_t>(it - haystack.begin());
-}
+using ascii::equalsNoCase;
+using ascii::findNoCase;
+using ascii::isSpace;
+using ascii::trimmed;
 
 // Does the tag name end here (so that "<bodyx" is not "<body")?
 bool tagNameEndsAt(std::string_view html, std::size_t pos) {
@@ -52,12 +25,12 @@ void applyDeclarations(std::string_view block, BodyScrollbarColors& colors) {
         const std::string_view decl = block.substr(start, end - start);
         const std::size_t colon = decl.find(':');
         if (colon != std::string_view::npos) {
-            const std::string_view name = trim(decl.substr(0, colon));
-            std::string_view value = trim(decl.substr(colon + 1));
+            const std::string_view name = trimmed(decl.substr(0, colon));
+            std::string_view value = trimmed(decl.substr(colon + 1));
             const std::size_t bang = value.find('!');
             if (bang != std::string_view::npos &&
-                equalsNoCase(trim(value.substr(bang + 1)), "important"))
-                value = trim(value.substr(0, bang));
+                equalsNoCase(trimmed(value.substr(bang + 1)), "important"))
+                value = trimmed(value.substr(0, bang));
             for (ColorRole role : allColorRoles) {
                 if (equalsNoCase(name, cssPropertyName(role)))
                     colors[roleIndex(role)] = std::string(value);
@@ -73,7 +46,7 @@ bool selectorListHasBody(std::string_view selectors) {
         std::size_t end = selectors.find(',', start);
         if (end == std::string_view::npos)
             end = selectors.size();
-        if (equalsNoCase(trim(selectors.substr(start, end - start)), "body"))
+        if (equalsNoCase(trimmed(selectors.substr(start, end - start)), "body"))
             return true;
         start = end + 1;
     }
@@ -120,7 +93,7 @@ void applySheet(std::string_view css, BodyScrollbarColors& colors) {
         const std::size_t open = s.find('{', pos);
         if (open == std::string_view::npos)
             return;
-        const std::string_view prelude = trim(s.substr(pos, open - pos));
+        const std::string_view prelude = trimmed(s.substr(pos, open - pos));
         // Find the matching brace; blocks inside at-rules are not for the body rule.
         std::size_t depth = 1;
         std::size_t close = open + 1;

@@ -1,5 +1,7 @@
 #include "generate/CssColor.h"
 
+#include "scheme/Ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -8,22 +10,8 @@ namespace brisvane {
 
 namespace {
 
-bool isAsciiSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
-}
 bool isAsciiDigit(char c) {
     return c >= '0' && c <= '9';
-}
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isAsciiSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isAsciiSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 ColorValue rgb(int red, int green, int blue) {
@@ -33,7 +21,7 @@ ColorValue rgb(int red, int green, int blue) {
 int hexDigit(char c) {
     if (isAsciiDigit(c))
         return c - '0';
-    c = asciiLower(c);
+    c = ascii::lower(c);
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
@@ -54,7 +42,7 @@ std::optional<ColorValue> parseHex(std::string_view digits) {
 
 // One rgb() component: 0 to 255, or 0% to 100%.
 std::optional<int> parseComponent(std::string_view text) {
-    text = trimmed(text);
+    text = ascii::trimmed(text);
     const bool percent = !text.empty() && text.back() == '%';
     if (percent)
         text.remove_suffix(1);
@@ -75,10 +63,8 @@ std::optional<ColorValue> parseRgb(std::string_view text) {
     constexpr std::string_view prefix = "rgb(";
     if (text.size() < prefix.size() + 1 || text.back() != ')')
         return std::nullopt;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (asciiLower(text[i]) != prefix[i])
-            return std::nullopt;
-    }
+    if (!ascii::startsWithNoCase(text, 0, prefix))
+        return std::nullopt;
     std::string_view inner = text.substr(prefix.size(), text.size() - prefix.size() - 1);
     int components[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -254,7 +240,7 @@ std::optional<ColorValue> parseName(std::string_view text) {
     if (text.empty() || text.size() > 20)
         return std::nullopt;
     std::array<char, 20> lower{};
-    std::transform(text.begin(), text.end(), lower.begin(), asciiLower);
+    std::transform(text.begin(), text.end(), lower.begin(), ascii::lower);
     const std::string_view name(lower.data(), text.size());
     const auto found =
         std::lower_bound(std::begin(namedColors), std::end(namedColors), name,
@@ -267,7 +253,7 @@ std::optional<ColorValue> parseName(std::string_view text) {
 } // namespace
 
 std::optional<ColorValue> parseCssColor(std::string_view text) {
-    text = trimmed(text);
+    text = ascii::trimmed(text);
     if (text.empty())
         return std::nullopt;
     if (text.front() == '#')

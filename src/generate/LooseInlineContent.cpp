@@ -1,26 +1,15 @@
 #include "generate/LooseInlineContent.h"
 
+#include "scheme/Ascii.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace brisvane {
 
 namespace {
 
-char lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
-    if (at + prefix.size() > text.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (lower(text[at + i]) != prefix[i])
-            return false;
-    }
-    return true;
-}
+using ascii::startsWithNoCase;
 
 constexpr std::array<std::string_view, 26> blockTags{
     "p",   "div", "h1",     "h2",   "h3",      "h4",         "h5",   "h6",  "ul",
@@ -39,7 +28,7 @@ bool isBlockTag(std::string_view html, std::size_t at) {
         return false;
     std::string name;
     for (std::size_t k = i; k < end; ++k)
-        name += lower(html[k]);
+        name += ascii::lower(html[k]);
     return std::find(blockTags.begin(), blockTags.end(), name) != blockTags.end();
 }
 
@@ -61,7 +50,7 @@ std::string wrapLooseInlineContent(std::string_view html) {
         if (close == std::string_view::npos)
             break;
         std::size_t start = close + 4;
-        while (start < html.size() && std::isspace(static_cast<unsigned char>(html[start])))
+        while (start < html.size() && ascii::isSpace(html[start]))
             ++start;
         pos = start;
         if (start >= html.size() || (html[start] == '<' && isBlockTag(html, start)) ||

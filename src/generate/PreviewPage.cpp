@@ -1,5 +1,7 @@
 #include "generate/PreviewPage.h"
 
+#include "scheme/PathSeparator.h"
+
 namespace brisvane {
 
 std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view programFolder) {
@@ -16,9 +18,9 @@ std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view pro
             "<P><font face=Verdana size=2>Hello World!</font></P>\r\n"
             "<P><font face=Verdana size=2>Look at my Colorful Scrollbars.</font></P>\r\n"
             "<img src=\"";
-    // The folder is attribute text: "&" and '"' in its name must not end the value or start
-    // an entity.
-    for (char c : programFolder) {
+    // The path is attribute text: "&" and '"' in the folder's name must not end the value or
+    // start an entity. An unknown folder (empty) names no folder, rather than the root.
+    for (char c : joinPath(programFolder, "dummy.jpg")) {
         if (c == '&')
             page += "&amp;";
         else if (c == '"')
@@ -26,11 +28,7 @@ std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view pro
         else
             page += c;
     }
-    // A folder at the root of the file system already ends in its separator; an unknown
-    // folder (empty) names no folder, rather than the root.
-    if (!programFolder.empty() && programFolder.back() != pathSeparator)
-        page += pathSeparator;
-    page += "dummy.jpg\"><P>&nbsp;</P>\r\n"
+    page += "\"><P>&nbsp;</P>\r\n"
             "<P>&nbsp;</P>\r\n<P>&nbsp;</P>\r\n<P>&nbsp;</P>\r\n</body>\r\n</html>";
     return page;
 }

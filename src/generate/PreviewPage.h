@@ -1,6 +1,5 @@
 #pragma once
 
-#include "scheme/PathSeparator.h"
 #include "scheme/ScrollbarScheme.h"
 
 #include <string>

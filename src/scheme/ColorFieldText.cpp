@@ -1,5 +1,7 @@
 #include "scheme/ColorFieldText.h"
 
+#include "scheme/Ascii.h"
+
 #include <algorithm>
 
 namespace brisvane {
@@ -10,22 +12,16 @@ bool isHexDigit(const std::string& c) {
     return c.size() == 1 && ((c[0] >= '0' && c[0] <= '9') || (c[0] >= 'A' && c[0] <= 'F'));
 }
 
-std::string asciiUpper(std::string c) {
-    for (char& ch : c) {
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    }
-    return c;
-}
-
 } // namespace
 
 ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characters) {
     const std::size_t limit = colorFieldCharacters;
     std::vector<std::string> text;
     text.reserve(limit + 1);
-    for (std::size_t i = 0; i < characters.size() && i < limit; ++i)
-        text.push_back(asciiUpper(characters[i]));
+    for (std::size_t i = 0; i < characters.size() && i < limit; ++i) {
+        std::string& c = text.emplace_back(characters[i]);
+        std::transform(c.begin(), c.end(), c.begin(), ascii::upper);
+    }
     if (text.empty() || text.front() != "#") {
         text.insert(text.begin(), "#");
         if (text.size() > limit)

@@ -30,5 +30,8 @@ std::string_view projectKey(ColorRole role);
 std::string_view rowLabel(ColorRole role);
 // The tooltip of the role's parts of the enlarged scrollbar picture.
 std::string_view pictureTooltip(ColorRole role);
+// The title of the colour chooser opened for the role. "ArrowColor" has no blank: the
+// chooser's title for arrows has always read so.
+std::string_view chooserTitle(ColorRole role);
 
 } // namespace brisvane

@@ -1,7 +1,9 @@
 #include "scheme/HexColor.h"
 
+#include "scheme/Ascii.h"
 #include "scheme/Utf8.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace brisvane {
@@ -82,6 +84,13 @@ bool isHexText(std::string_view text, std::int16_t& invalidCharPos) {
         }
     }
     return true;
+}
+
+bool isWholeColor(std::string_view text) {
+    return text.size() == 7 && text.front() == '#' &&
+           std::all_of(text.begin() + 1, text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (ascii::lower(c) >= 'a' && ascii::lower(c) <= 'f');
+           });
 }
 
 } // namespace brisvane

@@ -29,4 +29,7 @@ std::int32_t hexDigitsValue(std::string_view text);
 // that is too long fails without touching it.
 bool isHexText(std::string_view text, std::int16_t& invalidCharPos);
 
+// True when the text is a whole colour: "#" and six hexadecimal digits, in either case.
+bool isWholeColor(std::string_view text);
+
 } // namespace brisvane

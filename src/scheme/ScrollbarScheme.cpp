@@ -33,10 +33,4 @@ const ScrollbarScheme defaultScheme{
 const ScrollbarScheme startScheme{
     {"#808080", "#808080", "#808080", "#808080", "#808080"}, "#808080", "#808080"};
 
-void setRoleLabels(RoleLabels& roleLabels) {
-    // "ArrowColor" has no blank: the chooser's title for arrows has always read so.
-    roleLabels = {"Face Color",       "Highlight Color", "3D Light Color", "Shadow Color",
-                  "DarkShadow Color", "Track Color",     "ArrowColor"};
-}
-
 } // namespace brisvane

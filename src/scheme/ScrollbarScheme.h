@@ -26,8 +26,4 @@ extern const ScrollbarScheme defaultScheme;
 // What the main window holds from start-up until a project is created or opened.
 extern const ScrollbarScheme startScheme;
 
-// Titles that the colour chooser is given, one per role.
-using RoleLabels = std::array<std::string, colorRoleCount>;
-void setRoleLabels(RoleLabels& roleLabels);
-
 } // namespace brisvane

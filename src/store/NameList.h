@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,15 +29,6 @@ inline std::vector<std::string> splitNames(const std::string& list) {
             return names;
         start = nul + 1;
     }
-}
-
-// Section and key names match without regard to ASCII letter case.
-inline bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace brisvane

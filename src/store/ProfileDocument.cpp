@@ -1,5 +1,7 @@
 #include "store/ProfileDocument.h"
 
+#include "scheme/Ascii.h"
+
 #include <algorithm>
 
 namespace brisvane {
@@ -8,26 +10,14 @@ namespace {
 
 constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), lower);
-    return out;
-}
+using ascii::lowered;
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return ascii::isSpace(c, ascii::blanks);
 }
 
 std::string_view trimmedBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return ascii::trimmed(text, ascii::blanks);
 }
 
 // The name of a section header line, if the line is one.

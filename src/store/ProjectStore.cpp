@@ -1,6 +1,6 @@
 #include "store/ProjectStore.h"
 
-#include "scheme/PathSeparator.h"
+#include "scheme/Ascii.h"
 #include "store/NameList.h"
 
 #include <algorithm>
@@ -18,16 +18,8 @@ constexpr const char* noFolder = "the program's folder could not be found";
 
 } // namespace
 
-ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock, std::string programFolder)
-    : m_ini(projectIni), m_clock(clock), m_dataFile(std::move(programFolder)) {
-    // Without its folder the program has no project file: never one at the root or in the
-    // current folder instead.
-    if (m_dataFile.empty())
-        return;
-    if (m_dataFile.back() != pathSeparator)
-        m_dataFile += pathSeparator;
-    m_dataFile += "data.ini";
-}
+ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock)
+    : m_ini(projectIni), m_clock(clock), m_dataFile(projectIni.inifile()) {}
 
 std::vector<ProjectRow> ProjectStore::listProjects() {
     std::vector<ProjectRow> rows;
@@ -150,7 +142,7 @@ NameCheck ProjectStore::checkProjectName(const std::string& name) {
         return NameCheck::Empty;
     if (name.find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
         return NameCheck::LineBreak;
-    if (sameIgnoringCase(name, projectsSection))
+    if (ascii::equalsNoCase(name, projectsSection))
         return NameCheck::Reserved;
     NameCheck result = NameCheck::Free;
     reading([&] { result = listedOrSection(name); });
@@ -160,12 +152,12 @@ NameCheck ProjectStore::checkProjectName(const std::string& name) {
 NameCheck ProjectStore::listedOrSection(const std::string& name) {
     const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
     for (int i = 1; i <= count; ++i) {
-        if (sameIgnoringCase(m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile),
-                             name))
+        if (ascii::equalsNoCase(
+                m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile), name))
             return NameCheck::Taken;
     }
     for (const std::string& section : splitNames(m_ini.getSections(m_dataFile))) {
-        if (sameIgnoringCase(section, name))
+        if (ascii::equalsNoCase(section, name))
             return NameCheck::SectionExists;
     }
     return NameCheck::Free;

@@ -33,7 +33,9 @@ enum class NameCheck {
 // together or none does, and two programs doing it at once give no two projects one number.
 class ProjectStore {
 public:
-    ProjectStore(clsINI& projectIni, const Clock& clock, std::string programFolder);
+    // The projects live in projectIni's own file; a clsINI without the program's folder has
+    // none, and the store then refuses every write.
+    ProjectStore(clsINI& projectIni, const Clock& clock);
 
     std::vector<ProjectRow> listProjects();
     // Adds the name to the list and writes its section with the default colours.

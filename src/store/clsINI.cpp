@@ -1,5 +1,6 @@
 #include "store/clsINI.h"
 
+#include "scheme/Ascii.h"
 #include "scheme/PathSeparator.h"
 #include "store/NameList.h"
 
@@ -10,14 +11,6 @@ namespace brisvane {
 namespace {
 
 constexpr const char* fileName = "data.ini";
-
-// Keys match with the blanks around them left aside.
-std::string trimmed(const std::string& text) {
-    const std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string::npos)
-        return {};
-    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
-}
 
 constexpr const char* cannotHold = "the file cannot hold a key, section or value like that";
 
@@ -37,10 +30,9 @@ clsINI::clsINI(std::string programFolder, std::string programFileName,
 }
 
 void clsINI::setDefaultINIFilePath() {
-    m_inifile = m_programFolder;
-    if (m_inifile.empty() || m_inifile.back() != pathSeparator)
-        m_inifile += pathSeparator;
-    m_inifile += fileName;
+    // Without the program's folder there is no default file: never one at the root or in the
+    // current folder instead.
+    m_inifile = m_programFolder.empty() ? std::string() : joinPath(m_programFolder, fileName);
 }
 
 void clsINI::setInifile(std::string INIFileIn) {
@@ -123,7 +115,7 @@ bool clsINI::refusedName(const std::string& names) {
 }
 
 bool clsINI::canHold(const std::string& key, const std::string& value, const std::string& section) {
-    const std::string trimmedKey = trimmed(key);
+    const std::string_view trimmedKey = ascii::trimmed(key, ascii::blanks);
     const std::string breaks("\r\n");
     // Lists of names are NUL-separated: a name holding a NUL would read back as two.
     return (key + value + section).find_first_of(breaks) == std::string::npos &&
@@ -231,7 +223,7 @@ bool clsINI::renameSection(const std::string& NewSection, const std::string& sec
     const std::string old = sectionOf(section);
     ensureIniFileExists();
     // Onto itself the copy would be deleted with the original.
-    if (sameIgnoringCase(sectionOf(NewSection), old))
+    if (ascii::equalsNoCase(sectionOf(NewSection), old))
         return true;
     // The names come from the file itself rather than through the NUL-separated list, in
     // which a name holding a NUL would fall apart. Every entry must be able to move, or
@@ -258,7 +250,8 @@ bool clsINI::renameKey(const std::string& currentKey, const std::string& NewKey,
     const std::string file = fileOf(INIFileLoc);
     const std::string s = sectionOf(section);
     ensureIniFileExists();
-    if (sameIgnoringCase(trimmed(currentKey), trimmed(NewKey)))
+    if (ascii::equalsNoCase(ascii::trimmed(currentKey, ascii::blanks),
+                            ascii::trimmed(NewKey, ascii::blanks)))
         return true;
     if (!canHold(NewKey, {}, s)) {
         m_lastError = cannotHold;

@@ -13,8 +13,6 @@ namespace brisvane {
 struct AppState {
     // The colours being edited; the main window writes the start colours when it loads.
     ScrollbarScheme scheme;
-    // The colour chooser's title for each role.
-    RoleLabels roleLabels;
     // Where the hex digit check last found a character that is not allowed.
     std::int16_t invalidCharPos = 0;
     // The colours have changed since the project was last created, opened or saved.

@@ -1,9 +1,9 @@
 #include "windows/frmHelp.h"
 
-#include "generate/PreviewPage.h"
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
+#include "scheme/PathSeparator.h"
 #include "windows/AppState.h"
 #include "windows/ProgramFont.h"
 
@@ -98,8 +98,7 @@ void frmHelp::showPage(const QString& fileName) {
                            "found.</p>"));
         return;
     }
-    m_DHTMLEdit1->loadDocument(folder + pathSeparator + "Help" + pathSeparator +
-                               fileName.toStdString());
+    m_DHTMLEdit1->loadDocument(joinPath(joinPath(folder, "Help"), fileName.toStdString()));
 }
 
 void frmHelp::markShownPage(const QUrl& page) {

@@ -7,6 +7,7 @@
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
 #include "scheme/ColorFieldText.h"
+#include "scheme/HexColor.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
@@ -28,14 +29,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <algorithm>
-#include <cctype>
 
 namespace brisvane {
 
 namespace {
 
-constexpr ColorValue grey = 0x808080;
-const QString startText = QStringLiteral("#808080");
 // The maker's web site. A reserved example domain: it can lead to nobody else's site.
 const QString makerAddress = QStringLiteral("https://www.quelmark.example/");
 
@@ -90,7 +88,6 @@ void frmMain::buildPicture() {
     auto part = [this](ColorRole role, const QRect& rect) {
         auto* p = new ColorPicture(ColorPicture::Look::Plain, m_form);
         p->setGeometry(rect);
-        p->setBackColor(grey);
         p->setToolTip(QString::fromUtf8(pictureTooltip(role).data(),
                                         static_cast<qsizetype>(pictureTooltip(role).size())));
         return p;
@@ -115,13 +112,12 @@ void frmMain::buildColorRows() {
     auto swatch = [&](int left, int top) {
         auto* p = new ColorPicture(ColorPicture::Look::Swatch, m_form);
         p->setGeometry(twipsRect(left, top, 285, 270));
-        p->setBackColor(grey);
         p->setToolTip(swatchTip);
         p->setCursor(Qt::PointingHandCursor);
         return p;
     };
     auto field = [&](int left, int top) {
-        auto* f = new ColorField(startText, m_form);
+        auto* f = new ColorField(QString(), m_form);
         f->setGeometry(twipsRect(left, top, 1050, 270));
         return f;
     };
@@ -145,8 +141,14 @@ void frmMain::buildColorRows() {
     addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
     m_picColorsArrows = swatch(4200, 3480);
     m_txtHexArrows = field(4560, 3480);
-    for (ColorRole role : allColorRoles)
+    // Until a project is created or opened, the window shows the start colours.
+    for (ColorRole role : allColorRoles) {
+        const std::string& text = startScheme.color(role);
+        for (ColorPicture* part : roleParts(role))
+            part->setBackColor(hexToColor(text));
+        colorField(role)->setText(QString::fromStdString(text));
         connectRole(role);
+    }
 }
 
 void frmMain::connectRole(ColorRole role) {
@@ -201,7 +203,6 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::Form_Load() {
-    setRoleLabels(m_state.roleLabels);
     m_state.scheme = startScheme;
     showPreviewPage();
 }
@@ -276,8 +277,8 @@ void frmMain::picture_Click(ColorRole role) {
 }
 
 void frmMain::pickColor(ColorRole role) {
-    const auto chosen =
-        m_ui.chooseColor(QString::fromStdString(m_state.roleLabels[roleIndex(role)]), 0);
+    const std::string_view title = chooserTitle(role);
+    const auto chosen = m_ui.chooseColor(QString::fromUtf8(title.data(), title.size()), 0);
     if (!chosen)
         return;
     for (ColorPicture* part : roleParts(role))
@@ -320,11 +321,7 @@ void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme
     QString damaged;
     for (ColorRole role : allColorRoles) {
         const std::string& text = stored.color(role);
-        const bool isColor = text.size() == 7 && text.front() == '#' &&
-                             std::all_of(text.begin() + 1, text.end(), [](char c) {
-                                 return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                             });
-        if (!isColor)
+        if (!isWholeColor(text))
             damaged += QString::fromUtf8(rowLabel(role).data(),
                                          static_cast<qsizetype>(rowLabel(role).size())) +
                        QLatin1Char(' ') + textOfBytes(text) + QStringLiteral("\r\n");
@@ -391,13 +388,11 @@ void frmMain::lblReset_Click() {
         PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, QStringLiteral("Confirm Reset"));
     if (answer != PlatformUi::Answer::Yes)
         return;
+    // A field whose text changes shows the new colour everywhere through its own rules; one
+    // that already holds its default shows it already.
     m_state.scheme = defaultScheme;
-    for (ColorRole role : allColorRoles) {
-        const std::string& text = m_state.scheme.color(role);
-        for (ColorPicture* part : roleParts(role))
-            part->setBackColor(hexToColor(text));
-        colorField(role)->setText(QString::fromStdString(text));
-    }
+    for (ColorRole role : allColorRoles)
+        colorField(role)->setText(QString::fromStdString(m_state.scheme.color(role)));
     showPreviewPage();
 }
 

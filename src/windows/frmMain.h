@@ -5,9 +5,8 @@
 #include "windows/frmHelp.h"
 
 #include <QMainWindow>
-#include <array>
-
 #include <QPointer>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -18,17 +17,15 @@ class QMenu;
 namespace brisvane {
 
 struct AppState;
-class FileCommands;
-class ProjectStore;
-class frmOpen;
 class ColorField;
 class ColorPicture;
+class FileCommands;
 class HtmlView;
 class LabelButton;
 class LabelButtonGroup;
 class PlatformUi;
-
-class ShapeControl;
+class ProjectStore;
+class frmOpen;
 
 // The main window: the seven colour fields with their swatches, the enlarged scrollbar
 // picture, the label-buttons, the live preview page and the menus.

@@ -111,6 +111,7 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     // it would open a row twice on a double-click.
     connect(m_lvOpen, &QTreeWidget::itemDoubleClicked, this, &frmOpen::lvOpen_DblClick);
 
+    // lblReset is the window's Ok button.
     m_lblReset =
         new LabelButton(QStringLiteral("Ok"), twipsRect(2610, 2235, 885, 255),
                         twipsRect(2610, 2190, 885, 315), twipsRect(2625, 2205, 870, 300), this);
@@ -222,8 +223,7 @@ void frmOpen::lblReset_Click() {
         return;
     if (!m_fmeOpenPnl->isHidden()) {
         // With no row chosen (an empty list, say) there is nothing to open.
-        if (QTreeWidgetItem* row = m_lvOpen->currentItem(); row && row->isSelected())
-            lvOpen_DblClick(row);
+        lvOpen_DblClick(m_lvOpen->currentItem());
         return;
     }
     const std::string name = m_txtName->text().toStdString();

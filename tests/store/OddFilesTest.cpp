@@ -25,7 +25,7 @@ protected:
     std::string file = folder.path + "/data.ini";
     test::FixedClock clock;
     clsINI ini{folder.path, "brisvane"};
-    ProjectStore store{ini, clock, folder.path};
+    ProjectStore store{ini, clock};
 };
 
 TEST_F(OddFiles, WhatIsNoPlainUtf8FileIsRefusedAtOnceAndLeftAsItWas) {
@@ -68,7 +68,8 @@ TEST_F(OddFiles, ALinkedFileIsWrittenThroughAndItsByteOrderMarkKept) {
 TEST_F(OddFiles, WithoutItsFolderTheProgramKeepsNoProjectsAnywhere) {
     const bool rootHadOne = std::filesystem::exists("/data.ini");
     const bool hereHadOne = std::filesystem::exists("data.ini");
-    ProjectStore lost{ini, clock, ""};
+    clsINI noFolder{"", "brisvane"};
+    ProjectStore lost{noFolder, clock};
     EXPECT_TRUE(lost.listProjects().empty() && !lost.fileProblem().empty());
     EXPECT_FALSE(lost.createProject("Blue").ok || lost.saveProject(false, "B", defaultScheme).ok);
     EXPECT_EQ(std::filesystem::exists("/data.ini"), rootHadOne);
@@ -88,7 +89,7 @@ TEST_F(OddFiles, AFolderTheUserCannotWriteIsNamedAsTheReason) {
         if (::geteuid() != 0)
             ::chmod(folder.path.c_str(), 0555);
         clsINI theirs{folder.path, "brisvane"};
-        const std::string error = ProjectStore{theirs, clock, folder.path}.createProject("A").error;
+        const std::string error = ProjectStore{theirs, clock}.createProject("A").error;
         ::_exit(error.starts_with("the folder " + folder.path + " must be writable") ? 0 : 1);
     }
     int status = 0;
@@ -104,7 +105,7 @@ TEST_F(OddFiles, ASaveAtMidnightTakesDateAndTimeFromOneReading) {
         }
         mutable int calls = 0;
     } midnight;
-    ProjectStore late{ini, midnight, folder.path};
+    ProjectStore late{ini, midnight};
     ASSERT_TRUE(late.createProject("Late").ok);
     EXPECT_TRUE(mentions(readBytes(file), "Date=07/04/2002\nTime=11:59 PM\n"));
 }

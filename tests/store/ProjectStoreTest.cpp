@@ -22,7 +22,7 @@ protected:
     FixedClock clock;
     std::shared_ptr<FailingFileSystem> disk = std::make_shared<FailingFileSystem>();
     clsINI ini{folder.path, "brisvane", disk};
-    ProjectStore store{ini, clock, folder.path};
+    ProjectStore store{ini, clock};
 };
 
 const char* twoProjects = "[Projects]\n1=Blue Sky\n2=Forest\n"
@@ -133,7 +133,7 @@ TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndPushesNoListedOneOut) {
 
 TEST_F(ProjectStoreTest, ANameTakenByAnotherProgramMeanwhileIsNotWrittenTwice) {
     clsINI otherIni{folder.path, "brisvane"};
-    ProjectStore other{otherIni, clock, folder.path};
+    ProjectStore other{otherIni, clock};
     ASSERT_EQ(store.checkProjectName("Mine"), NameCheck::Free);
     ASSERT_TRUE(other.createProject("MINE").ok);
     EXPECT_FALSE(store.saveProject(true, "Mine", forest).ok);

@@ -66,7 +66,7 @@ struct MainWindow {
     TempFolder dir;
     FixedClock clock{FixedClock::at(2002, 7, 5, 14, 40)};
     clsINI ini;
-    ProjectStore store{ini, clock, dir.path};
+    ProjectStore store{ini, clock};
     AppState state;
     ScriptedPlatformUi ui{QCoreApplication::applicationDirPath().toStdString()};
     frmMain window{state, ui, store};

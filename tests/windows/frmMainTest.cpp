@@ -159,7 +159,7 @@ TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp
     test::ScriptedPlatformUi ui{folder};
     test::FixedClock clock;
     clsINI ini{folder, "brisvane"};
-    ProjectStore store{ini, clock, folder};
+    ProjectStore store{ini, clock};
     frmMain window{state, ui, store};
     frmHelp help{state, ui};
     QTextDocument* preview = window.DHTMLEdit1()->document();
