@@ -41,7 +41,7 @@ void BM_TypeOneCharacter(benchmark::State& state) {
         state.SkipWithError("the main window was not shown");
         return;
     }
-    ColorField* field = app.window.txtHex(0);
+    ColorField* field = app.window.colorField(ColorRole::Face);
     field->setText(QStringLiteral("#808080"));
     static constexpr char digits[] = "0123456789ABCDEF";
     int i = 0;
@@ -64,7 +64,7 @@ void BM_PasteOneMegabyte(benchmark::State& state) {
         state.SkipWithError("the main window was not shown");
         return;
     }
-    ColorField* field = app.window.txtHexTrack();
+    ColorField* field = app.window.colorField(ColorRole::Track);
     const QString texts[] = {QString(1 << 20, QLatin1Char('A')),
                              QString(1 << 20, QLatin1Char('5'))};
     int i = 0;

@@ -63,6 +63,7 @@ frmCode::frmCode(PlatformUi& ui, QWidget* parent) : QDialog(parent), m_ui(ui) {
     addLabel(this, QStringLiteral("Brisvane generated code"), twipsRect(5535, 120, 2760, 255))
         ->setFont(programFont(true));
     m_txtCode = new QTextEdit(this);
+    m_txtCode->setObjectName("txtCode");
     m_txtCode->setGeometry(twipsRect(4920, 360, 3975, 2895));
     m_txtCode->setAcceptRichText(false);
     m_txtCode->setReadOnly(true);
@@ -75,6 +76,8 @@ frmCode::frmCode(PlatformUi& ui, QWidget* parent) : QDialog(parent), m_ui(ui) {
     m_lblExit =
         new LabelButton(QStringLiteral("Exit"), twipsRect(7995, 3435, 885, 270),
                         twipsRect(7995, 3390, 885, 315), twipsRect(8010, 3405, 870, 300), this);
+    m_lblCopy->setObjectName("lblCopy");
+    m_lblExit->setObjectName("lblExit");
     m_lighting->add(m_lblCopy);
     m_lighting->add(m_lblExit);
     connect(m_lblCopy, &LabelButton::clicked, this, &frmCode::lblCopy_Click);

@@ -24,10 +24,6 @@ public:
     // The code field's text, lines joined by CR LF as the block has them.
     QString code() const;
 
-    QTextEdit* txtCode() const { return m_txtCode; }
-    LabelButton* lblCopy() const { return m_lblCopy; }
-    LabelButton* lblExit() const { return m_lblExit; }
-
 private:
     void buildExamplePage(QGroupBox* frame);
     void lblCopy_Click();

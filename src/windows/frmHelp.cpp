@@ -61,6 +61,7 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     label1->setGeometry(twipsRect(705, 195, 855, 240));
 
     m_TreeView1 = new QTreeWidget(this);
+    m_TreeView1->setObjectName("TreeView1");
     m_TreeView1->setGeometry(twipsRect(-15, 390, 2295, 5340));
     m_TreeView1->setHeaderHidden(true);
     m_TreeView1->setRootIsDecorated(false);
@@ -71,6 +72,7 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
             [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
 
     m_DHTMLEdit1 = new HtmlView(this);
+    m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setGeometry(twipsRect(2295, 0, 7290, 5715));
     connect(m_DHTMLEdit1, &HtmlView::externalLinkActivated, this,
             [this](const QUrl& url) { m_ui.openWithShell(url.toString()); });

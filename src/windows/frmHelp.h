@@ -20,9 +20,6 @@ class frmHelp : public QDialog {
 public:
     frmHelp(AppState& state, PlatformUi& ui, QWidget* parent = nullptr);
 
-    QTreeWidget* TreeView1() const { return m_TreeView1; }
-    HtmlView* DHTMLEdit1() const { return m_DHTMLEdit1; }
-
     // Shows one page of the help folder, by file name ("mod.htm").
     void showPage(const QString& fileName);
 

@@ -43,6 +43,7 @@ frmHexErr::frmHexErr(QWidget* parent) : QDialog(parent) {
 
     m_lblMoInfo =
         addLabel(picHexError, QStringLiteral("More info."), twipsRect(1185, 900, 885, 240));
+    m_lblMoInfo->setObjectName("lblMoInfo");
     QFont link = programFont();
     link.setUnderline(true);
     m_lblMoInfo->setFont(link);

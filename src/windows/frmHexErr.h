@@ -16,8 +16,6 @@ class frmHexErr : public QDialog {
 public:
     explicit frmHexErr(QWidget* parent = nullptr);
 
-    QLabel* lblMoInfo() const { return m_lblMoInfo; }
-
 signals:
     void moreInfoRequested();
 

@@ -78,6 +78,7 @@ void frmMain::buildForm() {
     shape2->setBorderColor(Qt::black);
     shape2->setGeometry(twipsRect(5910, 3000, 2865, 2205));
     m_DHTMLEdit1 = new HtmlView(m_form);
+    m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setFrameShape(QFrame::NoFrame);
     m_DHTMLEdit1->setGeometry(twipsRect(5925, 3015, 2835, 2175));
 }
@@ -85,39 +86,42 @@ void frmMain::buildForm() {
 void frmMain::buildPicture() {
     // Thirteen strips, made from the back of the stack to the front: a widget made later
     // covers one made earlier.
-    auto part = [this](ColorRole role, const QRect& rect) {
+    auto part = [this](ColorRole role, QAnyStringView name, const QRect& rect) {
         auto* p = new ColorPicture(ColorPicture::Look::Plain, m_form);
+        p->setObjectName(name);
         p->setGeometry(rect);
         p->setToolTip(QString::fromUtf8(pictureTooltip(role).data(),
                                         static_cast<qsizetype>(pictureTooltip(role).size())));
         return p;
     };
-    m_picTColor[4] = part(ColorRole::DarkShadow, twipsRect(6120, 255, 2640, 2385));
-    m_picBTrack = part(ColorRole::Track, twipsRect(240, 240, 1740, 2415));
-    m_picBColor[4] = part(ColorRole::DarkShadow, twipsRect(1920, 255, 4230, 2385));
-    m_picTColor[2] = part(ColorRole::ThreeDLight, twipsRect(6360, 255, 2400, 2160));
-    m_picTColor[3] = part(ColorRole::Shadow, twipsRect(6360, 480, 2175, 1935));
-    m_picTColor[1] = part(ColorRole::Highlight, twipsRect(6600, 480, 1935, 1710));
-    m_picTColor[0] = part(ColorRole::Face, twipsRect(6600, 735, 1695, 1455));
-    m_picBColor[2] = part(ColorRole::ThreeDLight, twipsRect(2160, 255, 3990, 2145));
-    m_picBColor[3] = part(ColorRole::Shadow, twipsRect(2160, 480, 3735, 1920));
-    m_picBColor[1] = part(ColorRole::Highlight, twipsRect(2400, 480, 3495, 1695));
-    m_picBColor[0] = part(ColorRole::Face, twipsRect(2400, 720, 3255, 1455));
-    m_picBArrow[0] = part(ColorRole::Arrow, twipsRect(7200, 1080, 255, 735));
-    m_picBArrow[1] = part(ColorRole::Arrow, twipsRect(7440, 1320, 255, 255));
+    m_picTColor[4] = part(ColorRole::DarkShadow, "picTColor4", twipsRect(6120, 255, 2640, 2385));
+    m_picBTrack = part(ColorRole::Track, "picBTrack", twipsRect(240, 240, 1740, 2415));
+    m_picBColor[4] = part(ColorRole::DarkShadow, "picBColor4", twipsRect(1920, 255, 4230, 2385));
+    m_picTColor[2] = part(ColorRole::ThreeDLight, "picTColor2", twipsRect(6360, 255, 2400, 2160));
+    m_picTColor[3] = part(ColorRole::Shadow, "picTColor3", twipsRect(6360, 480, 2175, 1935));
+    m_picTColor[1] = part(ColorRole::Highlight, "picTColor1", twipsRect(6600, 480, 1935, 1710));
+    m_picTColor[0] = part(ColorRole::Face, "picTColor0", twipsRect(6600, 735, 1695, 1455));
+    m_picBColor[2] = part(ColorRole::ThreeDLight, "picBColor2", twipsRect(2160, 255, 3990, 2145));
+    m_picBColor[3] = part(ColorRole::Shadow, "picBColor3", twipsRect(2160, 480, 3735, 1920));
+    m_picBColor[1] = part(ColorRole::Highlight, "picBColor1", twipsRect(2400, 480, 3495, 1695));
+    m_picBColor[0] = part(ColorRole::Face, "picBColor0", twipsRect(2400, 720, 3255, 1455));
+    m_picBArrow[0] = part(ColorRole::Arrow, "picBArrow0", twipsRect(7200, 1080, 255, 735));
+    m_picBArrow[1] = part(ColorRole::Arrow, "picBArrow1", twipsRect(7440, 1320, 255, 255));
 }
 
 void frmMain::buildColorRows() {
     const QString swatchTip = QStringLiteral("Click here to change color");
-    auto swatch = [&](int left, int top) {
+    auto swatch = [&](int left, int top, QAnyStringView name) {
         auto* p = new ColorPicture(ColorPicture::Look::Swatch, m_form);
+        p->setObjectName(name);
         p->setGeometry(twipsRect(left, top, 285, 270));
         p->setToolTip(swatchTip);
         p->setCursor(Qt::PointingHandCursor);
         return p;
     };
-    auto field = [&](int left, int top) {
+    auto field = [&](int left, int top, QAnyStringView name) {
         auto* f = new ColorField(QString(), m_form);
+        f->setObjectName(name);
         f->setGeometry(twipsRect(left, top, 1050, 270));
         return f;
     };
@@ -132,15 +136,15 @@ void frmMain::buildColorRows() {
         const int top = 3000 + 480 * static_cast<int>(i);
         addLabel(m_form, caption(static_cast<ColorRole>(i)),
                  twipsRect(captionLeft[i], top, 1200, 255));
-        m_picColors[i] = swatch(1560, top);
-        m_txtHex[i] = field(1920, top);
+        m_picColors[i] = swatch(1560, top, QStringLiteral("picColors%1").arg(i));
+        m_txtHex[i] = field(1920, top, QStringLiteral("txtHex%1").arg(i));
     }
     addLabel(m_form, caption(ColorRole::Track), twipsRect(3360, 3000, 840, 255));
-    m_picColorsTrack = swatch(4200, 3000);
-    m_txtHexTrack = field(4560, 3000);
+    m_picColorsTrack = swatch(4200, 3000, "picColorsTrack");
+    m_txtHexTrack = field(4560, 3000, "txtHexTrack");
     addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
-    m_picColorsArrows = swatch(4200, 3480);
-    m_txtHexArrows = field(4560, 3480);
+    m_picColorsArrows = swatch(4200, 3480, "picColorsArrows");
+    m_txtHexArrows = field(4560, 3480, "txtHexArrows");
     // Until a project is created or opened, the window shows the start colours.
     for (ColorRole role : allColorRoles) {
         const std::string& text = startScheme.color(role);
@@ -163,15 +167,18 @@ void frmMain::buildButtons() {
     m_lblCreate =
         new LabelButton(QStringLiteral("Generate Scrollbar"), twipsRect(3495, 4320, 1920, 255),
                         twipsRect(3480, 4275, 1950, 315), twipsRect(3495, 4290, 1935, 300), m_form);
+    m_lblCreate->setObjectName("lblCreate");
     m_lblCreate->setToolTip(QStringLiteral(
         "This creates the copy'n'paste Style tag that you insert into any HTML file."));
     m_lblReset =
         new LabelButton(QStringLiteral("Reset"), twipsRect(3480, 4740, 885, 255),
                         twipsRect(3480, 4695, 885, 315), twipsRect(3495, 4710, 885, 300), m_form);
+    m_lblReset->setObjectName("lblReset");
     m_lblReset->setToolTip(QStringLiteral("Reset the current Scrollbar back to default settings."));
     m_lblExit =
         new LabelButton(QStringLiteral("Exit"), twipsRect(4545, 4740, 885, 270),
                         twipsRect(4545, 4695, 885, 315), twipsRect(4560, 4710, 885, 300), m_form);
+    m_lblExit->setObjectName("lblExit");
     m_lblExit->setToolTip(QStringLiteral("Exit Brisvane"));
     for (LabelButton* b : {m_lblCreate, m_lblReset, m_lblExit})
         m_lighting->add(b);
@@ -181,18 +188,25 @@ void frmMain::buildButtons() {
 }
 
 void frmMain::buildMenus() {
+    const auto item = [](QMenu* menu, const QString& text, QAnyStringView name) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        return action;
+    };
     m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    m_mnuFileNew = m_mnuFile->addAction(QStringLiteral("New..."));
-    m_mnuFileOpen = m_mnuFile->addAction(QStringLiteral("Open..."));
+    m_mnuFile->setObjectName("mnuFile");
+    m_mnuFileNew = item(m_mnuFile, QStringLiteral("New..."), "mnuFileNew");
+    m_mnuFileOpen = item(m_mnuFile, QStringLiteral("Open..."), "mnuFileOpen");
     m_mnuFile->addSeparator();
-    m_mnuFileSave = m_mnuFile->addAction(QStringLiteral("Save"));
+    m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave");
     m_mnuFileSave->setEnabled(false);
     m_mnuFile->addSeparator();
-    m_mnuFileExit = m_mnuFile->addAction(QStringLiteral("Exit"));
+    m_mnuFileExit = item(m_mnuFile, QStringLiteral("Exit"), "mnuFileExit");
     m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_mnuHelpContents = m_mnuHelp->addAction(QStringLiteral("Contents..."));
+    m_mnuHelp->setObjectName("mnuHelp");
+    m_mnuHelpContents = item(m_mnuHelp, QStringLiteral("Contents..."), "mnuHelpContents");
     m_mnuHelp->addSeparator();
-    m_mnuHelpVisit = m_mnuHelp->addAction(QStringLiteral("Visit Quelmark"));
+    m_mnuHelpVisit = item(m_mnuHelp, QStringLiteral("Visit Quelmark"), "mnuHelpVisit");
     connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });

@@ -36,33 +36,11 @@ public:
     frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Elements, by the names the rest of the program knows them by.
-    ColorField* txtHex(int index) const { return m_txtHex[index]; }
-    ColorField* txtHexTrack() const { return m_txtHexTrack; }
-    ColorField* txtHexArrows() const { return m_txtHexArrows; }
-    ColorPicture* picColors(int index) const { return m_picColors[index]; }
-    ColorPicture* picColorsTrack() const { return m_picColorsTrack; }
-    ColorPicture* picColorsArrows() const { return m_picColorsArrows; }
-    ColorPicture* picBColor(int index) const { return m_picBColor[index]; }
-    ColorPicture* picTColor(int index) const { return m_picTColor[index]; }
-    ColorPicture* picBTrack() const { return m_picBTrack; }
-    ColorPicture* picBArrow(int index) const { return m_picBArrow[index]; }
-    LabelButton* lblCreate() const { return m_lblCreate; }
-    LabelButton* lblReset() const { return m_lblReset; }
-    LabelButton* lblExit() const { return m_lblExit; }
-    HtmlView* DHTMLEdit1() const { return m_DHTMLEdit1; }
+    // Each part's object name is the name the program knows it by, an array's index appended:
+    // "txtHex0", "picBArrow1", "lblCreate", "mnuFileSave", "DHTMLEdit1".
+
     // The text of the preview page last built, the one the preview shows.
     const QString& txtHTML() const { return m_txtHTML; }
-    QMenu* mnuFile() const { return m_mnuFile; }
-    QAction* mnuFileSave() const { return m_mnuFileSave; }
-    QAction* mnuFileNew() const { return m_mnuFileNew; }
-    QAction* mnuFileOpen() const { return m_mnuFileOpen; }
-    QAction* mnuFileExit() const { return m_mnuFileExit; }
-    QAction* mnuHelpContents() const { return m_mnuHelpContents; }
-    QAction* mnuHelpVisit() const { return m_mnuHelpVisit; }
-    // The help window while it is open.
-    frmHelp* helpWindow() const { return m_frmHelp; }
-    QWidget* form() const { return m_form; }
 
     // The field of a role.
     ColorField* colorField(ColorRole role) const;

@@ -21,15 +21,17 @@ namespace brisvane {
 
 namespace {
 
-QFrame* addFrame(QWidget* parent, const QRect& rect) {
+QFrame* addFrame(QWidget* parent, QAnyStringView name, const QRect& rect) {
     auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setGeometry(rect);
     return frame;
 }
 
-QWidget* addTabPicture(QWidget* parent, const QString& tip) {
+QWidget* addTabPicture(QWidget* parent, QAnyStringView name, const QString& tip) {
     auto* picture = new QWidget(parent);
+    picture->setObjectName(name);
     picture->setGeometry(twipsRect(30, 120, 795, 270));
     picture->setAutoFillBackground(true);
     picture->setToolTip(tip);
@@ -88,16 +90,18 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     m_lighting = new LabelButtonGroup(this);
     buildTabs();
 
-    m_fmeNewPnl = addFrame(this, twipsRect(0, 225, 4695, 1845));
+    m_fmeNewPnl = addFrame(this, "fmeNewPnl", twipsRect(0, 225, 4695, 1845));
     auto* label1 = new QLabel(QStringLiteral("Project Name:"), m_fmeNewPnl);
     // Wide enough for the caption in the stand-in font too, up to where the field begins.
     label1->setGeometry(twipsRect(240, 540, 1185, 270));
     m_txtName = new QLineEdit(QStringLiteral("My Colorful Scrollbar"), m_fmeNewPnl);
+    m_txtName->setObjectName("txtName");
     m_txtName->setGeometry(twipsRect(1440, 525, 3015, 285));
 
     // Drawn over the New panel, so that exactly one of the two is seen.
-    m_fmeOpenPnl = addFrame(this, twipsRect(0, 225, 4695, 1845));
+    m_fmeOpenPnl = addFrame(this, "fmeOpenPnl", twipsRect(0, 225, 4695, 1845));
     m_lvOpen = new ProjectList(m_fmeOpenPnl);
+    m_lvOpen->setObjectName("lvOpen");
     m_lvOpen->setGeometry(twipsRect(30, 120, 4635, 1695));
     m_lvOpen->setColumnCount(3);
     m_lvOpen->setHeaderHidden(true);
@@ -118,6 +122,8 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     m_lblExit =
         new LabelButton(QStringLiteral("Cancel"), twipsRect(3675, 2235, 885, 270),
                         twipsRect(3675, 2190, 885, 315), twipsRect(3690, 2205, 870, 300), this);
+    m_lblReset->setObjectName("lblReset");
+    m_lblExit->setObjectName("lblExit");
     for (LabelButton* b : {m_lblReset, m_lblExit}) {
         b->setCursor(Qt::PointingHandCursor);
         m_lighting->add(b);
@@ -129,13 +135,15 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
 }
 
 void frmOpen::buildTabs() {
-    QFrame* fmeNew = addFrame(this, twipsRect(0, -90, 870, 435));
-    m_picNew = addTabPicture(fmeNew, QStringLiteral("Create a new ScrollBar"));
+    QFrame* fmeNew = addFrame(this, "fmeNew", twipsRect(0, -90, 870, 435));
+    m_picNew = addTabPicture(fmeNew, "picNew", QStringLiteral("Create a new ScrollBar"));
     m_lblNew = new QLabel(QStringLiteral("New"), m_picNew);
+    m_lblNew->setObjectName("lblNew");
     m_lblNew->setGeometry(twipsRect(210, 30, 390, 195));
-    QFrame* fmeOpen = addFrame(this, twipsRect(870, -90, 870, 435));
-    m_picOpen = addTabPicture(fmeOpen, QStringLiteral("Open an existing Scrollbar"));
+    QFrame* fmeOpen = addFrame(this, "fmeOpen", twipsRect(870, -90, 870, 435));
+    m_picOpen = addTabPicture(fmeOpen, "picOpen", QStringLiteral("Open an existing Scrollbar"));
     m_lblOpen = new QLabel(QStringLiteral("Existing"), m_picOpen);
+    m_lblOpen->setObjectName("lblOpen");
     m_lblOpen->setGeometry(twipsRect(60, 30, 645, 195));
     for (QWidget* tab : {static_cast<QWidget*>(m_picNew), m_picOpen,
                          static_cast<QWidget*>(m_lblNew), static_cast<QWidget*>(m_lblOpen)}) {

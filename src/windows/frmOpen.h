@@ -32,16 +32,6 @@ public:
     // Closes the window once what it asked for has been done.
     void finish();
 
-    QWidget* fmeOpenPnl() const { return m_fmeOpenPnl; }
-    QWidget* picNew() const { return m_picNew; }
-    QWidget* picOpen() const { return m_picOpen; }
-    QLabel* lblNew() const { return m_lblNew; }
-    QLabel* lblOpen() const { return m_lblOpen; }
-    QLineEdit* txtName() const { return m_txtName; }
-    QTreeWidget* lvOpen() const { return m_lvOpen; }
-    LabelButton* lblReset() const { return m_lblReset; }
-    LabelButton* lblExit() const { return m_lblExit; }
-
 signals:
     // Ok on the New tab with a name the file can take; the receiver calls finish() once the
     // project exists, else the window stays for another name.

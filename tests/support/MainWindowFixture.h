@@ -16,6 +16,13 @@
 
 namespace brisvane::test {
 
+// A window's part by the name the program gives it ("txtHex0"); a missing one fails the test.
+template <class T = QWidget> T* child(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    EXPECT_TRUE(found) << "no " << name.toStdString();
+    return found;
+}
+
 // The main window over a scripted PlatformUi whose program folder, the build folder, has the
 // help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
 struct MainWindow {
@@ -43,17 +50,18 @@ struct MainWindow {
             EXPECT_TRUE(previewHas(std::string(cssPropertyName(role)) + ":" + text + ";"));
         }
     }
+    template <class T = QWidget> T* find(const char* name) const { return child<T>(window, name); }
     bool previewHas(const std::string& text) const {
         return window.txtHTML().contains(QString::fromStdString(text));
     }
     bool saveOffered() {
-        emit window.mnuFile()->aboutToShow();
-        return window.mnuFileSave()->isEnabled();
+        emit find<QMenu>("mnuFile")->aboutToShow();
+        return find<QAction>("mnuFileSave")->isEnabled();
     }
     // As the user does it: the menu opens, and offers Save while there are changes.
     void save() {
         if (saveOffered())
-            window.mnuFileSave()->trigger();
+            find<QAction>("mnuFileSave")->trigger();
     }
     std::vector<std::string> listed() {
         std::vector<std::string> names;

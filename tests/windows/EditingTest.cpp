@@ -20,7 +20,7 @@ TEST_F(EditingTest, TypingShowsTheColourAtOnceAndLeavingFillsTheFieldUpWithZeros
     // Typed over the face field's text: what it shows, its colour, what it shows once left.
     const std::tuple<const char*, const char*, ColorValue, const char*> cases[] = {
         {"f", "#F", 0x0000F0, "#F00000"}, {"12345", "#12345", 0x503412, "#123450"}};
-    ColorField* face = window.txtHex(0);
+    ColorField* face = find<ColorField>("txtHex0");
     for (const auto& [typed, shown, color, left] : cases) {
         SCOPED_TRACE(typed);
         face->setFocus();
@@ -30,16 +30,16 @@ TEST_F(EditingTest, TypingShowsTheColourAtOnceAndLeavingFillsTheFieldUpWithZeros
         for (ColorPicture* part : window.roleParts(ColorRole::Face))
             EXPECT_EQ(part->backColor(), color);
         EXPECT_TRUE(previewHas("scrollbar-face-color:" + std::string(left) + ";\r\n"));
-        window.txtHexTrack()->setFocus(Qt::TabFocusReason);
+        find<ColorField>("txtHexTrack")->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(face->text(), left);
     }
-    EXPECT_EQ(window.picColors(1)->backColor(), 0x808080); // the other rows keep theirs
+    EXPECT_EQ(find<ColorPicture>("picColors1")->backColor(), 0x808080); // other rows keep theirs
     EXPECT_TRUE(saveOffered());
     EXPECT_TRUE(ui.modals.empty());
 }
 
 TEST_F(EditingTest, OnlyAMoveWithinTheWindowFillsAFieldUp) {
-    ColorField* face = window.txtHex(0);
+    ColorField* face = find<ColorField>("txtHex0");
     face->setText("#F");
     state.schemeModified = false; // as a save leaves it
     // A menu opened from the keyboard, a popup, another window: the field is left as it is.
@@ -53,12 +53,12 @@ TEST_F(EditingTest, OnlyAMoveWithinTheWindowFillsAFieldUp) {
 }
 
 TEST_F(EditingTest, EachBadCharacterHasAWindowOnceTheFieldShowsWhatIsLeft) {
-    ColorField* arrows = window.txtHexArrows();
+    ColorField* arrows = find<ColorField>("txtHexArrows");
     test::Texts seen;
     for (int i = 0; i < 3; ++i) {
         ui.scripts.push_back([&](QDialog&) {
             seen.push_back(arrows->text() + " " +
-                           QString::number(window.picColorsArrows()->backColor(), 16));
+                           QString::number(find<ColorPicture>("picColorsArrows")->backColor(), 16));
         });
     }
     arrows->setCursorPosition(2);
@@ -77,7 +77,7 @@ TEST_F(EditingTest, EveryWayOfPastingHandsTheFieldOnlyItsFirstSevenCharacters) {
         {QString(1 << 20, 'A'), "#AAAAAA", 0},
         {"#1" + family + "2345678", "#12345", 1},
         {"#1" + QString(1 << 20, QChar(0x0301)), "#", 2}};
-    ColorField* field = window.txtHex(1);
+    ColorField* field = find<ColorField>("txtHex1");
     for (const auto& [pasted, shown, windows] : cases) {
         paste(field, pasted);
         EXPECT_EQ(field->text(), shown);
@@ -113,16 +113,16 @@ TEST_F(EditingTest, EveryWayOfPastingHandsTheFieldOnlyItsFirstSevenCharacters) {
 }
 
 TEST_F(EditingTest, PickingAColourGoesEverywhere) {
-    const std::tuple<ColorPicture*, ColorRole, const char*> cases[] = {
-        {window.picColors(0), ColorRole::Face, "Face Color"},
-        {window.picBColor(4), ColorRole::DarkShadow, "DarkShadow Color"},
-        {window.picTColor(2), ColorRole::ThreeDLight, "3D Light Color"},
-        {window.picBTrack(), ColorRole::Track, "Track Color"},
-        {window.picBArrow(1), ColorRole::Arrow, "ArrowColor"}};
+    const std::tuple<const char*, ColorRole, const char*> cases[] = {
+        {"picColors0", ColorRole::Face, "Face Color"},
+        {"picBColor4", ColorRole::DarkShadow, "DarkShadow Color"},
+        {"picTColor2", ColorRole::ThreeDLight, "3D Light Color"},
+        {"picBTrack", ColorRole::Track, "Track Color"},
+        {"picBArrow1", ColorRole::Arrow, "ArrowColor"}};
     for (const auto& [clicked, role, title] : cases) {
         SCOPED_TRACE(title);
         ui.colors.push_back(0x0000FF); // red
-        QTest::mouseClick(clicked, Qt::LeftButton);
+        QTest::mouseClick(find(clicked), Qt::LeftButton);
         EXPECT_EQ(ui.log.back(), "choose " + QString(title) + " from 0"); // black
         EXPECT_EQ(window.colorField(role)->text(), "#FF0000");
         for (ColorPicture* part : window.roleParts(role))
@@ -133,29 +133,29 @@ TEST_F(EditingTest, PickingAColourGoesEverywhere) {
     // The colour a field has already writes no field, but the preview is built again.
     state.scheme.trackColor = "#123456";
     ui.colors = {0x0000FF, std::nullopt};
-    QTest::mouseClick(window.picColors(0), Qt::LeftButton);
+    QTest::mouseClick(find("picColors0"), Qt::LeftButton);
     EXPECT_TRUE(previewHas("scrollbar-track-color:#123456;"));
     // Cancelling changes nothing, but the click counts as a change.
     state.schemeModified = false;
     const QString page = window.txtHTML();
-    QTest::mouseClick(window.picTColor(3), Qt::LeftButton);
+    QTest::mouseClick(find("picTColor3"), Qt::LeftButton);
     EXPECT_EQ(window.txtHTML(), page);
-    EXPECT_EQ(window.txtHex(3)->text(), "#808080");
+    EXPECT_EQ(find<ColorField>("txtHex3")->text(), "#808080");
     EXPECT_TRUE(saveOffered());
 }
 
 TEST_F(EditingTest, ResetAsksFirstAndRestoresTheDefaultsEverywhere) {
-    window.txtHex(0)->setText("#123");
+    find<ColorField>("txtHex0")->setText("#123");
     state.schemeModified = false;
-    moveOver(window.lblReset());
+    moveOver(find("lblReset"));
     ui.answers = {PlatformUi::Answer::No, PlatformUi::Answer::Yes};
-    QTest::mouseClick(window.lblReset(), Qt::LeftButton);
+    QTest::mouseClick(find("lblReset"), Qt::LeftButton);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].buttons, PlatformUi::Buttons::YesNo);
-    EXPECT_FALSE(window.lblReset()->isLit());
+    EXPECT_FALSE(find<LabelButton>("lblReset")->isLit());
     EXPECT_TRUE(saveOffered()); // asking counts as a change
-    EXPECT_EQ(window.txtHex(0)->text(), "#123");
-    QTest::mouseClick(window.lblReset(), Qt::LeftButton);
+    EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#123");
+    QTest::mouseClick(find("lblReset"), Qt::LeftButton);
     expectShows(defaultScheme);
 }
 

@@ -1,5 +1,4 @@
 #include "support/MainWindowFixture.h"
-#include "windows/LabelButton.h"
 #include "windows/frmOpen.h"
 
 #include <QLineEdit>
@@ -9,6 +8,7 @@ namespace brisvane {
 namespace {
 
 using enum PlatformUi::Answer;
+using test::child;
 using test::MainWindowTest;
 using test::Texts;
 using Names = std::vector<std::string>;
@@ -47,13 +47,12 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
         s.ui.answers.assign(answers.begin(), answers.end());
         s.ui.texts = {name};
         bool existingTab = false;
-        s.ui.scripts.push_back([&](QDialog& dialog) {
-            existingTab = qobject_cast<frmOpen*>(&dialog)->fmeOpenPnl()->isVisible();
-        });
+        s.ui.scripts.push_back(
+            [&](QDialog& dialog) { existingTab = child(dialog, "fmeOpenPnl")->isVisible(); });
         if (caller == Close)
             s.window.close();
         else
-            (caller == New ? s.window.mnuFileNew() : s.window.mnuFileOpen())->trigger();
+            s.find<QAction>(caller == New ? "mnuFileNew" : "mnuFileOpen")->trigger();
 
         ASSERT_EQ(s.ui.log, log);
         EXPECT_EQ(s.ui.messages[0].buttons, PlatformUi::Buttons::YesNoCancel);
@@ -80,7 +79,7 @@ TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
     EXPECT_EQ(window.windowTitle(), "Brisvane | Mine");
     EXPECT_EQ(listed(), (Names{"Taken", "Mine"}));
     EXPECT_FALSE(saveOffered());
-    window.txtHex(0)->setText("#123456");
+    find<ColorField>("txtHex0")->setText("#123456");
     save(); // a named project saves without asking
     EXPECT_EQ(ui.log.size(), 7u);
     EXPECT_EQ(store.openProject("Mine").faceGroupColors[0], "#123456");
@@ -97,7 +96,7 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
     s.window.close(); // the close prompt's save fails too: the window stays open
     s.save();         // unnamed still
     EXPECT_EQ(s.window.windowTitle(), "Brisvane");
-    EXPECT_EQ(s.window.txtHex(0)->text(), "#808080");
+    EXPECT_EQ(s.find<ColorField>("txtHex0")->text(), "#808080");
     s.state.currentProjectName = "Mine"; // a named project's save fails the same way
     s.save();
     s.window.close();
@@ -127,8 +126,8 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     window.attach(open);
     open.hideOpenPanel();
     open.show();
-    EXPECT_EQ(open.txtName()->selectedText(), "My Colorful Scrollbar");
-    QTest::mouseClick(open.lblReset(), Qt::LeftButton);
+    EXPECT_EQ(child<QLineEdit>(open, "txtName")->selectedText(), "My Colorful Scrollbar");
+    QTest::mouseClick(child(open, "lblReset"), Qt::LeftButton);
     EXPECT_FALSE(open.isVisible());
     expectShows(defaultScheme);
     EXPECT_EQ(window.windowTitle(), "Brisvane | My Colorful Scrollbar");
@@ -139,21 +138,21 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     window.attach(again);
     again.hideOpenPanel();
     again.show();
-    QTest::keyClick(again.txtName(), Qt::Key_Return); // Enter is Ok: the name is taken now
-    again.txtName()->clear();
-    QTest::mouseClick(again.lblReset(), Qt::LeftButton);
+    QTest::keyClick(child(again, "txtName"), Qt::Key_Return); // Enter is Ok: the name is taken now
+    child<QLineEdit>(again, "txtName")->clear();
+    QTest::mouseClick(child(again, "lblReset"), Qt::LeftButton);
     EXPECT_EQ(ui.log, (Texts{taken("My Colorful Scrollbar"), "You must type in a Project Name."}));
-    QTest::mouseClick(again.lblOpen(), Qt::LeftButton); // the Existing tab
-    EXPECT_TRUE(again.fmeOpenPnl()->isVisible());
-    EXPECT_EQ(again.picOpen()->palette().color(QPalette::Window), QColor(Qt::white));
+    QTest::mouseClick(child(again, "lblOpen"), Qt::LeftButton); // the Existing tab
+    EXPECT_TRUE(child(again, "fmeOpenPnl")->isVisible());
+    EXPECT_EQ(child(again, "picOpen")->palette().color(QPalette::Window), QColor(Qt::white));
     QTest::keyClick(&again, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
-    EXPECT_FALSE(again.fmeOpenPnl()->isVisible());
+    EXPECT_FALSE(child(again, "fmeOpenPnl")->isVisible());
     QTest::keyClick(&again, Qt::Key_Escape);
     EXPECT_FALSE(again.isVisible());
 
     again.chooseExisting();
     again.show();
-    QTreeWidget* list = again.lvOpen();
+    auto* list = child<QTreeWidget>(again, "lvOpen");
     EXPECT_EQ(list->topLevelItem(1)->text(1) + list->topLevelItem(1)->text(2),
               "02:40 PM07/05/2002");
     list->clearSelection();
@@ -175,23 +174,24 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     window.attach(byKeyboard);
     byKeyboard.chooseExisting();
     byKeyboard.show();
-    EXPECT_TRUE(byKeyboard.lvOpen()->selectedItems().isEmpty());
-    EXPECT_FALSE(byKeyboard.lvOpen()->currentIndex().isValid());
-    QTest::keyClick(byKeyboard.lvOpen(), Qt::Key_Down);
-    EXPECT_EQ(byKeyboard.lvOpen()->topLevelItem(0)->text(0), "Caf\u00e9");
-    QTest::keyClick(byKeyboard.lvOpen(), Qt::Key_Return);
+    auto* rows = child<QTreeWidget>(byKeyboard, "lvOpen");
+    EXPECT_TRUE(rows->selectedItems().isEmpty());
+    EXPECT_FALSE(rows->currentIndex().isValid());
+    QTest::keyClick(rows, Qt::Key_Down);
+    EXPECT_EQ(rows->topLevelItem(0)->text(0), "Caf\u00e9");
+    QTest::keyClick(rows, Qt::Key_Return);
     EXPECT_FALSE(byKeyboard.isVisible());
     EXPECT_EQ(window.windowTitle(), "Brisvane | Caf\u00e9");
-    EXPECT_EQ(window.txtHex(0)->text(), "#C0C0C0"); // the "#" put in front
-    EXPECT_EQ(window.txtHex(1)->text(), "#FFFFFF"); // read from its own section
-    EXPECT_EQ(window.txtHex(4)->text(), "#");       // "<not_set>"
-    EXPECT_TRUE(ui.modals.empty());                 // no Hex Error window: nothing was typed
+    EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#C0C0C0"); // the "#" put in front
+    EXPECT_EQ(find<ColorField>("txtHex1")->text(), "#FFFFFF"); // read from its own section
+    EXPECT_EQ(find<ColorField>("txtHex4")->text(), "#");       // "<not_set>"
+    EXPECT_TRUE(ui.modals.empty()); // no Hex Error window: nothing was typed
     EXPECT_EQ(ui.log.back(), "Some colours of the Project \"Caf\u00e9\" are not colours in the "
                              "project file:\r\nFace: C0C0C0\r\nDarkshadow: <not_set>\r\nThey "
                              "are shown as the colour fields leave them, and saving the Project "
                              "stores them so.");
     EXPECT_FALSE(saveOffered());
-    QTest::keyClicks(window.txtHex(4), "4"); // and saved under its own bytes
+    QTest::keyClicks(find("txtHex4"), "4"); // and saved under its own bytes
     save();
     EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")
                     .starts_with("[Projects]\n1=Caf\xE9\n2=B\n3=My Colorful Scrollbar\n"

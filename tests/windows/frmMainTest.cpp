@@ -5,7 +5,6 @@
 #include "windows/LabelButton.h"
 #include "windows/frmCode.h"
 #include "windows/frmHelp.h"
-#include "windows/frmHexErr.h"
 
 #include <QTextBlock>
 #include <QTreeWidget>
@@ -14,55 +13,62 @@
 namespace brisvane {
 namespace {
 
+using test::child;
 using test::MainWindowTest;
 using test::Texts;
+
+// The help window while it is open.
+frmHelp* shownHelp() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<frmHelp*>(w); help && help->isVisible())
+            return help;
+    return nullptr;
+}
 
 TEST_F(MainWindowTest, StartsGreyWithItsPreviewAndItsPictureStackedIntoABevel) {
     expectShows(startScheme);
     // The sample page's picture comes from the program's folder.
     EXPECT_EQ(window.txtHTML().toStdString(), buildPreviewPage(startScheme, ui.folder));
-    EXPECT_TRUE(window.DHTMLEdit1()->toPlainText().contains("Look at my Colorful Scrollbars."));
+    EXPECT_TRUE(find<HtmlView>("DHTMLEdit1")->toPlainText().contains("my Colorful Scrollbars."));
     EXPECT_FALSE(saveOffered());
     // What the pointer finds at a point of the picture is the strip left on top there.
-    const std::pair<QPoint, ColorPicture*> probes[] = {
-        {{60, 80}, window.picBTrack()},    {{130, 150}, window.picBColor(4)},
-        {{200, 17}, window.picBColor(2)},  {{200, 168}, window.picBColor(4)},
-        {{145, 100}, window.picBColor(3)}, {{200, 152}, window.picBColor(3)},
-        {{200, 40}, window.picBColor(1)},  {{200, 80}, window.picBColor(0)},
-        {{380, 80}, window.picBColor(1)},  {{420, 80}, window.picTColor(4)},
-        {{500, 60}, window.picTColor(0)},  {{485, 100}, window.picBArrow(0)},
-        {{500, 100}, window.picBArrow(1)}, {{575, 80}, window.picTColor(2)}};
+    const std::pair<QPoint, const char*> probes[] = {
+        {{60, 80}, "picBTrack"},    {{130, 150}, "picBColor4"}, {{200, 17}, "picBColor2"},
+        {{200, 168}, "picBColor4"}, {{145, 100}, "picBColor3"}, {{200, 152}, "picBColor3"},
+        {{200, 40}, "picBColor1"},  {{200, 80}, "picBColor0"},  {{380, 80}, "picBColor1"},
+        {{420, 80}, "picTColor4"},  {{500, 60}, "picTColor0"},  {{485, 100}, "picBArrow0"},
+        {{500, 100}, "picBArrow1"}, {{575, 80}, "picTColor2"}};
     for (const auto& [at, strip] : probes)
-        EXPECT_EQ(window.form()->childAt(at), strip) << at.x() << "," << at.y();
-    EXPECT_EQ(window.picBArrow(1)->toolTip(), "Click here to change the Arrow Color");
+        EXPECT_EQ(window.centralWidget()->childAt(at), find(strip)) << at.x() << "," << at.y();
+    EXPECT_EQ(find("picBArrow1")->toolTip(), "Click here to change the Arrow Color");
 }
 
 TEST_F(MainWindowTest, HoverLightsOneLabelButtonAtATimeAndExitClosesWithoutAsking) {
     const auto lit = [this] {
         std::string on;
-        for (const LabelButton* b : {window.lblCreate(), window.lblReset(), window.lblExit()})
-            on += b->isLit() ? '1' : '0';
+        for (const char* name : {"lblCreate", "lblReset", "lblExit"})
+            on += find<LabelButton>(name)->isLit() ? '1' : '0';
         return on;
     };
-    moveOver(window.lblCreate());
+    moveOver(find("lblCreate"));
     EXPECT_EQ(lit(), "100");
-    moveOver(window.lblReset()); // straight from one to the next
-    moveOver(window.txtHex(0));  // other elements change nothing
+    moveOver(find("lblReset")); // straight from one to the next
+    moveOver(find("txtHex0"));  // other elements change nothing
     EXPECT_EQ(lit(), "010");
-    moveOver(window.lblExit());
+    moveOver(find("lblExit"));
     // A drag that began on another element belongs to that element, wherever it goes.
-    QTest::mousePress(window.picColors(0), Qt::LeftButton);
-    QTest::mouseMove(window.form(), QPoint(20, 355));
-    QTest::mouseRelease(window.form(), Qt::LeftButton, {}, QPoint(20, 355));
+    QTest::mousePress(find("picColors0"), Qt::LeftButton);
+    QTest::mouseMove(window.centralWidget(), QPoint(20, 355));
+    QTest::mouseRelease(window.centralWidget(), Qt::LeftButton, {}, QPoint(20, 355));
     EXPECT_EQ(lit(), "001");
-    QTest::mouseMove(window.form(), QPoint(20, 355)); // the window's background
+    QTest::mouseMove(window.centralWidget(), QPoint(20, 355)); // the window's background
     EXPECT_EQ(lit(), "000");
 
-    window.mnuFileNew()->trigger(); // nothing has changed: nothing to ask
-    QTest::mouseClick(window.lblExit(), Qt::LeftButton);
+    find<QAction>("mnuFileNew")->trigger(); // nothing has changed: nothing to ask
+    QTest::mouseClick(find("lblExit"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     window.show();
-    window.mnuFileExit()->trigger();
+    find<QAction>("mnuFileExit")->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(ui.modals, (test::Modals{{"Create/Open Scrollbar", nullptr}}));
     EXPECT_TRUE(ui.messages.empty());
@@ -70,18 +76,18 @@ TEST_F(MainWindowTest, HoverLightsOneLabelButtonAtATimeAndExitClosesWithoutAskin
 
 TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     state.scheme.setColor(ColorRole::Face, "#123456"); // as an edit would leave it
-    moveOver(window.lblCreate());
+    moveOver(find("lblCreate"));
     ui.scripts.push_back([&](QDialog& dialog) {
         auto* code = qobject_cast<frmCode*>(&dialog);
         ASSERT_TRUE(code);
-        EXPECT_FALSE(window.lblCreate()->isLit()); // the click put its light out first
-        QTest::mouseClick(code->lblCopy(), Qt::LeftButton);
+        EXPECT_FALSE(find<LabelButton>("lblCreate")->isLit()); // the click put its light out first
+        QTest::mouseClick(child(*code, "lblCopy"), Qt::LeftButton);
         ui.clipboardWorks = false;
-        QTest::mouseClick(code->lblCopy(), Qt::LeftButton);
-        QTest::mouseClick(code->lblExit(), Qt::LeftButton);
+        QTest::mouseClick(child(*code, "lblCopy"), Qt::LeftButton);
+        QTest::mouseClick(child(*code, "lblExit"), Qt::LeftButton);
         EXPECT_FALSE(code->isVisible());
     });
-    QTest::mouseClick(window.lblCreate(), Qt::LeftButton);
+    QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     EXPECT_EQ(ui.modals, (test::Modals{{"Brisvane | Copy'n'Paste", nullptr}}));
     const QString copy = "copy " + QString::fromStdString(buildStyleBlock(state.scheme));
     ASSERT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
@@ -90,28 +96,31 @@ TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
 }
 
 TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPage) {
-    const auto page = [](const frmHelp* help) { return help->DHTMLEdit1()->source().fileName(); };
-    window.mnuHelpContents()->trigger();
-    frmHelp* help = window.helpWindow();
-    ASSERT_TRUE(help && help->isVisible());
+    const auto page = [](const frmHelp* help) {
+        return child<HtmlView>(*help, "DHTMLEdit1")->source().fileName();
+    };
+    find<QAction>("mnuHelpContents")->trigger();
+    frmHelp* help = shownHelp();
+    ASSERT_TRUE(help);
     EXPECT_TRUE(ui.modals.empty()); // modeless
     EXPECT_EQ(page(help), "index.htm");
-    QTreeWidget* tree = help->TreeView1();
+    auto* tree = child<QTreeWidget>(*help, "TreeView1");
+    auto* view = child<HtmlView>(*help, "DHTMLEdit1");
     const char* const pages[] = {"index.htm", "mod.htm", "tut.htm", "Quelmark.htm"};
     for (int node : {3, 2, 1, 0, 2}) { // every click changes the page
         const QPoint at = tree->visualItemRect(tree->topLevelItem(node)).center();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
         EXPECT_EQ(page(help), pages[node]);
-        EXPECT_FALSE(help->DHTMLEdit1()->document()->isEmpty());
+        EXPECT_FALSE(view->document()->isEmpty());
     }
     QTest::keyClick(tree, Qt::Key_Up); // the keys move through the pages too
     EXPECT_EQ(page(help), "mod.htm");
-    help->DHTMLEdit1()->setSource(QUrl("tut.htm")); // a link: the tree marks its page
-    window.mnuHelpContents()->trigger();            // already open: nothing changes
-    EXPECT_EQ(window.helpWindow(), help);
+    view->setSource(QUrl("tut.htm"));            // a link: the tree marks its page
+    find<QAction>("mnuHelpContents")->trigger(); // already open: nothing changes
+    EXPECT_EQ(shownHelp(), help);
     EXPECT_EQ(tree->currentItem()->text(0), "Tutorial");
-    window.mnuHelpVisit()->trigger();
-    help->DHTMLEdit1()->setSource(QUrl("https://www.quelmark.example/tools"));
+    find<QAction>("mnuHelpVisit")->trigger();
+    view->setSource(QUrl("https://www.quelmark.example/tools"));
     EXPECT_EQ(page(help), "tut.htm");
     EXPECT_EQ(ui.log, (Texts{"open https://www.quelmark.example/",
                              "open https://www.quelmark.example/tools"}));
@@ -120,22 +129,21 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
     // colour page, or opens one there, modally. Contents opens there from then on.
     const auto moreInfo = [this] {
         ui.scripts.push_front([](QDialog& dialog) {
-            QTest::mouseClick(qobject_cast<frmHexErr*>(&dialog)->lblMoInfo(), Qt::LeftButton);
+            QTest::mouseClick(child(dialog, "lblMoInfo"), Qt::LeftButton);
             EXPECT_FALSE(dialog.isVisible()); // gone once the help window has closed
         });
-        window.txtHex(0)->setCursorPosition(1);
-        QTest::keyClicks(window.txtHex(0), "x");
+        find<ColorField>("txtHex0")->setCursorPosition(1);
+        QTest::keyClicks(find("txtHex0"), "x");
     };
     moreInfo();
-    EXPECT_EQ(window.helpWindow(), help);
-    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(shownHelp(), help); // still open
     EXPECT_EQ(page(help), "mod.htm");
     help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QString shown;
     ui.scripts.push_back([&](QDialog& dialog) {
         auto* modal = qobject_cast<frmHelp*>(&dialog);
-        shown = page(modal) + " " + modal->TreeView1()->currentItem()->text(0);
+        shown = page(modal) + " " + child<QTreeWidget>(*modal, "TreeView1")->currentItem()->text(0);
     });
     moreInfo();
     EXPECT_EQ(shown, "mod.htm Modify Colors"); // the marked node names the page shown
@@ -143,9 +151,9 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
                                        {"Hex Error", &window},
                                        {"Brisvane | Documentation", &window}}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    window.mnuHelpContents()->trigger();
-    EXPECT_EQ(page(window.helpWindow()), "mod.htm");
-    window.helpWindow()->close();
+    find<QAction>("mnuHelpContents")->trigger();
+    EXPECT_EQ(page(shownHelp()), "mod.htm");
+    shownHelp()->close();
 }
 
 TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp) {
@@ -162,7 +170,7 @@ TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp
     ProjectStore store{ini, clock};
     frmMain window{state, ui, store};
     frmHelp help{state, ui};
-    QTextDocument* preview = window.DHTMLEdit1()->document();
+    QTextDocument* preview = child<HtmlView>(window, "DHTMLEdit1")->document();
     QString picture;
     for (QTextBlock b = preview->begin(); b.isValid(); b = b.next()) {
         for (auto part = b.begin(); !part.atEnd(); ++part) {
@@ -173,7 +181,7 @@ TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp
     EXPECT_EQ(
         preview->resource(QTextDocument::ImageResource, QUrl(picture)).value<QPixmap>().size(),
         QImage(QString::fromStdString(build + "/dummy.jpg")).size());
-    EXPECT_TRUE(help.DHTMLEdit1()->toPlainText().contains("Brisvane"));
+    EXPECT_TRUE(child<HtmlView>(help, "DHTMLEdit1")->toPlainText().contains("Brisvane"));
 }
 
 } // namespace
