@@ -44,7 +44,7 @@ fuzz:
 		if [ "$$n" -ne 0 ]; then echo "fuzz: $$n failing inputs in $(FUZZ_BUILD)/crashes/"; exit 1; fi
 
 format:
-	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@scripts/check-format --fix
 
 clean:
 	@rm -rf $(BUILD)
