@@ -1,6 +1,8 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing
-# (Debian packages), then build in Release under build/.
+# (Debian packages), then build in Release under build/. The benchmarks and the fuzz target
+# have build folders of their own, so that neither reconfigures build/.
 BUILD := build
+BENCH_BUILD := build-bench
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: deps configure build run test bench fuzz format clean
@@ -21,9 +23,10 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_BENCH=ON >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/brisvane_bench
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_BENCH=ON \
+		-DBRISVANE_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j$(JOBS)
+	@QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/brisvane_bench
 
 # The profile file layer under libFuzzer (clang, address and undefined-behaviour sanitizers),
 # for FUZZ_SECONDS seconds. The corpus grows in build-fuzz/corpus; inputs that fail land in
@@ -44,7 +47,7 @@ fuzz:
 		if [ "$$n" -ne 0 ]; then echo "fuzz: $$n failing inputs in $(FUZZ_BUILD)/crashes/"; exit 1; fi
 
 format:
-	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@scripts/check-format --fix
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
