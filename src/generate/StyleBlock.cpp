@@ -2,18 +2,24 @@
 
 namespace brisvane {
 
+void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme) {
+    out += "    body\r\n    {\r\n";
+    for (ColorRole role : allColorRoles) {
+        out += "        ";
+        out += cssPropertyName(role);
+        out += ':';
+        out += scheme.color(role);
+        out += ";\r\n";
+    }
+    out += "    }\r\n";
+}
+
 std::string buildStyleBlock(const ScrollbarScheme& scheme) {
     std::string block;
     block.reserve(512);
-    block += "<style type=\"text/css\">\r\n<!--\r\n    body\r\n    {\r\n";
-    for (ColorRole role : allColorRoles) {
-        block += "        ";
-        block += cssPropertyName(role);
-        block += ':';
-        block += scheme.color(role);
-        block += ";\r\n";
-    }
-    block += "    }\r\n-->\r\n</style>";
+    block += "<style type=\"text/css\">\r\n<!--\r\n";
+    appendClassicBodyRule(block, scheme);
+    block += "-->\r\n</style>";
     return block;
 }
 

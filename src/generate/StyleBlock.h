@@ -11,4 +11,7 @@ namespace brisvane {
 // in exactly as the scheme holds them.
 std::string buildStyleBlock(const ScrollbarScheme& scheme);
 
+// Appends the block's body rule, from "    body" to "    }", each line ended by CR LF.
+void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme);
+
 } // namespace brisvane

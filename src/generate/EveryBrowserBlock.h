@@ -1,0 +1,20 @@
+#pragma once
+
+#include "scheme/ScrollbarScheme.h"
+
+#include <string>
+
+namespace brisvane {
+
+// A style element that gives today's browsers the scheme's scroll bar as well as the classic
+// block gives it to Internet Explorer: the classic body rule; for Blink and WebKit the raised
+// bar drawn from its ::-webkit-scrollbar parts; for Firefox the face and track colours. Lines
+// are joined by CR LF, without a final line break.
+//
+// The colours go into many places here, some of them inside URLs, so only "#" and six
+// hexadecimal digits are written, upper-cased; any other text of a role is written as that
+// role's default colour. Whatever the scheme holds, the element stays valid CSS and ends at
+// its own last line.
+std::string buildEveryBrowserBlock(const ScrollbarScheme& scheme);
+
+} // namespace brisvane
