@@ -1,4 +1,5 @@
 #include "platform/QtPlatformUi.h"
+#include "platform/System.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
@@ -23,10 +24,10 @@ struct ShownMainWindow {
         state.schemeModified = false;
         window.close();
     }
-    QtPlatformUi ui;
+    QtPlatformUi ui(findProgramFolders(machineFolderFacts()));
     AppState state;
     Clock clock;
-    clsINI ini{ui.programFolder(), "brisvane"};
+    clsINI ini{ui.folders().data, "brisvane"};
     ProjectStore store{ini, clock};
     frmMain window{state, ui, store};
     bool shown = false;

@@ -1,6 +1,7 @@
 #include "StartupChild.h"
 
 #include "platform/QtPlatformUi.h"
+#include "platform/System.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/frmMain.h"
@@ -98,10 +99,10 @@ int runStartupChild(const char* which, int argc, char** argv) {
         showAndWaitForPaint(window);
         return 0;
     }
-    QtPlatformUi ui;
+    QtPlatformUi ui(findProgramFolders(machineFolderFacts()));
     AppState state;
     Clock clock;
-    clsINI ini{ui.programFolder(), "brisvane"};
+    clsINI ini{ui.folders().data, "brisvane"};
     ProjectStore store{ini, clock};
     frmMain window(state, ui, store);
     showAndWaitForPaint(window);

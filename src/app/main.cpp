@@ -1,6 +1,7 @@
+#include "app/CommandLine.h"
 #include "platform/ByteText.h"
-#include "platform/Display.h"
 #include "platform/QtPlatformUi.h"
+#include "platform/System.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/frmMain.h"
@@ -11,6 +12,7 @@
 #include <QSessionManager>
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 
 namespace brisvane {
@@ -42,6 +44,12 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow) {
 } // namespace brisvane
 
 int main(int argc, char** argv) {
+    // Given a command, the program answers it and opens no window: no display needed.
+    const brisvane::ProgramFolders folders =
+        brisvane::findProgramFolders(brisvane::machineFolderFacts());
+    if (brisvane::isCommand(argc, argv))
+        return brisvane::runCommand({argv + 1, argv + argc}, folders, std::cin, std::cout,
+                                    std::cerr);
     if (!brisvane::hasDisplay()) {
         std::fprintf(stderr, "brisvane: no display to show its window on (DISPLAY is not set "
                              "or not reachable); run it on a desktop, or under a virtual one "
@@ -50,11 +58,15 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvane"));
-    brisvane::QtPlatformUi ui;
+    brisvane::QtPlatformUi ui(folders);
     brisvane::AppState state;
     // The one project file, beside the program, and the one store over it.
     brisvane::Clock clock;
-    brisvane::clsINI projectIni(ui.programFolder(), ui.programFileName().toStdString());
+    // The user's data folder is made when the window first needs it; one that cannot be made
+    // shows as the project file's problem.
+    if (!folders.dataBesideProgram && !folders.data.empty())
+        brisvane::makePrivateFolder(folders.data);
+    brisvane::clsINI projectIni(folders.data, ui.programFileName().toStdString());
     brisvane::ProjectStore store(projectIni, clock);
     brisvane::frmMain mainWindow(state, ui, store);
     // The desktop ending its session asks first, as closing the window does.

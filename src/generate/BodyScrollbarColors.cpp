@@ -1,6 +1,8 @@
 #include "generate/BodyScrollbarColors.h"
 
+#include "generate/CssColor.h"
 #include "scheme/Ascii.h"
+#include "scheme/HexColor.h"
 
 namespace brisvane {
 
@@ -221,6 +223,15 @@ BodyScrollbarColors findBodyScrollbarColors(std::string_view html) {
     // The body's own style attribute wins over every style sheet, wherever that stands.
     if (bodyStyle)
         applyDeclarations(*bodyStyle, colors);
+    return colors;
+}
+
+BodyScrollbarColors findBodyScrollbarHexColors(std::string_view html) {
+    BodyScrollbarColors colors = findBodyScrollbarColors(html);
+    for (std::optional<std::string>& text : colors) {
+        const auto color = text ? parseCssColor(*text) : std::nullopt;
+        text = color ? std::optional(colorToHex(*color)) : std::nullopt;
+    }
     return colors;
 }
 

@@ -16,4 +16,8 @@ namespace brisvane {
 using BodyScrollbarColors = std::array<std::optional<std::string>, colorRoleCount>;
 BodyScrollbarColors findBodyScrollbarColors(std::string_view html);
 
+// The same colours as a browser takes them (#RGB, #RRGGBB, rgb(), the colour names, in any
+// letter case), each written "#RRGGBB". A value that is no colour counts as not set.
+BodyScrollbarColors findBodyScrollbarHexColors(std::string_view html);
+
 } // namespace brisvane

@@ -1,8 +1,10 @@
 #include "generate/EveryBrowserBlock.h"
 
 #include "generate/StyleBlock.h"
+#include "scheme/Ascii.h"
 #include "scheme/HexColor.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace brisvane {
@@ -96,22 +98,13 @@ constexpr std::string_view glyphPaths[] = {
     "M7 6h1v1h1v1h1v1h1v1H4V9h1V8h1V7h1z", "M4 6h7v1h-1v1h-1v1h-1v1H7V9H6V8H5V7H4z",
     "M6 7v1h1v1h1v1h1v1h1V4H9v1H8v1H7v1z", "M6 4v7h1v-1h1v-1h1v-1h1V7H9V6H8V5H7V4z"};
 
-bool isHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 // A colour as this block writes it: "#" and six hexadecimal digits, upper-cased as the program
 // writes colours everywhere else; any other text gives the role's default.
 HexColor safeColor(const std::string& text, ColorRole role) {
-    if (text.size() != 7 || text[0] != '#')
+    if (!isWholeColor(text))
         return defaultScheme.color(role);
     HexColor color = text;
-    for (std::size_t i = 1; i < color.size(); ++i) {
-        if (!isHexDigit(color[i]))
-            return defaultScheme.color(role);
-        if (color[i] >= 'a')
-            color[i] = static_cast<char>(color[i] - 'a' + 'A');
-    }
+    std::transform(color.begin(), color.end(), color.begin(), ascii::upper);
     return color;
 }
 

@@ -33,4 +33,16 @@ std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view pro
     return page;
 }
 
+std::string buildBrowserPage(std::string_view styleBlock) {
+    std::string page = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+                       "<title>Brisvane Preview</title>\r\n";
+    page += styleBlock;
+    page += "\r\n</head>\r\n<body>\r\n"
+            "<div style=\"width:200vw;height:300vh\">\r\n"
+            "<p><font face=Verdana size=2>Hello World!</font></p>\r\n"
+            "<p><font face=Verdana size=2>Look at my Colorful Scrollbars.</font></p>\r\n"
+            "</div>\r\n</body>\r\n</html>\r\n";
+    return page;
+}
+
 } // namespace brisvane

@@ -11,4 +11,9 @@ namespace brisvane {
 // joined by CR LF, without a final line break. Its picture is "dummy.jpg" in programFolder.
 std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view programFolder);
 
+// A page for the desktop's browser that carries the given style block in its head: the
+// sample page's text on a body long and wide enough that both scroll bars show, and the
+// corner between them. Lines joined by CR LF, with a final line break.
+std::string buildBrowserPage(std::string_view styleBlock);
+
 } // namespace brisvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheme/HexColor.h"
+#include "store/ProgramFolders.h"
 
 #include <QString>
 
@@ -31,13 +32,18 @@ public:
                             const QString& defaultText = {}) = 0;
     // The modal colour chooser; no value when the user cancels.
     virtual std::optional<ColorValue> chooseColor(const QString& title, ColorValue initial) = 0;
+    // The modal chooser of a file to open, offering the given filters ("Web Pages (*.htm
+    // *.html)", one a line); its path, or an empty text when the user cancels.
+    virtual QString chooseFileToOpen(const QString& title, const QString& filters) = 0;
     // Puts plain text on the clipboard; false when the clipboard did not take it.
     virtual bool setClipboardText(const QString& text) = 0;
-    // Opens an address with the desktop's default handler; the outcome is not reported.
-    virtual void openWithShell(const QString& address) = 0;
-    // The folder that holds the program, without a trailing separator, as the system names
-    // it: bytes, which need not be UTF-8 text. Empty when it cannot be found.
-    virtual std::string programFolder() const = 0;
+    // Opens an address with the desktop's default handler; false when none would take it.
+    virtual bool openWithShell(const QString& address) = 0;
+    // The user's cache folder for this program (it need not exist yet); empty when unknown.
+    virtual QString cacheFolder() const = 0;
+    // Where the program's resources and projects are, found once at start-up. Folders are
+    // bytes as the system names them, which need not be UTF-8 text.
+    virtual ProgramFolders folders() const = 0;
     // The program's file name without folder and extension.
     virtual QString programFileName() const = 0;
     // Lets pending window events run before the caller goes on.

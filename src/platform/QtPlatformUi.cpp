@@ -7,14 +7,14 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWindow>
-
-#include <filesystem>
 
 namespace brisvane {
 
@@ -91,22 +91,16 @@ bool QtPlatformUi::setClipboardText(const QString& text) {
     return clipboard->text() == text;
 }
 
-void QtPlatformUi::openWithShell(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
+QString QtPlatformUi::chooseFileToOpen(const QString& title, const QString& filters) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, {}, filters);
 }
 
-QtPlatformUi::QtPlatformUi() {
-    // The executable's path as the kernel keeps it: no text conversion can lose a byte of it,
-    // and no length limit of ours cuts it. Not found, the folder stays empty.
-    std::error_code error;
-    const std::string path = std::filesystem::read_symlink("/proc/self/exe", error).native();
-    const std::size_t slash = path.rfind('/');
-    if (!error && path.starts_with('/'))
-        m_programFolder = slash == 0 ? std::string("/") : path.substr(0, slash);
+bool QtPlatformUi::openWithShell(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address));
 }
 
-std::string QtPlatformUi::programFolder() const {
-    return m_programFolder;
+QString QtPlatformUi::cacheFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 }
 
 QString QtPlatformUi::programFileName() const {

@@ -8,7 +8,7 @@ namespace brisvane {
 // clipboard and the desktop's handler for web addresses.
 class QtPlatformUi final : public PlatformUi {
 public:
-    QtPlatformUi();
+    explicit QtPlatformUi(ProgramFolders folders) : m_folders(std::move(folders)) {}
 
     Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
                        const QString& title = {}) override;
@@ -16,14 +16,16 @@ public:
                     const QString& defaultText = {}) override;
     std::optional<ColorValue> chooseColor(const QString& title, ColorValue initial) override;
     bool setClipboardText(const QString& text) override;
-    void openWithShell(const QString& address) override;
-    std::string programFolder() const override;
+    QString chooseFileToOpen(const QString& title, const QString& filters) override;
+    bool openWithShell(const QString& address) override;
+    QString cacheFolder() const override;
+    ProgramFolders folders() const override { return m_folders; }
     QString programFileName() const override;
     void pumpEvents() override;
     void showModal(QDialog& window, QWidget* owner) override;
 
 private:
-    std::string m_programFolder; // found once: the preview asks for it on every keystroke
+    ProgramFolders m_folders; // found once, at start-up
 };
 
 } // namespace brisvane

@@ -14,7 +14,7 @@ constexpr const char* projectsSection = "Projects";
 // The list is read with a 16-bit count: more entries could never be listed.
 constexpr std::size_t maxProjects = 32767;
 constexpr const char* listFull = "the list of Projects is full: it holds 32,767, as many as it can";
-constexpr const char* noFolder = "the program's folder could not be found";
+constexpr const char* noFolder = "no folder for the project file could be found";
 
 } // namespace
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* fileName = "data.ini";
 
+constexpr const char* readOnlyError = "the file is open for reading only";
 constexpr const char* cannotHold = "the file cannot hold a key, section or value like that";
 
 std::int16_t count16(std::size_t n) {
@@ -60,7 +61,7 @@ const std::string& clsINI::sectionOf(const std::string& section) const {
 
 void clsINI::ensureIniFileExists() {
     // A transaction made sure of it when it began; once per transaction is enough.
-    if (m_transaction)
+    if (m_transaction || m_readOnly)
         return;
     const WriteOutcome outcome = m_engine.ensureExists(m_inifile);
     if (!outcome.ok)
@@ -75,6 +76,10 @@ const ProfileDocument& clsINI::view(const std::string& file) {
 }
 
 bool clsINI::change(const std::string& file, const std::function<void(ProfileDocument&)>& edit) {
+    if (m_readOnly) {
+        m_lastError = readOnlyError;
+        return false;
+    }
     if (m_transaction && file == m_transactionFile) {
         edit(*m_transaction);
         return true;
@@ -87,6 +92,8 @@ bool clsINI::change(const std::string& file, const std::function<void(ProfileDoc
 
 WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::string& INIFileLoc) {
     const std::string file = fileOf(INIFileLoc);
+    if (m_readOnly)
+        return {false, readOnlyError};
     if (m_transaction) { // already inside one: the outer one carries these writes
         body();
         return {};

@@ -69,6 +69,11 @@ public:
     // Why the file can be neither read nor written, or nothing when it can be.
     std::string fileProblem(const std::string& INIFileLoc = {});
 
+    // A reader only: no member writes the file, not even the entries a read writes back or
+    // a missing file; they fail instead, and reads give what they would have written.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    bool readOnly() const { return m_readOnly; }
+
     // Why the last write that failed did so, in the system's words.
     const std::string& lastError() const { return m_lastError; }
 
@@ -93,6 +98,7 @@ private:
 
     std::string m_programFolder;
     std::string m_inifile;
+    bool m_readOnly = false;
     std::string m_DefaultReturnValue;
     std::string m_defaultSectionName;
     std::string m_sectionName;

@@ -6,5 +6,6 @@ set(BRISVANE_STORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/clsINI.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProjectStore.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramFolders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NameList.h
 )

@@ -19,6 +19,9 @@ struct AppState {
     bool schemeModified = false;
     // The project being edited; empty until one is created, opened or named.
     std::string currentProjectName;
+    // The code window shows the block for every browser rather than the classic one; it
+    // opens on the form chosen last.
+    bool everyBrowserBlock = false;
     // The page the help window opens first; empty means the index page.
     std::string helpPage;
 };

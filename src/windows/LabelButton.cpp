@@ -30,12 +30,17 @@ LabelButton::~LabelButton() {
     delete m_back;
 }
 
-bool LabelButton::isLit() const {
-    return m_front->isFillOpaque();
+void LabelButton::setLit(bool lit) {
+    m_lit = lit;
+    m_front->setFillOpaque(m_lit || m_chosen);
 }
 
-void LabelButton::setLit(bool lit) {
-    m_front->setFillOpaque(lit);
+void LabelButton::setChosen(bool chosen) {
+    m_chosen = chosen;
+    QFont bold = font();
+    bold.setBold(chosen);
+    setFont(bold);
+    m_front->setFillOpaque(m_lit || m_chosen);
 }
 
 void LabelButton::mouseMoveEvent(QMouseEvent*) {

@@ -22,8 +22,12 @@ public:
 
     ShapeControl* backShape() const { return m_back; }
     ShapeControl* frontShape() const { return m_front; }
-    bool isLit() const;
+    bool isLit() const { return m_lit; }
     void setLit(bool lit);
+    // A chosen button of a set of choices keeps its front shape shown and its caption bold,
+    // lit or not.
+    bool isChosen() const { return m_chosen; }
+    void setChosen(bool chosen);
 
 signals:
     void clicked();
@@ -39,6 +43,8 @@ private:
     QPointer<ShapeControl> m_back;
     QPointer<ShapeControl> m_front;
     ClickTracker m_click;
+    bool m_lit = false;
+    bool m_chosen = false;
 };
 
 } // namespace brisvane

@@ -1,5 +1,7 @@
 #include "windows/UserCharacters.h"
 
+#include "scheme/ColorFieldText.h"
+
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -51,6 +53,18 @@ std::vector<std::string> firstUserCharacters(const QString& text, int count) {
 QString leadingUserCharacters(const QString& text, int count) {
     const std::vector<qsizetype> ends = characterEnds(text, count);
     return ends.empty() ? QString() : text.left(ends.back());
+}
+
+std::string colorTextAfterFieldRules(const std::string& text) {
+    QString field = QString::fromStdString(text);
+    while (true) {
+        const ColorFieldOutcome outcome =
+            processColorFieldText(firstUserCharacters(field, colorFieldCharacters));
+        const QString kept = QString::fromStdString(outcome.fieldText);
+        if (kept == field)
+            return outcome.storedText;
+        field = kept;
+    }
 }
 
 } // namespace brisvane

@@ -14,4 +14,9 @@ std::vector<std::string> firstUserCharacters(const QString& text, int count);
 // The text cut after its first `count` user-perceived characters.
 QString leadingUserCharacters(const QString& text, int count);
 
+// The colour text that a colour field leaves in the scheme when it is given `text`, as
+// opening a project gives it a stored one: the field rules run until the field's text holds
+// still.
+std::string colorTextAfterFieldRules(const std::string& text);
+
 } // namespace brisvane

@@ -8,31 +8,43 @@ class QTextEdit;
 
 namespace brisvane {
 
+struct AppState;
 class LabelButton;
 class LabelButtonGroup;
 class PlatformUi;
 
-// The code window: the generated style block, an example page that shows where it goes,
-// and the button that copies the block to the clipboard.
+// The code window: the style block of the colours being edited, in the classic form or the
+// one for every browser, an example page that shows where it goes, the button that copies
+// the block to the clipboard and the one that shows it in the desktop's browser.
 class frmCode : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmCode(PlatformUi& ui, QWidget* parent = nullptr);
+    // Opens on the form chosen last in this run (the state keeps it), at first the classic.
+    frmCode(PlatformUi& ui, AppState& state, QWidget* parent = nullptr);
 
-    void setCode(const QString& block);
     // The code field's text, lines joined by CR LF as the block has them.
     QString code() const;
 
 private:
     void buildExamplePage(QGroupBox* frame);
+    LabelButton* addButton(const QString& caption, QAnyStringView name, int left, int top,
+                           int width, int height);
+    void showBlock(bool everyBrowser);
     void lblCopy_Click();
+    void lblPreview_Click();
     void lblExit_Click();
 
     PlatformUi& m_ui;
+    AppState& m_state;
     QTextEdit* m_txtCode = nullptr;
     LabelButton* m_lblCopy = nullptr;
     LabelButton* m_lblExit = nullptr;
+    LabelButton* m_lblClassic = nullptr;
+    LabelButton* m_lblModern = nullptr;
+    LabelButton* m_lblPreview = nullptr;
+    QLabel* m_note1 = nullptr;
+    QLabel* m_note2 = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "windows/frmHelp.h"
 
+#include "platform/ByteText.h"
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTreeWidget>
 
 namespace brisvane {
@@ -93,7 +95,7 @@ void frmHelp::Form_Load() {
 }
 
 void frmHelp::showPage(const QString& fileName) {
-    const std::string folder = m_ui.programFolder();
+    const std::string folder = m_ui.folders().resources;
     if (folder.empty()) {
         m_DHTMLEdit1->setDocumentHtml(
             QStringLiteral("<p>The help pages lie beside the program, whose folder could not be "
@@ -101,6 +103,19 @@ void frmHelp::showPage(const QString& fileName) {
         return;
     }
     m_DHTMLEdit1->loadDocument(joinPath(joinPath(folder, "Help"), fileName.toStdString()));
+    noteFolders(); // a page shown again comes back without it
+}
+
+void frmHelp::noteFolders() {
+    // The about page ends with where the projects are kept and where these pages come from.
+    const QString lines = textOfBytes(describeFolders(m_ui.folders())).trimmed();
+    QTextDocument* page = m_DHTMLEdit1->document();
+    if (m_DHTMLEdit1->source().fileName() != QLatin1String("index.htm") ||
+        page->lastBlock().text().endsWith(lines.section(QLatin1Char('\n'), -1)))
+        return;
+    m_DHTMLEdit1->append(
+        QStringLiteral("<p><small>%1</small></p>")
+            .arg(lines.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))));
 }
 
 void frmHelp::markShownPage(const QUrl& page) {
@@ -112,6 +127,7 @@ void frmHelp::markShownPage(const QUrl& page) {
             0)
             shown = node;
     }
+    noteFolders();
     const QSignalBlocker quiet(m_TreeView1);
     m_TreeView1->setCurrentItem(shown);
     if (!shown)

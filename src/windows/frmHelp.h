@@ -22,6 +22,7 @@ public:
 
     // Shows one page of the help folder, by file name ("mod.htm").
     void showPage(const QString& fileName);
+    void noteFolders();
 
 private:
     void Form_Load();

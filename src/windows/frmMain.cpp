@@ -1,7 +1,7 @@
 #include "windows/frmMain.h"
 
+#include "generate/BodyScrollbarColors.h"
 #include "generate/PreviewPage.h"
-#include "generate/StyleBlock.h"
 #include "platform/ByteText.h"
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
@@ -24,6 +24,8 @@
 #include "windows/frmOpen.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -49,7 +51,7 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_ui(ui), m_store(store),
       m_commands(std::make_unique<FileCommands>(state, ui, store, *this)) {
-    m_pictureFolder = pathForHtml(ui.programFolder());
+    m_pictureFolder = pathForHtml(ui.folders().resources);
     setProjectName({});
     buildForm();
     buildMenus();
@@ -200,6 +202,8 @@ void frmMain::buildMenus() {
     m_mnuFile->addSeparator();
     m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave");
     m_mnuFileSave->setEnabled(false);
+    m_mnuFileImport =
+        item(m_mnuFile, QStringLiteral("Import Colors from Page..."), "mnuFileImport");
     m_mnuFile->addSeparator();
     m_mnuFileExit = item(m_mnuFile, QStringLiteral("Exit"), "mnuFileExit");
     m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -212,6 +216,7 @@ void frmMain::buildMenus() {
     connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });
     connect(m_mnuFileOpen, &QAction::triggered, this, [this] { m_commands->mnuFileOpen_Click(); });
     connect(m_mnuFileSave, &QAction::triggered, this, [this] { m_commands->mnuFileSave_Click(); });
+    connect(m_mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
     connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
     connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
 }
@@ -387,8 +392,7 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
 
 void frmMain::lblCreate_Click() {
     m_lblCreate->setLit(false);
-    frmCode code(m_ui);
-    code.setCode(QString::fromStdString(buildStyleBlock(m_state.scheme)));
+    frmCode code(m_ui, m_state);
     m_ui.showModal(code, nullptr);
 }
 
@@ -445,6 +449,38 @@ frmHelp& frmMain::loadHelpWindow() {
         m_frmHelp->setAttribute(Qt::WA_DeleteOnClose);
     }
     return *m_frmHelp;
+}
+
+void frmMain::mnuFileImport_Click() {
+    const QString path = m_ui.chooseFileToOpen(
+        QStringLiteral("Import Colors from Page"),
+        QStringLiteral("Web Pages and Style Sheets (*.htm *.html *.css);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return;
+    }
+    const QByteArray page = file.readAll();
+    const BodyScrollbarColors colors =
+        findBodyScrollbarHexColors(std::string_view(page.constData(), page.size()));
+    if (std::none_of(colors.begin(), colors.end(), [](const auto& c) { return c.has_value(); })) {
+        m_ui.showMessage(QStringLiteral("The file %1 sets none of the seven scrollbar colors for "
+                                        "its body; no color has changed.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
+        return;
+    }
+    // Each colour goes in as if typed, with all that follows; roles the page leaves unset keep
+    // theirs.
+    for (ColorRole role : allColorRoles) {
+        if (const auto& color = colors[roleIndex(role)])
+            colorField(role)->setText(QString::fromStdString(*color));
+    }
+    m_state.schemeModified = true;
 }
 
 void frmMain::mnuHelpContents_Click() {

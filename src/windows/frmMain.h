@@ -88,6 +88,7 @@ private:
     void lblExit_Click();
     void mnuFile_Click();
     void mnuFileExit_Click();
+    void mnuFileImport_Click();
     void mnuHelpContents_Click();
     void mnuHelpVisit_Click();
     void lblMoInfo_Click(QDialog& hexError);
@@ -123,6 +124,7 @@ private:
     QMenu* m_mnuFile = nullptr;
     QAction* m_mnuFileNew = nullptr;
     QAction* m_mnuFileOpen = nullptr;
+    QAction* m_mnuFileImport = nullptr;
     QAction* m_mnuFileSave = nullptr;
     QAction* m_mnuFileExit = nullptr;
     QMenu* m_mnuHelp = nullptr;

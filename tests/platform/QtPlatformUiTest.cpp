@@ -9,7 +9,7 @@ namespace brisvane {
 namespace {
 
 TEST(QtPlatformUi, AMessageShowsItsTextAsPlainTextOnLinesOfItsOwn) {
-    QtPlatformUi ui;
+    QtPlatformUi ui({});
     QString shown;
     QTimer::singleShot(0, [&] { // once the box is up; accepting it ends its loop
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -36,12 +36,20 @@ public:
         log.push_back("choose " + title + " from " + QString::number(initial));
         return colors.empty() ? std::nullopt : take(colors);
     }
+    QString chooseFileToOpen(const QString& title, const QString& filters) override {
+        log.push_back("file " + title + " " + filters);
+        return texts.empty() ? QString() : take(texts);
+    }
     bool setClipboardText(const QString& text) override {
         log.push_back("copy " + text);
         return clipboardWorks;
     }
-    void openWithShell(const QString& address) override { log.push_back("open " + address); }
-    std::string programFolder() const override { return folder; }
+    bool openWithShell(const QString& address) override {
+        log.push_back("open " + address);
+        return shellWorks;
+    }
+    QString cacheFolder() const override { return cache; }
+    ProgramFolders folders() const override { return {folder, folder, true}; }
     QString programFileName() const override { return "brisvane"; }
     void pumpEvents() override { ++pumps; }
     // A modal window is shown, handed to the next queued script, and closed after it.
@@ -65,6 +73,8 @@ public:
     std::deque<QString> texts;
     std::deque<std::optional<ColorValue>> colors;
     bool clipboardWorks = true;
+    bool shellWorks = true;
+    QString cache;            // the cache folder
     std::vector<QString> log; // every message, and what was asked, chosen, copied, opened
     int pumps = 0;
     std::vector<Modal> modals;

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "windows/UserCharacters.h"
 #include "windows/frmOpen.h"
 
 #include <QLineEdit>
@@ -191,6 +192,10 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
                              "are shown as the colour fields leave them, and saving the Project "
                              "stores them so.");
     EXPECT_FALSE(saveOffered());
+    // The command line brings stored texts in as the fields do.
+    const ScrollbarScheme stored = store.openProject("Caf\xE9");
+    for (ColorRole role : allColorRoles)
+        EXPECT_EQ(colorTextAfterFieldRules(stored.color(role)), state.scheme.color(role));
     QTest::keyClicks(find("txtHex4"), "4"); // and saved under its own bytes
     save();
     EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")

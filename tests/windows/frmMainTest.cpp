@@ -1,3 +1,4 @@
+#include "generate/EveryBrowserBlock.h"
 #include "generate/PreviewPage.h"
 #include "generate/StyleBlock.h"
 #include "platform/HtmlView.h"
@@ -6,8 +7,11 @@
 #include "windows/frmCode.h"
 #include "windows/frmHelp.h"
 
+#include <QLabel>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTreeWidget>
+#include <QUrl>
 #include <filesystem>
 
 namespace brisvane {
@@ -93,6 +97,79 @@ TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     ASSERT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
                              "The code could not be copied to the clipboard."}));
     EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
+}
+
+TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksRemembersTheChoiceAndPreviewsIt) {
+    state.scheme.setColor(ColorRole::Face, "#123456");
+    const std::string classic = buildStyleBlock(state.scheme);
+    const std::string every = buildEveryBrowserBlock(state.scheme);
+    const auto shows = [&](QDialog& code, const std::string& block, const char* note) {
+        EXPECT_EQ(child<QTextEdit>(code, "txtCode")->toPlainText().replace("\n", "\r\n"),
+                  QString::fromStdString(block));
+        EXPECT_TRUE(child<QLabel>(code, "note1")->text().contains(note));
+        EXPECT_EQ(child<LabelButton>(code, "lblModern")->isChosen(), block == every);
+        EXPECT_NE(child<LabelButton>(code, "lblClassic")->isChosen(), block == every);
+    };
+    const std::string page = dir.path + "/cache/brisvane-preview.html";
+    ui.scripts.push_back([&](QDialog& code) {
+        shows(code, classic, "affects only Intenet Explorer");
+        QTest::mouseClick(child(code, "lblModern"), Qt::LeftButton);
+        shows(code, every, "Chrome, Edge, Opera and Safari");
+        QTest::mouseClick(child(code, "lblCopy"), Qt::LeftButton);
+        ui.cache = QString::fromStdString(dir.path + "/cache");
+        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+        EXPECT_EQ(test::readBytes(page), buildBrowserPage(every));
+        ui.shellWorks = false;
+        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+        ui.cache = QString::fromStdString(page); // a file where the folder should be
+        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+    });
+    ui.scripts.push_back([&](QDialog& code) {
+        shows(code, every, "Chrome"); // as chosen last
+        QTest::mouseClick(child(code, "lblClassic"), Qt::LeftButton);
+        shows(code, classic, "Intenet");
+    });
+    QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
+    QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
+    const QString shown = QString::fromStdString(page);
+    EXPECT_EQ(ui.log, (Texts{"copy " + QString::fromStdString(every),
+                             "The code has been copied\r\nto the clipboard.",
+                             "open " + QUrl::fromLocalFile(shown).toString(),
+                             "open " + QUrl::fromLocalFile(shown).toString(),
+                             "The preview page " + shown +
+                                 " was written, but no browser could be started to show it.",
+                             "The preview page " + shown +
+                                 "/brisvane-preview.html could not be written: Not a directory."}));
+}
+
+TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedAndLeavesTheRest) {
+    const std::string page = dir.path + "/page.htm";
+    const auto import = [&](const std::string& text) {
+        if (!text.empty())
+            test::writeBytes(page, text);
+        ui.texts.push_back(QString::fromStdString(text.empty() ? dir.path + "/none" : page));
+        find<QAction>("mnuFileImport")->trigger();
+    };
+    const std::string partial = "<body style='scrollbar-face-color:RED;scrollbar-arrow-color:"
+                                "#abc;scrollbar-track-color:nonsense'>";
+    import(partial);
+    ScrollbarScheme expected = startScheme;
+    expected.setColor(ColorRole::Face, "#FF0000");
+    expected.setColor(ColorRole::Arrow, "#AABBCC");
+    expectShows(expected);
+    state.schemeModified = false;
+    import(partial); // the same colours again: still a change
+    EXPECT_TRUE(saveOffered());
+    state.schemeModified = false;
+    import("<p>no colours</p>");
+    import("");
+    expectShows(expected);
+    EXPECT_FALSE(saveOffered());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_TRUE(ui.messages[0].prompt.endsWith("sets none of the seven scrollbar colors for its "
+                                               "body; no color has changed."));
+    EXPECT_TRUE(ui.messages[1].prompt.endsWith("/none could not be read: No such file or "
+                                               "directory."));
 }
 
 TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPage) {

@@ -1,7 +1,8 @@
-#include "platform/Display.h"
+#include "platform/System.h"
 
 #include <cstddef>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -46,6 +47,35 @@ bool hasDisplay() {
     if (name.front() != ':')
         return true; // a display on another host: let the toolkit try
     return localDisplayAnswers(name.substr(1, name.find('.') - 1));
+}
+
+std::string executableFolder() {
+    // The path as the kernel keeps it: no text conversion can lose a byte of it, and no
+    // length limit of ours cuts it.
+    std::error_code error;
+    const std::string path = std::filesystem::read_symlink("/proc/self/exe", error).native();
+    if (error || !path.starts_with('/'))
+        return {};
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+FolderFacts machineFolderFacts() {
+    const auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    return {executableFolder(),
+            [](const std::string& path) { return ::access(path.c_str(), F_OK) == 0; },
+            [](const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; },
+            env("XDG_DATA_HOME"), env("HOME")};
+}
+
+std::string makePrivateFolder(const std::string& folder) {
+    std::error_code error;
+    if (std::filesystem::create_directories(folder, error) && !error)
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
+    return error ? error.message() : std::string();
 }
 
 } // namespace brisvane

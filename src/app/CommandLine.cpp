@@ -1,0 +1,307 @@
+#include "app/CommandLine.h"
+
+#include "generate/BodyScrollbarColors.h"
+#include "generate/EveryBrowserBlock.h"
+#include "generate/StyleBlock.h"
+#include "scheme/Ascii.h"
+#include "store/ProjectStore.h"
+#include "windows/UserCharacters.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brisvane {
+
+namespace {
+
+constexpr const char* usage =
+    "Usage: brisvane [OPTION]... [FILE]...\n"
+    "Without options, opens the window to choose the seven colors of a scrollbar.\n"
+    "\n"
+    "  --css NAME         print the CSS of the saved project NAME, for every browser\n"
+    "  --convert FILE...  read the scrollbar colors of each page or style sheet (- for\n"
+    "                     standard input) and print them as CSS for every browser\n"
+    "  --classic          with --css or --convert, print the classic block for\n"
+    "                     Internet Explorer 5.5+ instead\n"
+    "  --list             print the saved projects with their date and time\n"
+    "  --data FILE        keep projects in FILE instead of data.ini beside the program\n"
+    "  --help             show this help and exit\n"
+    "  --version          show the version and exit\n"
+    "\n"
+    "Exit status: 0 if done, 1 if a project is not found or a file cannot be used\n"
+    "(the other files are still converted), 2 if the arguments make no sense.\n";
+
+enum class Mode { None, Css, Convert, List, Help, Version };
+
+struct Options {
+    Mode mode = Mode::None;
+    std::string project;
+    std::vector<std::string> files;
+    std::optional<std::string> data;
+    bool classic = false;
+};
+
+// The options, or the reason they make no sense.
+std::optional<Options> parse(const std::vector<std::string>& args, std::string& error) {
+    Options o;
+    bool onlyFiles = false;
+    auto setMode = [&](Mode mode, const std::string& option) {
+        if (o.mode != Mode::None && o.mode != mode)
+            error = "'" + option + "' cannot go with another of --css, --convert and --list";
+        o.mode = mode;
+    };
+    for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyFiles || arg == "-" || !arg.starts_with("--")) {
+            if (!arg.empty() && arg.front() == '-' && arg != "-" && !onlyFiles)
+                error = "invalid option '" + arg + "'";
+            o.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyFiles = true;
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string option = arg.substr(0, equals);
+        // The value of an option that takes one: after "=", or the next argument.
+        auto value = [&]() -> std::string {
+            if (equals != std::string::npos)
+                return arg.substr(equals + 1);
+            if (i + 1 < args.size())
+                return args[++i];
+            error = "option '" + option + "' needs an argument";
+            return {};
+        };
+        if (option != "--css" && option != "--data" && equals != std::string::npos) {
+            error = "option '" + option + "' takes no argument";
+        } else if (option == "--help" || option == "--version") {
+            // As GNU programs do: either one answers whatever else is given.
+            o.mode = option == "--help" ? Mode::Help : Mode::Version;
+            return o;
+        } else if (option == "--css") {
+            setMode(Mode::Css, option);
+            o.project = value();
+        } else if (option == "--data")
+            o.data = value();
+        else if (option == "--convert")
+            setMode(Mode::Convert, option);
+        else if (option == "--list")
+            setMode(Mode::List, option);
+        else if (option == "--classic")
+            o.classic = true;
+        else
+            error = "unrecognized option '" + arg + "'";
+    }
+    if (!error.empty())
+        return std::nullopt;
+    if (o.mode == Mode::None)
+        error = "no command: give --css, --convert or --list";
+    else if (o.mode == Mode::Convert && o.files.empty())
+        error = "--convert needs at least one file";
+    else if (o.mode != Mode::Convert && !o.files.empty())
+        error = "unexpected argument '" + o.files.front() + "'";
+    else if (o.classic && o.mode == Mode::List)
+        error = "--classic goes with --css or --convert";
+    return error.empty() ? std::optional(o) : std::nullopt;
+}
+
+// The whole of a file, or of standard input for "-"; errno's reason when it cannot be read.
+std::optional<std::string> readWhole(const std::string& file, std::istream& in,
+                                     std::string& reason) {
+    if (file == "-") {
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        if (in.bad()) {
+            reason = "standard input cannot be read";
+            return std::nullopt;
+        }
+        return text;
+    }
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    int failure = fd < 0 ? errno : ::fstat(fd, &info) != 0 ? errno : 0;
+    if (!failure && S_ISDIR(info.st_mode))
+        failure = EISDIR;
+    std::string text;
+    char buffer[65536];
+    ssize_t got = 0;
+    while (!failure && (got = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (got > 0)
+            text.append(buffer, static_cast<std::size_t>(got));
+        else if (errno != EINTR)
+            failure = errno;
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (failure) {
+        reason = strerrordesc_np(failure);
+        return std::nullopt;
+    }
+    return text;
+}
+
+// A file name inside a CSS comment: bytes that could end the comment or the style element,
+// or break the line, are written as %XX.
+std::string commentText(const std::string& name) {
+    std::string text;
+    for (unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F || c == '*' || c == '<' || c == '%') {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            text += {'%', hex[c >> 4], hex[c & 0xF]};
+        } else {
+            text += static_cast<char>(c);
+        }
+    }
+    return text;
+}
+
+std::string blockOf(const ScrollbarScheme& scheme, bool classic) {
+    return classic ? buildStyleBlock(scheme) : buildEveryBrowserBlock(scheme);
+}
+
+class Command {
+public:
+    Command(const Options& options, const std::string& dataFolder, std::istream& in,
+            std::ostream& out, std::ostream& err)
+        : m_o(options), m_in(in), m_out(out), m_err(err), m_ini(dataFolder, "brisvane") {
+        if (m_o.data)
+            m_ini.setInifile(*m_o.data);
+        // Reading never writes: no entry a read misses is filled in, no missing file made.
+        m_ini.setReadOnly(true);
+    }
+
+    int run() {
+        switch (m_o.mode) {
+        case Mode::Css:
+            return css();
+        case Mode::Convert:
+            return convert();
+        case Mode::List:
+            return list();
+        default:
+            return 2;
+        }
+    }
+
+private:
+    // The project file can be used; where not, says why. A missing file beside the program
+    // holds no projects yet; a missing one asked for by name is a mistake.
+    bool projectFileUsable() {
+        std::string problem =
+            m_ini.inifile().empty() ? "no folder for projects could be found" : m_ini.fileProblem();
+        struct stat info {};
+        if (problem.empty() && m_o.data && ::stat(m_o.data->c_str(), &info) != 0)
+            problem = strerrordesc_np(errno);
+        if (!problem.empty())
+            fail(m_ini.inifile(), problem);
+        return problem.empty();
+    }
+
+    int list() {
+        if (!projectFileUsable())
+            return 1;
+        for (const ProjectRow& row : ProjectStore(m_ini, m_clock).listProjects())
+            m_out << row.name << '\t' << row.date << ' ' << row.time << '\n';
+        return 0;
+    }
+
+    int css() {
+        if (!projectFileUsable())
+            return 1;
+        ProjectStore store(m_ini, m_clock);
+        // Names are listed once, letter case aside; the exact spelling wins in a damaged file.
+        std::optional<std::string> found;
+        for (const ProjectRow& row : store.listProjects()) {
+            if (row.name == m_o.project || (!found && ascii::equalsNoCase(row.name, m_o.project)))
+                found = row.name;
+        }
+        if (!found) {
+            fail(m_o.project, "no such project in " + m_ini.inifile());
+            return 1;
+        }
+        // The stored texts come in as opening the project brings them into the fields.
+        ScrollbarScheme scheme = store.openProject(*found);
+        for (ColorRole role : allColorRoles)
+            scheme.setColor(role, colorTextAfterFieldRules(scheme.color(role)));
+        m_out << blockOf(scheme, m_o.classic) << "\r\n";
+        return 0;
+    }
+
+    int convert() {
+        int status = 0;
+        for (const std::string& file : m_o.files) {
+            const std::string name = file == "-" ? "standard input" : file;
+            std::string reason;
+            const auto page = readWhole(file, m_in, reason);
+            ScrollbarScheme scheme = defaultScheme;
+            int found = 0;
+            if (page) {
+                const BodyScrollbarColors colors = findBodyScrollbarHexColors(*page);
+                for (ColorRole role : allColorRoles) {
+                    if (const auto& color = colors[roleIndex(role)]) {
+                        scheme.setColor(role, *color);
+                        ++found;
+                    }
+                }
+            }
+            if (!page || found == 0) {
+                fail(name,
+                     page ? "none of the seven scrollbar colors is set for its body" : reason);
+                status = 1;
+                continue;
+            }
+            std::string block = blockOf(scheme, m_o.classic);
+            if (m_o.files.size() > 1)
+                block.insert(block.find('\n') + 1, "/* " + commentText(name) + " */\r\n");
+            m_out << block << "\r\n";
+        }
+        return status;
+    }
+
+    void fail(const std::string& what, const std::string& why) {
+        m_err << "brisvane: " << what << ": " << why << '\n';
+    }
+
+    const Options& m_o;
+    std::istream& m_in;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    Clock m_clock;
+    clsINI m_ini;
+};
+
+} // namespace
+
+bool isCommand(int argc, char** argv) {
+    if (argc < 2)
+        return false;
+    const std::string first = argv[1];
+    return first.starts_with("--") || first == "-" || !first.starts_with('-');
+}
+
+int runCommand(const std::vector<std::string>& args, const ProgramFolders& folders,
+               std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const std::optional<Options> options = parse(args, error);
+    if (!options) {
+        err << "brisvane: " << error << "\nTry 'brisvane --help' for more information.\n";
+        return 2;
+    }
+    if (options->mode == Mode::Help) {
+        out << usage;
+        return 0;
+    }
+    if (options->mode == Mode::Version) {
+        out << "brisvane " BRISVANE_VERSION "\n" << describeFolders(folders);
+        return 0;
+    }
+    return Command(*options, folders.data, in, out, err).run();
+}
+
+} // namespace brisvane

@@ -1,0 +1,111 @@
+#include "generate/EveryBrowserBlock.h"
+#include "generate/StyleBlock.h"
+#include "support/CoreTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace brisvane {
+namespace {
+
+using test::readBytes;
+using test::writeBytes;
+
+// The built program in a folder of its own, with its data.ini beside it, run as a build
+// script runs it: no display, input and output through files.
+struct CommandLine : ::testing::Test {
+    struct Run {
+        int status;
+        std::string out, err;
+    };
+    CommandLine() {
+        std::filesystem::copy_file(BRISVANE_EXE, dir.path + "/brisvane");
+        writeBytes(data, "[Projects]\n1=Blue\n2=Old\n"
+                         "[Blue]\nDate=07/05/2002\nTime=02:40 PM\n1=#336633\n2=#99CC99\n"
+                         "3=#669966\n4=#224422\n5=#000000\n6=#CCDDCC\n7=#FFFFFF\n"
+                         "[Old]\n1=c0c0c0\n2=<not_set>\n3=#12\n");
+    }
+    Run run(const std::string& args, const std::string& input = {}) {
+        writeBytes(dir.path + "/in", input);
+        const std::string line = "cd '" + dir.path + "' && env -u DISPLAY -u WAYLAND_DISPLAY " +
+                                 "-u QT_QPA_PLATFORM ./brisvane " + args + " <in >out 2>err";
+        const int status = std::system(line.c_str());
+        return {WEXITSTATUS(status), readBytes(dir.path + "/out"), readBytes(dir.path + "/err")};
+    }
+    test::TempFolder dir;
+    const std::string data = dir.path + "/data.ini";
+};
+
+const std::string hint = "Try 'brisvane --help' for more information.\n";
+const ScrollbarScheme blue{
+    {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
+// What the fields make of "c0c0c0", "<not_set>", "#12" and missing entries.
+const ScrollbarScheme old{
+    {"#C0C0C0", "#000000", "#120000", "#000000", "#000000"}, "#000000", "#000000"};
+// A page in Latin-1 that sets two colours, one of them in its body tag, which wins.
+const std::string page = "<html><head><title>Caf\xE9</title><style>\n"
+                         "BODY { Scrollbar-Face-Color: rgb(255, 0, 0); "
+                         "scrollbar-track-color: #abc }\n</style></head>"
+                         "<body style=\"scrollbar-face-color:navy\"><p>\xE9t\xE9</p></body></html>";
+
+TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile) {
+    ScrollbarScheme fromPage = defaultScheme;
+    fromPage.setColor(ColorRole::Face, "#000080");
+    fromPage.setColor(ColorRole::Track, "#AABBCC");
+    writeBytes(dir.path + "/page.htm", page);
+    writeBytes(dir.path + "/none.css", "body { color: red }");
+    std::string big;
+    for (int i = 0; i < 1000; ++i)
+        big += "<p>line " + std::to_string(i) + " of a long page</p>\n";
+    writeBytes(dir.path + "/big.htm", big + "<style>body{scrollbar-track-color:#ABC}</style>");
+    writeBytes(dir.path + "/other.ini", "[Projects]\n1=Red\n[Red]\nDate=x\nTime=y\n");
+    const struct {
+        std::string args;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"--list", 0, "Blue\t07/05/2002 02:40 PM\nOld\t<not_set> <not_set>\n", ""},
+        {"--list --data other.ini", 0, "Red\tx y\n", ""},
+        {"--data=gone.ini --list", 1, "", "brisvane: gone.ini: No such file or directory\n"},
+        {"--css BLUE", 0, buildEveryBrowserBlock(blue) + "\r\n", ""},
+        {"--classic --css=Old", 0, buildStyleBlock(old) + "\r\n", ""},
+        {"--css Nope", 1, "", "brisvane: Nope: no such project in " + data + "\n"},
+        {"--convert page.htm", 0, buildEveryBrowserBlock(fromPage) + "\r\n", ""},
+        {"--convert --classic - none.css gone.htm", 1,
+         "<style type=\"text/css\">\r\n/* standard input */" +
+             buildStyleBlock(fromPage).substr(23) + "\r\n",
+         "brisvane: none.css: none of the seven scrollbar colors is set for its body\n"
+         "brisvane: gone.htm: No such file or directory\n"},
+        {"--convert .", 1, "", "brisvane: .: Is a directory\n"},
+        {"--bogus", 2, "", "brisvane: unrecognized option '--bogus'\n" + hint},
+        {"--css", 2, "", "brisvane: option '--css' needs an argument\n" + hint},
+        {"--list --css Blue", 2, "",
+         "brisvane: '--css' cannot go with another of --css, "
+         "--convert and --list\n" +
+             hint},
+        {"--convert", 2, "", "brisvane: --convert needs at least one file\n" + hint},
+        {"--list Blue", 2, "", "brisvane: unexpected argument 'Blue'\n" + hint},
+        {"--classic", 2, "", "brisvane: no command: give --css, --convert or --list\n" + hint},
+    };
+    const std::string before = readBytes(data);
+    for (const auto& c : cases) {
+        const Run r = run(c.args, page);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+        EXPECT_EQ(r.err, c.err) << c.args;
+    }
+    // Several files: each block is named after its file, and the long page is read whole.
+    const Run r = run("--convert big.htm -", page);
+    EXPECT_EQ(r.out.find("<style type=\"text/css\">\r\n/* big.htm */\r\n"), 0u);
+    EXPECT_NE(r.out.find("\r\n/* standard input */\r\n"), std::string::npos);
+    EXPECT_NE(r.out.find("#AABBCC"), std::string::npos);
+    EXPECT_EQ(readBytes(data), before);
+    ::chmod(data.c_str(), 0444); // and a file that may not be written serves as well
+    EXPECT_EQ(run("--css blue").out, cases[3].out);
+    EXPECT_EQ(run("--version").out.rfind("brisvane ", 0), 0u);
+    EXPECT_NE(run("--help").out.find("--convert FILE..."), std::string::npos);
+}
+
+} // namespace
+} // namespace brisvane
