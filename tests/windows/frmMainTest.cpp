@@ -165,6 +165,10 @@ TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedAndLeavesTheRest) {
     import("");
     expectShows(expected);
     EXPECT_FALSE(saveOffered());
+    const ScrollbarScheme full{
+        {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
+    import(buildPreviewPage(full, "")); // a page that sets all seven
+    expectShows(full);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_TRUE(ui.messages[0].prompt.endsWith("sets none of the seven scrollbar colors for its "
                                                "body; no color has changed."));
