@@ -51,3 +51,24 @@ format:
 
 clean:
 	@rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(PACKAGE_BUILD) brisvane_*.deb
+
+# Installs what `make build` built under PREFIX; DESTDIR, when given, is put before it, as a
+# packager's staging folder.
+PREFIX ?= /usr/local
+.PHONY: install package
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, brisvane_<version>_<arch>.deb, here in the top folder. It is built in a
+# folder of its own, in Release and without the tests, so that build/ stays as it is.
+PACKAGE_BUILD := build-package
+
+package: deps
+	@cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_TESTS=OFF \
+		-DBRISVANE_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j$(JOBS)
+	@rm -f $(PACKAGE_BUILD)/*.deb
+	@cd $(PACKAGE_BUILD) && cpack -G DEB
+	@cp $(PACKAGE_BUILD)/*.deb .
