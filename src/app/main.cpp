@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvane"));
+    // The desktop entry that names this window on Wayland, and in the menu.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quelmark.Brisvane"));
     brisvane::QtPlatformUi ui(folders);
     brisvane::AppState state;
     // The one project file, beside the program, and the one store over it.
