@@ -24,7 +24,7 @@ struct ShownMainWindow {
         state.schemeModified = false;
         window.close();
     }
-    QtPlatformUi ui(findProgramFolders(machineFolderFacts()));
+    QtPlatformUi ui{findProgramFolders(machineFolderFacts())};
     AppState state;
     Clock clock;
     clsINI ini{ui.folders().data, "brisvane"};

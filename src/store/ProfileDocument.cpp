@@ -131,6 +131,18 @@ std::optional<std::string_view> ProfileDocument::value(std::string_view section,
     const Section* s = findSection(section);
     if (!s)
         return std::nullopt;
+    // A project's section holds nine entries: read through, it costs less than an index of
+    // it would, and ten thousand of them are listed without ten thousand indexes.
+    if (!s->keysIndexed && s->lines.size() <= 16) {
+        const std::string_view wanted = trimmedBlanks(key);
+        for (std::size_t i = 1; i < s->lines.size(); ++i) {
+            const Line& line = s->lines[i];
+            if (line.keyLength != std::string_view::npos &&
+                ascii::equalsNoCase(trimmedBlanks(line.text.substr(0, line.keyLength)), wanted))
+                return line.text.substr(line.keyLength + 1);
+        }
+        return std::nullopt;
+    }
     const auto& keys = keysOf(*s);
     const auto it = keys.find(lowered(trimmedBlanks(key)));
     if (it == keys.end())

@@ -90,6 +90,7 @@ public:
         if (m_fd >= 0)
             ::close(m_fd);
     }
+    Descriptor(Descriptor&& other) noexcept : m_fd(other.release()) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return m_fd; }
@@ -112,6 +113,24 @@ bool readAll(int fd, std::string& out) {
         }
         out.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+// Opens a file to read without waiting (a pipe put in its place between the check and here
+// must not hold the program), and only a regular file. Not open: the reason, or none where
+// there is no file.
+Descriptor openRegular(const std::string& path, struct stat& info, std::string& error) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) {
+        error = errno == ENOENT ? std::string() : systemError(errno);
+        return fd;
+    }
+    if (::fstat(fd.get(), &info) != 0)
+        error = systemError(errno);
+    else if (!S_ISREG(info.st_mode))
+        error = notARegularFile(path, info.st_mode);
+    else
+        return fd;
+    return Descriptor(-1);
 }
 
 } // namespace
@@ -138,11 +157,27 @@ ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
 }
 
 std::string ProfileEngine::problem(const std::string& path) {
+    // Whether the file can be used shows in its first two bytes: a long file is read whole
+    // only when something in it is wanted.
+    const Identity now = identityOf(path);
+    if (const auto cached = m_cache.find(path);
+        cached != m_cache.end() && cached->second.identity == now)
+        return cached->second.document->isUtf16() ? utf16Refused(path) : std::string();
+    if (now.exists && !S_ISREG(now.mode))
+        return notARegularFile(path, now.mode);
+    struct stat info {};
     std::string error;
-    const auto document = load(path, &error);
-    if (!document)
+    const Descriptor fd = openRegular(path, info, error);
+    if (fd.get() < 0)
         return error;
-    return document->isUtf16() ? utf16Refused(path) : std::string();
+    char start[2] = {};
+    ssize_t got = 0;
+    while ((got = ::pread(fd.get(), start, sizeof start, 0)) < 0 && errno == EINTR) {
+    }
+    if (got < 0)
+        return systemError(errno);
+    const ProfileDocument head(std::string(start, static_cast<std::size_t>(got)));
+    return head.isUtf16() ? utf16Refused(path) : std::string();
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
@@ -166,22 +201,16 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
     };
     if (now.exists && !S_ISREG(now.mode))
         return fail(notARegularFile(path, now.mode));
-    std::string content;
-    // Without waiting: a pipe put in the file's place between the check and here must not
-    // hold the program.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) {
-        if (errno == ENOENT) {
-            m_cache.erase(path);
-            return std::make_shared<const ProfileDocument>();
-        }
-        return fail(systemError(errno));
-    }
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0)
-        return fail(systemError(errno));
-    if (!S_ISREG(info.st_mode))
-        return fail(notARegularFile(path, info.st_mode));
+    std::string why;
+    const Descriptor fd = openRegular(path, info, why);
+    if (fd.get() < 0 && why.empty()) { // no file: no entries
+        m_cache.erase(path);
+        return std::make_shared<const ProfileDocument>();
+    }
+    if (fd.get() < 0)
+        return fail(std::move(why));
+    std::string content;
     if (!readAll(fd.get(), content))
         return fail(systemError(errno));
     auto document = std::make_shared<const ProfileDocument>(std::move(content));

@@ -9,13 +9,14 @@
 #include "windows/NameMessages.h"
 #include "windows/ProgramFont.h"
 
+#include <QAbstractTableModel>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace brisvane {
 
@@ -69,16 +70,46 @@ QIcon projectIcon() {
 
 // The list marks no row before the user chooses one: Qt would give its first row the focus
 // frame, which looks chosen while Ok opens nothing. The first arrow key chooses the first row.
-class ProjectList : public QTreeWidget {
+class ProjectList : public QTreeView {
 public:
-    using QTreeWidget::QTreeWidget;
+    using QTreeView::QTreeView;
 
 protected:
     void focusInEvent(QFocusEvent* event) override {
-        QTreeWidget::focusInEvent(event);
-        if (selectedItems().isEmpty())
+        QTreeView::focusInEvent(event);
+        if (selectionModel() && !selectionModel()->hasSelection())
             selectionModel()->clearCurrentIndex();
     }
+};
+
+// The rows of the Existing tab: name, time and date as the file holds them. The view asks
+// only for the rows it shows, so ten thousand projects cost no more to show than ten.
+class ProjectRows : public QAbstractTableModel {
+public:
+    ProjectRows(std::vector<ProjectRow> rows, QObject* parent)
+        : QAbstractTableModel(parent), m_rows(std::move(rows)), m_icon(projectIcon()) {}
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 3; }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const ProjectRow& row = m_rows[static_cast<std::size_t>(index.row())];
+        if (role == Qt::DisplayRole)
+            return textOfBytes(index.column() == 0   ? row.name
+                               : index.column() == 1 ? row.time
+                                                     : row.date);
+        if (role == Qt::DecorationRole && index.column() == 0)
+            return m_icon;
+        // The name is opened by its bytes in the file, which the shown text need not keep.
+        if (role == Qt::UserRole)
+            return QByteArray::fromStdString(row.name);
+        return {};
+    }
+
+private:
+    std::vector<ProjectRow> m_rows;
+    QIcon m_icon;
 };
 
 } // namespace
@@ -103,17 +134,13 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     m_lvOpen = new ProjectList(m_fmeOpenPnl);
     m_lvOpen->setObjectName("lvOpen");
     m_lvOpen->setGeometry(twipsRect(30, 120, 4635, 1695));
-    m_lvOpen->setColumnCount(3);
     m_lvOpen->setHeaderHidden(true);
+    m_lvOpen->setUniformRowHeights(true);
     m_lvOpen->setRootIsDecorated(false);
     m_lvOpen->setAllColumnsShowFocus(true);
-    m_lvOpen->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_lvOpen->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    m_lvOpen->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    m_lvOpen->header()->setStretchLastSection(false);
     // Enter on a row comes to keyPressEvent as Ok; the list's own activation is not used, as
     // it would open a row twice on a double-click.
-    connect(m_lvOpen, &QTreeWidget::itemDoubleClicked, this, &frmOpen::lvOpen_DblClick);
+    connect(m_lvOpen, &QTreeView::doubleClicked, this, &frmOpen::lvOpen_DblClick);
 
     // lblReset is the window's Ok button.
     m_lblReset =
@@ -157,14 +184,6 @@ void frmOpen::buildTabs() {
 }
 
 void frmOpen::Form_Load() {
-    const QIcon icon = projectIcon();
-    for (const ProjectRow& row : m_store.listProjects()) {
-        auto* item = new QTreeWidgetItem(
-            m_lvOpen, {textOfBytes(row.name), textOfBytes(row.time), textOfBytes(row.date)});
-        // The name is opened by its bytes in the file, which the shown text need not keep.
-        item->setData(0, Qt::UserRole, QByteArray::fromStdString(row.name));
-        item->setIcon(0, icon);
-    }
     m_txtName->selectAll();
     m_txtName->setFocus();
 }
@@ -181,6 +200,18 @@ void frmOpen::chooseNew() {
 }
 
 void frmOpen::chooseExisting() {
+    // The list is read when the tab is first shown: the window itself opens as fast with
+    // ten thousand projects as with ten.
+    if (!m_listed) {
+        m_listed = true;
+        m_lvOpen->setModel(new ProjectRows(m_store.listProjects(), m_lvOpen));
+        m_lvOpen->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        m_lvOpen->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+        m_lvOpen->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+        m_lvOpen->header()->setStretchLastSection(false);
+        // The time and date columns fit what is in view, not every row of a long list.
+        m_lvOpen->header()->setResizeContentsPrecision(0);
+    }
     m_fmeOpenPnl->show();
     setBackColor(m_picNew, palette().color(QPalette::Button));
     setBackColor(m_picOpen, Qt::white);
@@ -231,7 +262,7 @@ void frmOpen::lblReset_Click() {
         return;
     if (!m_fmeOpenPnl->isHidden()) {
         // With no row chosen (an empty list, say) there is nothing to open.
-        lvOpen_DblClick(m_lvOpen->currentItem());
+        lvOpen_DblClick(m_lvOpen->currentIndex());
         return;
     }
     const std::string name = m_txtName->text().toStdString();
@@ -254,11 +285,11 @@ void frmOpen::finish() {
     accept();
 }
 
-void frmOpen::lvOpen_DblClick(QTreeWidgetItem* row) {
-    if (m_finished || !row || !row->isSelected())
+void frmOpen::lvOpen_DblClick(const QModelIndex& row) {
+    if (m_finished || !row.isValid() || !m_lvOpen->selectionModel()->isRowSelected(row.row()))
         return;
     m_finished = true;
-    emit openRequested(row->data(0, Qt::UserRole).toByteArray().toStdString());
+    emit openRequested(row.siblingAtColumn(0).data(Qt::UserRole).toByteArray().toStdString());
     accept();
 }
 

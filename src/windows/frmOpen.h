@@ -8,8 +8,8 @@
 
 class QLabel;
 class QLineEdit;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QModelIndex;
+class QTreeView;
 
 namespace brisvane {
 
@@ -48,7 +48,7 @@ private:
     void Form_Load();
     void chooseNew();
     void lblReset_Click();
-    void lvOpen_DblClick(QTreeWidgetItem* row);
+    void lvOpen_DblClick(const QModelIndex& row);
 
     PlatformUi& m_ui;
     ProjectStore& m_store;
@@ -59,13 +59,15 @@ private:
     QWidget* m_fmeNewPnl = nullptr;
     QWidget* m_fmeOpenPnl = nullptr;
     QLineEdit* m_txtName = nullptr;
-    QTreeWidget* m_lvOpen = nullptr;
+    QTreeView* m_lvOpen = nullptr;
     LabelButton* m_lblReset = nullptr;
     LabelButton* m_lblExit = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
     ClickTracker m_tabClick;
     // A project was made or opened: nothing more may happen in this window.
     bool m_finished = false;
+    // The list has been read into the Existing tab.
+    bool m_listed = false;
 };
 
 } // namespace brisvane

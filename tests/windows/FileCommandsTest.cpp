@@ -3,7 +3,7 @@
 #include "windows/frmOpen.h"
 
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace brisvane {
 namespace {
@@ -153,14 +153,15 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
 
     again.chooseExisting();
     again.show();
-    auto* list = child<QTreeWidget>(again, "lvOpen");
-    EXPECT_EQ(list->topLevelItem(1)->text(1) + list->topLevelItem(1)->text(2),
+    auto* list = child<QTreeView>(again, "lvOpen");
+    const QModelIndex rowB = list->model()->index(1, 0);
+    EXPECT_EQ(rowB.siblingAtColumn(1).data().toString() + rowB.siblingAtColumn(2).data().toString(),
               "02:40 PM07/05/2002");
     list->clearSelection();
-    emit list->itemDoubleClicked(list->topLevelItem(1), 0); // no row chosen: nothing happens
+    emit list->doubleClicked(rowB); // no row chosen: nothing happens
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(again.isVisible());
-    const QPoint row = list->visualItemRect(list->topLevelItem(1)).center();
+    const QPoint row = list->visualRect(rowB).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
     EXPECT_FALSE(again.isVisible());
@@ -175,11 +176,11 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     window.attach(byKeyboard);
     byKeyboard.chooseExisting();
     byKeyboard.show();
-    auto* rows = child<QTreeWidget>(byKeyboard, "lvOpen");
-    EXPECT_TRUE(rows->selectedItems().isEmpty());
+    auto* rows = child<QTreeView>(byKeyboard, "lvOpen");
+    EXPECT_FALSE(rows->selectionModel()->hasSelection());
     EXPECT_FALSE(rows->currentIndex().isValid());
     QTest::keyClick(rows, Qt::Key_Down);
-    EXPECT_EQ(rows->topLevelItem(0)->text(0), "Caf\u00e9");
+    EXPECT_EQ(rows->currentIndex().data().toString(), "Caf\u00e9");
     QTest::keyClick(rows, Qt::Key_Return);
     EXPECT_FALSE(byKeyboard.isVisible());
     EXPECT_EQ(window.windowTitle(), "Brisvane | Caf\u00e9");
