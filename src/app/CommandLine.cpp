@@ -7,6 +7,7 @@
 #include "store/ProjectStore.h"
 #include "windows/UserCharacters.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -281,8 +282,20 @@ private:
 bool isCommand(int argc, char** argv) {
     if (argc < 2)
         return false;
-    const std::string first = argv[1];
-    return first.starts_with("--") || first == "-" || !first.starts_with('-');
+    const std::string_view first = argv[1];
+    if (first == "-" || !first.starts_with('-'))
+        return true;
+    if (!first.starts_with("--"))
+        return false;
+    // The toolkit takes its own options with two dashes as well as with one.
+    static constexpr std::string_view toolkitOptions[] = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "reverse",       "session",  "style",
+        "stylesheet",  "widgetcount",        "display",       "geometry", "title",
+        "name",        "qmljsdebugger",      "sync"};
+    const std::string_view name = first.substr(2, first.find('=') - 2);
+    return std::find(std::begin(toolkitOptions), std::end(toolkitOptions), name) ==
+           std::end(toolkitOptions);
 }
 
 int runCommand(const std::vector<std::string>& args, const ProgramFolders& folders,
@@ -293,15 +306,19 @@ int runCommand(const std::vector<std::string>& args, const ProgramFolders& folde
         err << "brisvane: " << error << "\nTry 'brisvane --help' for more information.\n";
         return 2;
     }
-    if (options->mode == Mode::Help) {
+    int status = 0;
+    if (options->mode == Mode::Help)
         out << usage;
-        return 0;
-    }
-    if (options->mode == Mode::Version) {
+    else if (options->mode == Mode::Version)
         out << "brisvane " BRISVANE_VERSION "\n" << describeFolders(folders);
-        return 0;
+    else
+        status = Command(*options, folders.data, in, out, err).run();
+    // Output that did not all get written is no success: a full disk, a closed pipe.
+    if (!out.flush()) {
+        err << "brisvane: standard output could not be written\n";
+        return 1;
     }
-    return Command(*options, folders.data, in, out, err).run();
+    return status;
 }
 
 } // namespace brisvane

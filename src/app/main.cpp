@@ -19,7 +19,8 @@ namespace brisvane {
 
 // Start-up: the main window, shown modeless in the middle of the screen, then the
 // Create/Open window above it, on its New tab.
-void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow) {
+void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
+          const std::string& folderProblem) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         mainWindow.adjustSize();
         QRect frame = mainWindow.frameGeometry();
@@ -29,7 +30,7 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow) {
     mainWindow.show();
     // Said once, here: a project file the program cannot use (no folder, a pipe in its place,
     // UTF-16) would otherwise only show as an empty list.
-    const std::string problem = store.fileProblem();
+    const std::string problem = folderProblem.empty() ? store.fileProblem() : folderProblem;
     if (!problem.empty())
         ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
                                       "still be edited and their code generated.")
@@ -65,9 +66,12 @@ int main(int argc, char** argv) {
     // The one project file, beside the program, and the one store over it.
     brisvane::Clock clock;
     // The user's data folder is made when the window first needs it; one that cannot be made
-    // shows as the project file's problem.
-    if (!folders.dataBesideProgram && !folders.data.empty())
-        brisvane::makePrivateFolder(folders.data);
+    // is said at once, as a project file that cannot be used is.
+    std::string folderProblem;
+    if (!folders.dataBesideProgram && !folders.data.empty()) {
+        if (const std::string why = brisvane::makePrivateFolder(folders.data); !why.empty())
+            folderProblem = "the folder " + folders.data + " could not be made: " + why;
+    }
     brisvane::clsINI projectIni(folders.data, ui.programFileName().toStdString());
     brisvane::ProjectStore store(projectIni, clock);
     brisvane::frmMain mainWindow(state, ui, store);
@@ -86,6 +90,6 @@ int main(int argc, char** argv) {
                          }
                          session.release();
                      });
-    brisvane::Main(ui, store, mainWindow);
+    brisvane::Main(ui, store, mainWindow, folderProblem);
     return QApplication::exec();
 }

@@ -381,6 +381,9 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
                 part->setBackColor(hexToColor(text));
         }
         colorField(role)->setText(QString::fromStdString(text));
+        // A field that held this text already did not change, and its rules did not run:
+        // the scheme takes what they leave all the same.
+        m_state.scheme.setColor(role, colorTextAfterFieldRules(text));
     }
     m_showingProject = false;
     showPreviewPage();

@@ -87,6 +87,9 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         {"--convert", 2, "", "brisvane: --convert needs at least one file\n" + hint},
         {"--list Blue", 2, "", "brisvane: unexpected argument 'Blue'\n" + hint},
         {"--classic", 2, "", "brisvane: no command: give --css, --convert or --list\n" + hint},
+        {"--style=fusion", 1, "", // the toolkit's option: the window, which has no display here
+         "brisvane: no display to show its window on (DISPLAY is not set or not reachable); run "
+         "it on a desktop, or under a virtual one with: xvfb-run -a make run\n"},
     };
     const std::string before = readBytes(data);
     for (const auto& c : cases) {
@@ -104,6 +107,10 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
     ::chmod(data.c_str(), 0444); // and a file that may not be written serves as well
     EXPECT_EQ(run("--css blue").out, cases[3].out);
     EXPECT_EQ(run("--version").out.rfind("brisvane ", 0), 0u);
+    // Output that cannot be written is no success.
+    EXPECT_NE(
+        std::system(("cd '" + dir.path + "' && ./brisvane --list >/dev/full 2>/dev/null").c_str()),
+        0);
     EXPECT_NE(run("--help").out.find("--convert FILE..."), std::string::npos);
 }
 
