@@ -170,12 +170,7 @@ class Command {
 public:
     Command(const Options& options, const std::string& dataFolder, std::istream& in,
             std::ostream& out, std::ostream& err)
-        : m_o(options), m_in(in), m_out(out), m_err(err), m_ini(dataFolder, "brisvane") {
-        if (m_o.data)
-            m_ini.setInifile(*m_o.data);
-        // Reading never writes: no entry a read misses is filled in, no missing file made.
-        m_ini.setReadOnly(true);
-    }
+        : m_o(options), m_in(in), m_out(out), m_err(err), m_ini(readerOf(dataFolder, options)) {}
 
     int run() {
         switch (m_o.mode) {
@@ -191,11 +186,19 @@ public:
     }
 
 private:
+    // The project file, read only: no entry a read misses is filled in, no missing file made.
+    static clsINI readerOf(const std::string& dataFolder, const Options& options) {
+        clsINI ini(dataFolder, "brisvane");
+        if (options.data)
+            ini.setInifile(*options.data);
+        ini.setReadOnly(true);
+        return ini;
+    }
+
     // The project file can be used; where not, says why. A missing file beside the program
     // holds no projects yet; a missing one asked for by name is a mistake.
     bool projectFileUsable() {
-        std::string problem =
-            m_ini.inifile().empty() ? "no folder for projects could be found" : m_ini.fileProblem();
+        std::string problem = m_store.fileProblem();
         struct stat info {};
         if (problem.empty() && m_o.data && ::stat(m_o.data->c_str(), &info) != 0)
             problem = strerrordesc_np(errno);
@@ -207,7 +210,7 @@ private:
     int list() {
         if (!projectFileUsable())
             return 1;
-        for (const ProjectRow& row : ProjectStore(m_ini, m_clock).listProjects())
+        for (const ProjectRow& row : m_store.listProjects())
             m_out << row.name << '\t' << row.date << ' ' << row.time << '\n';
         return 0;
     }
@@ -215,10 +218,9 @@ private:
     int css() {
         if (!projectFileUsable())
             return 1;
-        ProjectStore store(m_ini, m_clock);
         // Names are listed once, letter case aside; the exact spelling wins in a damaged file.
         std::optional<std::string> found;
-        for (const ProjectRow& row : store.listProjects()) {
+        for (const ProjectRow& row : m_store.listProjects()) {
             if (row.name == m_o.project || (!found && ascii::equalsNoCase(row.name, m_o.project)))
                 found = row.name;
         }
@@ -227,7 +229,7 @@ private:
             return 1;
         }
         // The stored texts come in as opening the project brings them into the fields.
-        ScrollbarScheme scheme = store.openProject(*found);
+        ScrollbarScheme scheme = m_store.openProject(*found);
         for (ColorRole role : allColorRoles)
             scheme.setColor(role, colorTextAfterFieldRules(scheme.color(role)));
         m_out << blockOf(scheme, m_o.classic) << "\r\n";
@@ -275,6 +277,7 @@ private:
     std::ostream& m_err;
     Clock m_clock;
     clsINI m_ini;
+    ProjectStore m_store{m_ini, m_clock};
 };
 
 } // namespace

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     // The user's data folder is made when the window first needs it; one that cannot be made
     // is said at once, as a project file that cannot be used is.
     std::string folderProblem;
-    if (!folders.dataBesideProgram && !folders.data.empty()) {
+    if (!folders.data.empty()) { // a folder that is there already stays as it is
         if (const std::string why = brisvane::makePrivateFolder(folders.data); !why.empty())
             folderProblem = "the folder " + folders.data + " could not be made: " + why;
     }

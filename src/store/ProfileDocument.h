@@ -38,8 +38,9 @@ public:
     void removeSection(std::string_view section);
 
     // The text came in UTF-16 (by its byte-order mark): no line of it reads as one of ours.
-    bool isUtf16() const {
-        return m_content->starts_with("\xFF\xFE") || m_content->starts_with("\xFE\xFF");
+    bool isUtf16() const { return startsUtf16(*m_content); }
+    static bool startsUtf16(std::string_view text) {
+        return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
     }
     // True once an edit has changed the text.
     bool changed() const { return m_changed; }

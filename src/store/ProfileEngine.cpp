@@ -176,8 +176,8 @@ std::string ProfileEngine::problem(const std::string& path) {
     }
     if (got < 0)
         return systemError(errno);
-    const ProfileDocument head(std::string(start, static_cast<std::size_t>(got)));
-    return head.isUtf16() ? utf16Refused(path) : std::string();
+    return ProfileDocument::startsUtf16({start, static_cast<std::size_t>(got)}) ? utf16Refused(path)
+                                                                                : std::string();
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {

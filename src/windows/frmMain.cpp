@@ -380,10 +380,13 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
             if (setTrackSwatch || part != m_picColorsTrack)
                 part->setBackColor(hexToColor(text));
         }
-        colorField(role)->setText(QString::fromStdString(text));
-        // A field that held this text already did not change, and its rules did not run:
-        // the scheme takes what they leave all the same.
-        m_state.scheme.setColor(role, colorTextAfterFieldRules(text));
+        // A field that holds this text already would not change, and its rules would not run:
+        // they run all the same, so that the scheme keeps what they leave.
+        const QString shown = QString::fromStdString(text);
+        if (colorField(role)->text() == shown)
+            txtHex_Change(role);
+        else
+            colorField(role)->setText(shown);
     }
     m_showingProject = false;
     showPreviewPage();
