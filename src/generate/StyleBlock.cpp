@@ -2,8 +2,12 @@
 
 namespace brisvane {
 
-void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme) {
-    out += "    body\r\n    {\r\n";
+void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme,
+                           const BlockReach& reach) {
+    // Internet Explorer takes the page's own bar from the body rule.
+    out += "    ";
+    out += reach.kind() == BlockReach::Kind::Selector ? reach.selectors() : "body";
+    out += "\r\n    {\r\n";
     for (ColorRole role : allColorRoles) {
         out += "        ";
         out += cssPropertyName(role);
@@ -14,11 +18,11 @@ void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme) {
     out += "    }\r\n";
 }
 
-std::string buildStyleBlock(const ScrollbarScheme& scheme) {
+std::string buildStyleBlock(const ScrollbarScheme& scheme, const BlockReach& reach) {
     std::string block;
-    block.reserve(512);
+    block.reserve(512 + reach.selectors().size());
     block += "<style type=\"text/css\">\r\n<!--\r\n";
-    appendClassicBodyRule(block, scheme);
+    appendClassicBodyRule(block, scheme, reach);
     block += "-->\r\n</style>";
     return block;
 }

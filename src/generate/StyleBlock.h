@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/BlockReach.h"
 #include "scheme/ScrollbarScheme.h"
 
 #include <string>
@@ -8,10 +9,13 @@ namespace brisvane {
 
 // The copy-and-paste style element that gives a page's body the scheme's seven scrollbar
 // colours: fourteen lines joined by CR LF, without a final line break. The colour texts go
-// in exactly as the scheme holds them.
-std::string buildStyleBlock(const ScrollbarScheme& scheme);
+// in exactly as the scheme holds them. A reach of named boxes puts their selector list in
+// place of "body".
+std::string buildStyleBlock(const ScrollbarScheme& scheme, const BlockReach& reach = {});
 
-// Appends the block's body rule, from "    body" to "    }", each line ended by CR LF.
-void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme);
+// Appends the block's rule, from "    body" (or the reach's selector list) to "    }", each
+// line ended by CR LF.
+void appendClassicBodyRule(std::string& out, const ScrollbarScheme& scheme,
+                           const BlockReach& reach);
 
 } // namespace brisvane
