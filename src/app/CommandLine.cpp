@@ -30,6 +30,9 @@ constexpr const char* usage =
     "                     standard input) and print them as CSS for every browser\n"
     "  --classic          with --css or --convert, print the classic block for\n"
     "                     Internet Explorer 5.5+ instead\n"
+    "  --scope REACH      with --css or --convert, color every scroll box (all, the\n"
+    "                     default), the page's own scrollbar only (page), or the boxes\n"
+    "                     a CSS selector list names ('.sidebar, textarea')\n"
     "  --list             print the saved projects with their date and time\n"
     "  --data FILE        keep projects in FILE instead of data.ini beside the program\n"
     "  --help             show this help and exit\n"
@@ -46,10 +49,22 @@ struct Options {
     std::vector<std::string> files;
     std::optional<std::string> data;
     bool classic = false;
+    std::optional<BlockReach> reach;
 };
 
-// The options, or the reason they make no sense.
-std::optional<Options> parse(const std::vector<std::string>& args, std::string& error) {
+// The reach that --scope names: "all", "page" or a selector list; nullopt and why when the
+// list cannot be used.
+std::optional<BlockReach> reachOf(const std::string& value, std::string& why) {
+    if (value == "all")
+        return BlockReach();
+    if (value == "page")
+        return BlockReach::page();
+    return BlockReach::matching(value, why);
+}
+
+// The options, or the reason they make no sense. A selector list that cannot be used is
+// reason enough on its own: `hint` is cleared, as no other option would mend it.
+std::optional<Options> parse(const std::vector<std::string>& args, std::string& error, bool& hint) {
     Options o;
     bool onlyFiles = false;
     auto setMode = [&](Mode mode, const std::string& option) {
@@ -80,7 +95,8 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
             error = "option '" + option + "' needs an argument";
             return {};
         };
-        if (option != "--css" && option != "--data" && equals != std::string::npos) {
+        if (option != "--css" && option != "--data" && option != "--scope" &&
+            equals != std::string::npos) {
             error = "option '" + option + "' takes no argument";
         } else if (option == "--help" || option == "--version") {
             // As GNU programs do: either one answers whatever else is given.
@@ -97,7 +113,12 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
             setMode(Mode::List, option);
         else if (option == "--classic")
             o.classic = true;
-        else
+        else if (option == "--scope") {
+            std::string why;
+            const std::string reach = value();
+            if (error.empty() && !(o.reach = reachOf(reach, why)))
+                error = "--scope: " + why, hint = false;
+        } else
             error = "unrecognized option '" + arg + "'";
     }
     if (!error.empty())
@@ -108,8 +129,8 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
         error = "--convert needs at least one file";
     else if (o.mode != Mode::Convert && !o.files.empty())
         error = "unexpected argument '" + o.files.front() + "'";
-    else if (o.classic && o.mode == Mode::List)
-        error = "--classic goes with --css or --convert";
+    else if (o.mode == Mode::List && (o.classic || o.reach))
+        error = std::string(o.classic ? "--classic" : "--scope") + " goes with --css or --convert";
     return error.empty() ? std::optional(o) : std::nullopt;
 }
 
@@ -162,8 +183,9 @@ std::string commentText(const std::string& name) {
     return text;
 }
 
-std::string blockOf(const ScrollbarScheme& scheme, bool classic) {
-    return classic ? buildStyleBlock(scheme) : buildEveryBrowserBlock(scheme);
+std::string blockOf(const ScrollbarScheme& scheme, const Options& o) {
+    const BlockReach reach = o.reach.value_or(BlockReach());
+    return o.classic ? buildStyleBlock(scheme, reach) : buildEveryBrowserBlock(scheme, reach);
 }
 
 class Command {
@@ -232,7 +254,7 @@ private:
         ScrollbarScheme scheme = m_store.openProject(*found);
         for (ColorRole role : allColorRoles)
             scheme.setColor(role, colorTextAfterFieldRules(scheme.color(role)));
-        m_out << blockOf(scheme, m_o.classic) << "\r\n";
+        m_out << blockOf(scheme, m_o) << "\r\n";
         return 0;
     }
 
@@ -259,7 +281,7 @@ private:
                 status = 1;
                 continue;
             }
-            std::string block = blockOf(scheme, m_o.classic);
+            std::string block = blockOf(scheme, m_o);
             if (m_o.files.size() > 1)
                 block.insert(block.find('\n') + 1, "/* " + commentText(name) + " */\r\n");
             m_out << block << "\r\n";
@@ -304,9 +326,11 @@ bool isCommand(int argc, char** argv) {
 int runCommand(const std::vector<std::string>& args, const ProgramFolders& folders,
                std::istream& in, std::ostream& out, std::ostream& err) {
     std::string error;
-    const std::optional<Options> options = parse(args, error);
+    bool hint = true;
+    const std::optional<Options> options = parse(args, error, hint);
     if (!options) {
-        err << "brisvane: " << error << "\nTry 'brisvane --help' for more information.\n";
+        err << "brisvane: " << error << '\n'
+            << (hint ? "Try 'brisvane --help' for more information.\n" : "");
         return 2;
     }
     int status = 0;

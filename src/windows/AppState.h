@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/BlockReach.h"
 #include "scheme/ScrollbarScheme.h"
 
 #include <cstdint>
@@ -22,6 +23,10 @@ struct AppState {
     // The code window shows the block for every browser rather than the classic one; it
     // opens on the form chosen last.
     bool everyBrowserBlock = false;
+    // The boxes the block for every browser reaches, and the selector list last typed for
+    // it, which the code window shows again while another reach is chosen.
+    BlockReach blockReach;
+    std::string reachSelectors;
     // The page the help window opens first; empty means the index page.
     std::string helpPage;
 };

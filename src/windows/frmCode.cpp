@@ -5,14 +5,17 @@
 #include "generate/StyleBlock.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
+#include "scheme/Ascii.h"
 #include "windows/AppState.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/ProgramFont.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSaveFile>
 #include <QTextEdit>
 #include <QUrl>
@@ -96,9 +99,12 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     connect(m_lblClassic, &LabelButton::clicked, this, [this] { showBlock(false); });
     connect(m_lblModern, &LabelButton::clicked, this, [this] { showBlock(true); });
 
+    buildReachRow();
+
+    // The notes sit a little lower than the classic window had them, under the reach.
     auto* frame2 = new QGroupBox(QStringLiteral("NOTE"), this);
     frame2->setFont(programFont(true));
-    frame2->setGeometry(twipsRect(4920, 4515, 3975, 1860));
+    frame2->setGeometry(twipsRect(4920, 4620, 3975, 1755));
     // The first note has room for three lines: the note for every browser needs them.
     m_note1 = addLabel(frame2, {}, twipsRect(240, 480, 3630, 600), true);
     m_note2 = addLabel(frame2, {}, twipsRect(240, 1110, 3615, 495), true);
@@ -119,14 +125,66 @@ LabelButton* frmCode::addButton(const QString& caption, QAnyStringView name, int
     return button;
 }
 
+void frmCode::buildReachRow() {
+    auto* caption = addLabel(this, QStringLiteral("Reach:"), twipsRect(4920, 4275, 540, 255));
+    m_cboReach = new QComboBox(this);
+    m_cboReach->setObjectName("cboReach");
+    m_cboReach->setFont(programFont());
+    // In the order of BlockReach::Kind.
+    m_cboReach->addItems({QStringLiteral("Every scroll box"), QStringLiteral("The page only"),
+                          QStringLiteral("Boxes matching:")});
+    m_cboReach->setGeometry(twipsRect(5460, 4230, 1935, 315));
+    m_cboReach->setCurrentIndex(static_cast<int>(m_state.blockReach.kind()));
+    m_cboReach->setAccessibleName(QStringLiteral("Reach of the code for every browser"));
+    caption->setBuddy(m_cboReach);
+    m_txtReach = new QLineEdit(QString::fromStdString(m_state.reachSelectors), this);
+    m_txtReach->setObjectName("txtReach");
+    m_txtReach->setFont(programFont());
+    m_txtReach->setGeometry(twipsRect(7455, 4230, 1440, 315));
+    m_txtReach->setPlaceholderText(QStringLiteral(".sidebar, textarea"));
+    m_txtReach->setAccessibleName(QStringLiteral("Selector list"));
+    connect(m_cboReach, &QComboBox::activated, this, &frmCode::cboReach_Change);
+    connect(m_txtReach, &QLineEdit::editingFinished, this, &frmCode::cboReach_Change);
+}
+
+// A new reach shows its block at once. A selector list is taken when the field is left or
+// Enter is pressed; one that cannot be used is said, and the block stays as it was.
+void frmCode::cboReach_Change() {
+    const auto kind = static_cast<BlockReach::Kind>(m_cboReach->currentIndex());
+    m_txtReach->setEnabled(kind == BlockReach::Kind::Selector);
+    if (kind != BlockReach::Kind::Selector) {
+        m_state.blockReach = kind == BlockReach::Kind::Page ? BlockReach::page() : BlockReach();
+        showBlock(true);
+        return;
+    }
+    const std::string text = m_txtReach->text().toStdString();
+    std::string why;
+    if (ascii::trimmed(text).empty()) {
+        m_txtReach->setFocus(); // nothing named yet
+    } else if (const auto reach = BlockReach::matching(text, why)) {
+        m_state.blockReach = *reach;
+        m_state.reachSelectors = text;
+        showBlock(true);
+    } else {
+        why[0] = ascii::upper(why[0]);
+        m_ui.showMessage(QString::fromStdString(why + ".\r\nThe code stays as it was."),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+    }
+}
+
 void frmCode::showBlock(bool everyBrowser) {
     m_lblClassic->setLit(false);
     m_lblModern->setLit(false);
     m_state.everyBrowserBlock = everyBrowser;
     m_lblClassic->setChosen(!everyBrowser);
     m_lblModern->setChosen(everyBrowser);
-    const std::string block =
-        everyBrowser ? buildEveryBrowserBlock(m_state.scheme) : buildStyleBlock(m_state.scheme);
+    // The classic block is the classic program's, whatever the reach.
+    m_cboReach->setEnabled(everyBrowser);
+    m_txtReach->setEnabled(everyBrowser && m_cboReach->currentIndex() ==
+                                               static_cast<int>(BlockReach::Kind::Selector));
+    const std::string block = everyBrowser
+                                  ? buildEveryBrowserBlock(m_state.scheme, m_state.blockReach)
+                                  : buildStyleBlock(m_state.scheme);
     m_txtCode->setPlainText(
         QString::fromStdString(block).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (everyBrowser) {

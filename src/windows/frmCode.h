@@ -2,8 +2,10 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QTextEdit;
 
 namespace brisvane {
@@ -15,7 +17,9 @@ class PlatformUi;
 
 // The code window: the style block of the colours being edited, in the classic form or the
 // one for every browser, an example page that shows where it goes, the button that copies
-// the block to the clipboard and the one that shows it in the desktop's browser.
+// the block to the clipboard and the one that shows it in the desktop's browser. The block
+// for every browser reaches every scroll box, the page's own, or the boxes a selector list
+// names.
 class frmCode : public QDialog {
     Q_OBJECT
 
@@ -30,7 +34,9 @@ private:
     void buildExamplePage(QGroupBox* frame);
     LabelButton* addButton(const QString& caption, QAnyStringView name, int left, int top,
                            int width, int height);
+    void buildReachRow();
     void showBlock(bool everyBrowser);
+    void cboReach_Change();
     void lblCopy_Click();
     void lblPreview_Click();
     void lblExit_Click();
@@ -43,6 +49,8 @@ private:
     LabelButton* m_lblClassic = nullptr;
     LabelButton* m_lblModern = nullptr;
     LabelButton* m_lblPreview = nullptr;
+    QComboBox* m_cboReach = nullptr;
+    QLineEdit* m_txtReach = nullptr;
     QLabel* m_note1 = nullptr;
     QLabel* m_note2 = nullptr;
     LabelButtonGroup* m_lighting = nullptr;

@@ -60,6 +60,8 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         big += "<p>line " + std::to_string(i) + " of a long page</p>\n";
     writeBytes(dir.path + "/big.htm", big + "<style>body{scrollbar-track-color:#ABC}</style>");
     writeBytes(dir.path + "/other.ini", "[Projects]\n1=Red\n[Red]\nDate=x\nTime=y\n");
+    std::string why;
+    const BlockReach side = *BlockReach::matching(".side, textarea", why);
     const struct {
         std::string args;
         int status;
@@ -78,6 +80,13 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
          "brisvane: none.css: none of the seven scrollbar colors is set for its body\n"
          "brisvane: gone.htm: No such file or directory\n"},
         {"--convert .", 1, "", "brisvane: .: Is a directory\n"},
+        {"--css Blue --scope all", 0, buildEveryBrowserBlock(blue) + "\r\n", ""},
+        {"--scope=page --css Blue", 0, buildEveryBrowserBlock(blue, BlockReach::page()) + "\r\n",
+         ""},
+        {"--classic --convert page.htm --scope '.side, textarea'", 0,
+         buildStyleBlock(fromPage, side) + "\r\n", ""},
+        {"--css Blue --scope 'p {'", 2, "", "brisvane: --scope: the selector list holds \"{\"\n"},
+        {"--list --scope page", 2, "", "brisvane: --scope goes with --css or --convert\n" + hint},
         {"--bogus", 2, "", "brisvane: unrecognized option '--bogus'\n" + hint},
         {"--css", 2, "", "brisvane: option '--css' needs an argument\n" + hint},
         {"--list --css Blue", 2, "",

@@ -7,7 +7,9 @@
 #include "windows/frmCode.h"
 #include "windows/frmHelp.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -99,18 +101,28 @@ TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
 }
 
-TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksRemembersTheChoiceAndPreviewsIt) {
+TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndPreviews) {
     state.scheme.setColor(ColorRole::Face, "#123456");
     const std::string classic = buildStyleBlock(state.scheme);
     const std::string every = buildEveryBrowserBlock(state.scheme);
+    std::string why;
+    const std::string page = buildEveryBrowserBlock(state.scheme, BlockReach::page()),
+                      side =
+                          buildEveryBrowserBlock(state.scheme, *BlockReach::matching(".side", why));
     const auto shows = [&](QDialog& code, const std::string& block, const char* note) {
         EXPECT_EQ(child<QTextEdit>(code, "txtCode")->toPlainText().replace("\n", "\r\n"),
                   QString::fromStdString(block));
         EXPECT_TRUE(child<QLabel>(code, "note1")->text().contains(note));
-        EXPECT_EQ(child<LabelButton>(code, "lblModern")->isChosen(), block == every);
-        EXPECT_NE(child<LabelButton>(code, "lblClassic")->isChosen(), block == every);
+        EXPECT_NE(child<LabelButton>(code, "lblModern")->isChosen(), block == classic);
+        EXPECT_EQ(child<LabelButton>(code, "lblClassic")->isChosen(), block == classic);
+        EXPECT_NE(child(code, "cboReach")->isEnabled(), block == classic);
     };
-    const std::string page = dir.path + "/cache/brisvane-preview.html";
+    const auto enter = [](QDialog& code, const QString& text) {
+        child<QLineEdit>(code, "txtReach")->clear();
+        QTest::keyClicks(child(code, "txtReach"), text);
+        QTest::keyClick(child(code, "txtReach"), Qt::Key_Return);
+    };
+    const std::string preview = dir.path + "/cache/brisvane-preview.html";
     ui.scripts.push_back([&](QDialog& code) {
         shows(code, classic, "affects only Intenet Explorer");
         QTest::mouseClick(child(code, "lblModern"), Qt::LeftButton);
@@ -118,20 +130,29 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksRemembersTheChoiceAndPreview
         QTest::mouseClick(child(code, "lblCopy"), Qt::LeftButton);
         ui.cache = QString::fromStdString(dir.path + "/cache");
         QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
-        EXPECT_EQ(test::readBytes(page), buildBrowserPage(every));
+        EXPECT_EQ(test::readBytes(preview), buildBrowserPage(every));
         ui.shellWorks = false;
         QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
-        ui.cache = QString::fromStdString(page); // a file where the folder should be
+        ui.cache = QString::fromStdString(preview); // a file where the folder should be
         QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+        // The reach shows at once; a selector list once it is entered, not while none is.
+        QTest::keyClick(child(code, "cboReach"), Qt::Key_Down);
+        shows(code, page, "Chrome");
+        QTest::keyClick(child(code, "cboReach"), Qt::Key_Down);
+        shows(code, page, "Chrome");
+        enter(code, "p {");
+        shows(code, page, "Chrome");
+        enter(code, ".side");
+        shows(code, side, "Chrome");
     });
     ui.scripts.push_back([&](QDialog& code) {
-        shows(code, every, "Chrome"); // as chosen last
+        shows(code, side, "Chrome"); // as chosen last
         QTest::mouseClick(child(code, "lblClassic"), Qt::LeftButton);
         shows(code, classic, "Intenet");
     });
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
-    const QString shown = QString::fromStdString(page);
+    const QString shown = QString::fromStdString(preview);
     EXPECT_EQ(ui.log, (Texts{"copy " + QString::fromStdString(every),
                              "The code has been copied\r\nto the clipboard.",
                              "open " + QUrl::fromLocalFile(shown).toString(),
@@ -139,7 +160,8 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksRemembersTheChoiceAndPreview
                              "The preview page " + shown +
                                  " was written, but no browser could be started to show it.",
                              "The preview page " + shown +
-                                 "/brisvane-preview.html could not be written: Not a directory."}));
+                                 "/brisvane-preview.html could not be written: Not a directory.",
+                             "The selector list holds \"{\".\r\nThe code stays as it was."}));
 }
 
 TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedAndLeavesTheRest) {
