@@ -29,20 +29,26 @@ bench: deps
 	@QT_QPA_PLATFORM=offscreen $(BENCH_BUILD)/brisvane_bench
 
 # The profile file layer under libFuzzer (clang, address and undefined-behaviour sanitizers),
-# for FUZZ_SECONDS seconds. The corpus grows in build-fuzz/corpus; inputs that fail land in
-# build-fuzz/crashes/, and the target fails when there are any. The run goes on past a
-# failing input (-fork=1 -ignore_crashes=1), so that one known failure hides no other.
+# for FUZZ_SECONDS seconds, then the page reader for READER_FUZZ_SECONDS. The corpora grow in
+# build-fuzz/corpus and build-fuzz/reader-corpus; inputs that fail land in build-fuzz/crashes/,
+# and the target fails when there are any. The runs go on past a failing input (-fork=1
+# -ignore_crashes=1), so that one known failure hides no other.
 FUZZ_SECONDS ?= 600
+READER_FUZZ_SECONDS ?= 120
 FUZZ_BUILD := build-fuzz
 
 fuzz:
 	@scripts/install-deps fuzz
 	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
-	@rm -rf $(FUZZ_BUILD)/crashes && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	@rm -rf $(FUZZ_BUILD)/crashes
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/reader-corpus $(FUZZ_BUILD)/crashes
 	@$(FUZZ_BUILD)/profile_fuzz -max_total_time=$(FUZZ_SECONDS) -fork=1 -ignore_crashes=1 \
 		-timeout=10 -rss_limit_mb=2048 -dict=fuzz/profile.dict \
 		-artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/seeds
+	@$(FUZZ_BUILD)/reader_fuzz -max_total_time=$(READER_FUZZ_SECONDS) -fork=1 -ignore_crashes=1 \
+		-timeout=10 -rss_limit_mb=2048 -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
+		$(FUZZ_BUILD)/reader-corpus fuzz/reader-seeds
 	@n=$$(find $(FUZZ_BUILD)/crashes -type f | wc -l); \
 		if [ "$$n" -ne 0 ]; then echo "fuzz: $$n failing inputs in $(FUZZ_BUILD)/crashes/"; exit 1; fi
 

@@ -1,8 +1,9 @@
 #include "app/CommandLine.h"
 
-#include "generate/BodyScrollbarColors.h"
 #include "generate/EveryBrowserBlock.h"
 #include "generate/StyleBlock.h"
+#include "import/PageFile.h"
+#include "import/ScrollbarColorReader.h"
 #include "scheme/Ascii.h"
 #include "store/ProjectStore.h"
 #include "windows/UserCharacters.h"
@@ -27,7 +28,8 @@ constexpr const char* usage =
     "\n"
     "  --css NAME         print the CSS of the saved project NAME, for every browser\n"
     "  --convert FILE...  read the scrollbar colors of each page or style sheet (- for\n"
-    "                     standard input) and print them as CSS for every browser\n"
+    "                     standard input; up to 64 MiB each) and print them as CSS for\n"
+    "                     every browser; values that are no color are named on stderr\n"
     "  --classic          with --css or --convert, print the classic block for\n"
     "                     Internet Explorer 5.5+ instead\n"
     "  --scope REACH      with --css or --convert, color every scroll box (all, the\n"
@@ -37,6 +39,13 @@ constexpr const char* usage =
     "  --data FILE        keep projects in FILE instead of data.ini beside the program\n"
     "  --help             show this help and exit\n"
     "  --version          show the version and exit\n"
+    "\n"
+    "A page's colors come from its rules for body, html, :root or *, also in @media\n"
+    "for the screen, and the style attributes of its html and body tags. Any CSS\n"
+    "color is read but lab(), lch(), oklab(), oklch() and color(); system colors\n"
+    "(ButtonFace...) as the classic Windows scheme. scrollbar-base-color gives the\n"
+    "colors not set: the face, a lighter highlight and track, darker shadows, an\n"
+    "arrow in black or white. See Help, Contents for the whole rule.\n"
     "\n"
     "Exit status: 0 if done, 1 if a project is not found or a file cannot be used\n"
     "(the other files are still converted), 2 if the arguments make no sense.\n";
@@ -134,40 +143,6 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
     return error.empty() ? std::optional(o) : std::nullopt;
 }
 
-// The whole of a file, or of standard input for "-"; errno's reason when it cannot be read.
-std::optional<std::string> readWhole(const std::string& file, std::istream& in,
-                                     std::string& reason) {
-    if (file == "-") {
-        std::string text{std::istreambuf_iterator<char>(in), {}};
-        if (in.bad()) {
-            reason = "standard input cannot be read";
-            return std::nullopt;
-        }
-        return text;
-    }
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    int failure = fd < 0 ? errno : ::fstat(fd, &info) != 0 ? errno : 0;
-    if (!failure && S_ISDIR(info.st_mode))
-        failure = EISDIR;
-    std::string text;
-    char buffer[65536];
-    ssize_t got = 0;
-    while (!failure && (got = ::read(fd, buffer, sizeof buffer)) != 0) {
-        if (got > 0)
-            text.append(buffer, static_cast<std::size_t>(got));
-        else if (errno != EINTR)
-            failure = errno;
-    }
-    if (fd >= 0)
-        ::close(fd);
-    if (failure) {
-        reason = strerrordesc_np(failure);
-        return std::nullopt;
-    }
-    return text;
-}
-
 // A file name inside a CSS comment: bytes that could end the comment or the style element,
 // or break the line, are written as %XX.
 std::string commentText(const std::string& name) {
@@ -190,9 +165,9 @@ std::string blockOf(const ScrollbarScheme& scheme, const Options& o) {
 
 class Command {
 public:
-    Command(const Options& options, const std::string& dataFolder, std::istream& in,
-            std::ostream& out, std::ostream& err)
-        : m_o(options), m_in(in), m_out(out), m_err(err), m_ini(readerOf(dataFolder, options)) {}
+    Command(const Options& options, const std::string& dataFolder, std::ostream& out,
+            std::ostream& err)
+        : m_o(options), m_out(out), m_err(err), m_ini(readerOf(dataFolder, options)) {}
 
     int run() {
         switch (m_o.mode) {
@@ -262,22 +237,27 @@ private:
         int status = 0;
         for (const std::string& file : m_o.files) {
             const std::string name = file == "-" ? "standard input" : file;
-            std::string reason;
-            const auto page = readWhole(file, m_in, reason);
+            const PageFile page = file == "-" ? readPageStream(0) : readPageFile(file, false);
+            if (!page.problem.empty()) {
+                fail(name, page.problem);
+                status = 1;
+                continue;
+            }
+            const ScrollbarColors read = readScrollbarColors(page.text);
             ScrollbarScheme scheme = defaultScheme;
             int found = 0;
-            if (page) {
-                const BodyScrollbarColors colors = findBodyScrollbarHexColors(*page);
-                for (ColorRole role : allColorRoles) {
-                    if (const auto& color = colors[roleIndex(role)]) {
-                        scheme.setColor(role, *color);
-                        ++found;
-                    }
+            for (ColorRole role : allColorRoles) {
+                if (const auto& color = read.colors[roleIndex(role)]) {
+                    scheme.setColor(role, colorToHex(*color));
+                    ++found;
                 }
             }
-            if (!page || found == 0) {
-                fail(name,
-                     page ? "none of the seven scrollbar colors is set for its body" : reason);
+            for (const SkippedColor& skipped : read.skipped)
+                m_err << "brisvane: " << oneLine(name) << ':' << skipped.line << ": "
+                      << describeSkipped(skipped, "the default is used") << '\n';
+            if (found == 0) {
+                fail(name, read.anySet ? "none of the scrollbar colors it sets can be used"
+                                       : "none of the seven scrollbar colors is set");
                 status = 1;
                 continue;
             }
@@ -290,11 +270,10 @@ private:
     }
 
     void fail(const std::string& what, const std::string& why) {
-        m_err << "brisvane: " << what << ": " << why << '\n';
+        m_err << "brisvane: " << oneLine(what) << ": " << why << '\n';
     }
 
     const Options& m_o;
-    std::istream& m_in;
     std::ostream& m_out;
     std::ostream& m_err;
     Clock m_clock;
@@ -324,7 +303,7 @@ bool isCommand(int argc, char** argv) {
 }
 
 int runCommand(const std::vector<std::string>& args, const ProgramFolders& folders,
-               std::istream& in, std::ostream& out, std::ostream& err) {
+               std::ostream& out, std::ostream& err) {
     std::string error;
     bool hint = true;
     const std::optional<Options> options = parse(args, error, hint);
@@ -339,7 +318,7 @@ int runCommand(const std::vector<std::string>& args, const ProgramFolders& folde
     else if (options->mode == Mode::Version)
         out << "brisvane " BRISVANE_VERSION "\n" << describeFolders(folders);
     else
-        status = Command(*options, folders.data, in, out, err).run();
+        status = Command(*options, folders.data, out, err).run();
     // Output that did not all get written is no success: a full disk, a closed pipe.
     if (!out.flush()) {
         err << "brisvane: standard output could not be written\n";

@@ -49,8 +49,7 @@ int main(int argc, char** argv) {
     const brisvane::ProgramFolders folders =
         brisvane::findProgramFolders(brisvane::machineFolderFacts());
     if (brisvane::isCommand(argc, argv))
-        return brisvane::runCommand({argv + 1, argv + argc}, folders, std::cin, std::cout,
-                                    std::cerr);
+        return brisvane::runCommand({argv + 1, argv + argc}, folders, std::cout, std::cerr);
     if (!brisvane::hasDisplay()) {
         std::fprintf(stderr, "brisvane: no display to show its window on (DISPLAY is not set "
                              "or not reachable); run it on a desktop, or under a virtual one "

@@ -1,6 +1,5 @@
 #include "platform/ClassicScrollBarStyle.h"
 
-#include "generate/CssColor.h"
 #include "platform/QtColor.h"
 
 #include <QPainter>
@@ -150,12 +149,13 @@ ClassicScrollBarStyle::ClassicScrollBarStyle(QObject* parent)
     setParent(parent);
 }
 
-bool ClassicScrollBarStyle::setColorValues(const BodyScrollbarColors& values) {
+bool ClassicScrollBarStyle::setColors(
+    const std::array<std::optional<ColorValue>, colorRoleCount>& colors) {
     bool changed = false;
     for (std::size_t i = 0; i < colorRoleCount; ++i) {
         std::optional<QColor> color;
-        if (values[i])
-            color = parseColor(*values[i]);
+        if (colors[i])
+            color = qColorFromValue(*colors[i]);
         if (color != m_colors[i]) {
             m_colors[i] = color;
             changed = true;
@@ -189,11 +189,6 @@ QColor ClassicScrollBarStyle::resolvedColor(ColorRole role, const QPalette& pale
     if (role == ColorRole::Track)
         return resolvedColor(ColorRole::Face, palette);
     return fallbackColor(role, palette);
-}
-
-std::optional<QColor> ClassicScrollBarStyle::parseColor(std::string_view text) {
-    const auto value = parseCssColor(text);
-    return value ? std::optional<QColor>(qColorFromValue(*value)) : std::nullopt;
 }
 
 int ClassicScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

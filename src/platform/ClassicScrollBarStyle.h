@@ -1,14 +1,13 @@
 #pragma once
 
-#include "generate/BodyScrollbarColors.h"
 #include "scheme/ColorRole.h"
+#include "scheme/HexColor.h"
 
 #include <QColor>
 #include <QProxyStyle>
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 class QPainter;
 class QPalette;
@@ -18,8 +17,8 @@ namespace brisvane {
 // Draws scroll bars the way the old desktop browser did for a page that set the seven
 // scrollbar-*-color properties: raised two-pixel bevels, solid arrow glyphs, a flat track.
 // Geometry and painting are both done here, so that clicks hit what is drawn. A colour the
-// page did not give, or gave in a form the browser would not take, falls back to the scroll
-// bar's palette; a missing track colour gives the classic checkerboard of face and highlight.
+// page did not give falls back to the scroll bar's palette; a missing track colour gives the
+// classic checkerboard of face and highlight.
 class ClassicScrollBarStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -30,9 +29,9 @@ public:
     // object is never taken over.
     explicit ClassicScrollBarStyle(QObject* parent = nullptr);
 
-    // Takes a document's declaration values. Returns false when the colours that result are
-    // the ones already in use, so that callers can skip repainting.
-    bool setColorValues(const BodyScrollbarColors& values);
+    // Takes a document's colours, a role without one taking the palette's. Returns false when
+    // they are the ones already in use, so that callers can skip repainting.
+    bool setColors(const std::array<std::optional<ColorValue>, colorRoleCount>& colors);
 
     // The colour the document gave for a role, when it is a valid one.
     std::optional<QColor> customColor(ColorRole role) const { return m_colors[roleIndex(role)]; }
@@ -41,9 +40,6 @@ public:
     QColor resolvedColor(ColorRole role, const QPalette& palette) const;
     // The palette colour that stands in for a role the document did not give.
     static QColor fallbackColor(ColorRole role, const QPalette& palette);
-
-    // "#RGB", "#RRGGBB", "rgb(r, g, b)" with 0-255 or percentages, or a colour name.
-    static std::optional<QColor> parseColor(std::string_view text);
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;

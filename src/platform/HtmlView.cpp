@@ -1,7 +1,7 @@
 #include "platform/HtmlView.h"
 
-#include "generate/BodyScrollbarColors.h"
 #include "generate/LooseInlineContent.h"
+#include "import/ScrollbarColorReader.h"
 #include "platform/ClassicScrollBarStyle.h"
 #include "scheme/Utf8.h"
 
@@ -196,7 +196,7 @@ void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
 }
 
 void HtmlView::applyColors(std::string_view html) {
-    if (m_style->setColorValues(findBodyScrollbarColors(html))) {
+    if (m_style->setColors(readScrollbarColors(html).colors)) {
         verticalScrollBar()->update();
         horizontalScrollBar()->update();
     }

@@ -1,7 +1,8 @@
 #include "windows/frmMain.h"
 
-#include "generate/BodyScrollbarColors.h"
 #include "generate/PreviewPage.h"
+#include "import/PageFile.h"
+#include "import/ScrollbarColorReader.h"
 #include "platform/ByteText.h"
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
@@ -463,30 +464,46 @@ void frmMain::mnuFileImport_Click() {
         QStringLiteral("Web Pages and Style Sheets (*.htm *.html *.css);;All Files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Regular files only, and no more than a page can hold: a pipe or a device could keep the
+    // window waiting, or fill the memory.
+    const QString shown = QDir::toNativeSeparators(path);
+    const PageFile page = readPageFile(QFile::encodeName(path).toStdString(), true);
+    if (!page.problem.empty()) {
         m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()),
+                             .arg(shown, QString::fromLocal8Bit(page.problem)),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
     }
-    const QByteArray page = file.readAll();
-    const BodyScrollbarColors colors =
-        findBodyScrollbarHexColors(std::string_view(page.constData(), page.size()));
-    if (std::none_of(colors.begin(), colors.end(), [](const auto& c) { return c.has_value(); })) {
-        m_ui.showMessage(QStringLiteral("The file %1 sets none of the seven scrollbar colors for "
-                                        "its body; no color has changed.")
-                             .arg(QDir::toNativeSeparators(path)),
+    const ScrollbarColors read = readScrollbarColors(page.text);
+    QString skipped;
+    for (const SkippedColor& s : read.skipped)
+        skipped +=
+            QStringLiteral("\r\nLine %1: %2")
+                .arg(s.line)
+                .arg(QString::fromStdString(describeSkipped(s, "it keeps the color it had")));
+    if (std::none_of(read.colors.begin(), read.colors.end(),
+                     [](const auto& c) { return c.has_value(); })) {
+        m_ui.showMessage(read.anySet ? QStringLiteral("None of the scrollbar colors that %1 sets "
+                                                      "can be used; no color has changed.%2")
+                                           .arg(shown, skipped)
+                                     : QStringLiteral("The file %1 sets none of the seven "
+                                                      "scrollbar colors; no color has changed.")
+                                           .arg(shown),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
         return;
     }
     // Each colour goes in as if typed, with all that follows; roles the page leaves unset keep
     // theirs.
     for (ColorRole role : allColorRoles) {
-        if (const auto& color = colors[roleIndex(role)])
-            colorField(role)->setText(QString::fromStdString(*color));
+        if (const auto& color = read.colors[roleIndex(role)])
+            colorField(role)->setText(QString::fromStdString(colorToHex(*color)));
     }
     m_state.schemeModified = true;
+    if (!skipped.isEmpty())
+        m_ui.showMessage(QStringLiteral("Not every scrollbar color in %1 could be taken as it "
+                                        "stands:%2")
+                             .arg(shown, skipped),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
 
 void frmMain::mnuHelpContents_Click() {

@@ -55,6 +55,10 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
     fromPage.setColor(ColorRole::Track, "#AABBCC");
     writeBytes(dir.path + "/page.htm", page);
     writeBytes(dir.path + "/none.css", "body { color: red }");
+    writeBytes(dir.path + "/skip.css",
+               "html {\n scrollbar-face-color: foo; scrollbar-arrow-color: #abc }");
+    ScrollbarScheme arrowOnly = defaultScheme;
+    arrowOnly.setColor(ColorRole::Arrow, "#AABBCC");
     std::string big;
     for (int i = 0; i < 1000; ++i)
         big += "<p>line " + std::to_string(i) + " of a long page</p>\n";
@@ -77,9 +81,13 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         {"--convert --classic - none.css gone.htm", 1,
          "<style type=\"text/css\">\r\n/* standard input */" +
              buildStyleBlock(fromPage).substr(23) + "\r\n",
-         "brisvane: none.css: none of the seven scrollbar colors is set for its body\n"
+         "brisvane: none.css: none of the seven scrollbar colors is set\n"
          "brisvane: gone.htm: No such file or directory\n"},
         {"--convert .", 1, "", "brisvane: .: Is a directory\n"},
+        {"--convert skip.css", 0, buildEveryBrowserBlock(arrowOnly) + "\r\n",
+         "brisvane: skip.css:2: scrollbar-face-color: 'foo' is not a colour; the default is "
+         "used\n"},
+        {"--convert /dev/zero", 1, "", "brisvane: /dev/zero: it is larger than 64 MiB\n"},
         {"--css Blue --scope all", 0, buildEveryBrowserBlock(blue) + "\r\n", ""},
         {"--scope=page --css Blue", 0, buildEveryBrowserBlock(blue, BlockReach::page()) + "\r\n",
          ""},

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace brisvane {
 namespace {
@@ -164,16 +165,17 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
                              "The selector list holds \"{\".\r\nThe code stays as it was."}));
 }
 
-TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedAndLeavesTheRest) {
-    const std::string page = dir.path + "/page.htm";
-    const auto import = [&](const std::string& text) {
+TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedSaysWhatItSkippedAndLeavesTheRest) {
+    const std::string page = dir.path + "/page.htm", pipe = dir.path + "/pipe";
+    const auto import = [&](const std::string& text, const std::string& file = {}) {
         if (!text.empty())
             test::writeBytes(page, text);
-        ui.texts.push_back(QString::fromStdString(text.empty() ? dir.path + "/none" : page));
+        ui.texts.push_back(QString::fromStdString(file.empty() ? page : file));
         find<QAction>("mnuFileImport")->trigger();
     };
-    const std::string partial = "<body style='scrollbar-face-color:RED;scrollbar-arrow-color:"
-                                "#abc;scrollbar-track-color:nonsense'>";
+    // A style sheet, whatever the file is called.
+    const std::string partial = "html { scrollbar-face-color:RED;scrollbar-arrow-color:#abc;\n"
+                                "scrollbar-track-color:nonsense }";
     import(partial);
     ScrollbarScheme expected = startScheme;
     expected.setColor(ColorRole::Face, "#FF0000");
@@ -184,18 +186,25 @@ TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedAndLeavesTheRest) {
     EXPECT_TRUE(saveOffered());
     state.schemeModified = false;
     import("<p>no colours</p>");
-    import("");
+    import("", dir.path + "/none");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0); // no writer: opening it must not wait
+    import("", pipe);
     expectShows(expected);
     EXPECT_FALSE(saveOffered());
     const ScrollbarScheme full{
         {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
     import(buildPreviewPage(full, "")); // a page that sets all seven
     expectShows(full);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_TRUE(ui.messages[0].prompt.endsWith("sets none of the seven scrollbar colors for its "
-                                               "body; no color has changed."));
-    EXPECT_TRUE(ui.messages[1].prompt.endsWith("/none could not be read: No such file or "
-                                               "directory."));
+    const char* said[] = {"page.htm could be taken as it stands:\r\nLine 2: scrollbar-track-color: "
+                          "'nonsense' is not a colour; it keeps the color it had",
+                          "as it stands:\r\nLine 2: scrollbar-track-color: 'nonsense' is not a "
+                          "colour; it keeps the color it had",
+                          "sets none of the seven scrollbar colors; no color has changed.",
+                          "/none could not be read: No such file or directory.",
+                          "/pipe could not be read: it is not a regular file."};
+    ASSERT_EQ(ui.messages.size(), std::size(said));
+    for (std::size_t i = 0; i < std::size(said); ++i)
+        EXPECT_TRUE(ui.messages[i].prompt.endsWith(said[i])) << ui.messages[i].prompt.toStdString();
 }
 
 TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPage) {

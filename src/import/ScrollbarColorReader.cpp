@@ -1,0 +1,488 @@
+#include "import/ScrollbarColorReader.h"
+
+#include "import/CssColor.h"
+#include "scheme/Ascii.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+namespace brisvane {
+
+namespace {
+
+using ascii::equalsNoCase;
+using ascii::findNoCase;
+using ascii::isSpace;
+using ascii::trimmed;
+
+// The seven roles' properties, then the base colour's.
+constexpr std::size_t baseIndex = colorRoleCount;
+constexpr std::string_view baseProperty = "scrollbar-base-color";
+
+std::string_view propertyName(std::size_t index) {
+    return index == baseIndex ? baseProperty : cssPropertyName(allColorRoles[index]);
+}
+
+// Where a declaration stands in the cascade: a style sheet's normal ones lowest, then a style
+// attribute's, then a sheet's !important ones, then an attribute's.
+enum Level { SheetNormal, AttributeNormal, SheetImportant, AttributeImportant };
+
+struct Declaration {
+    std::string_view value;
+    std::size_t offset; // of the value in the text
+    Level level;
+};
+
+// Does the tag name end here (so that "<bodyx" is not "<body")?
+bool tagNameEndsAt(std::string_view html, std::size_t pos) {
+    return pos >= html.size() || isSpace(html[pos]) || html[pos] == '>' || html[pos] == '/';
+}
+
+// Is there a tag with this (lower-case) name at pos, which holds a '<'?
+bool tagAt(std::string_view html, std::size_t pos, std::string_view name) {
+    const std::size_t nameEnd = pos + 1 + name.size();
+    return nameEnd <= html.size() && equalsNoCase(html.substr(pos + 1, name.size()), name) &&
+           tagNameEndsAt(html, nameEnd);
+}
+
+bool holdsTag(std::string_view text, std::string_view name) {
+    for (std::size_t pos = 0; (pos = text.find('<', pos)) != std::string_view::npos; ++pos)
+        if (tagAt(text, pos, name))
+            return true;
+    return false;
+}
+
+// Where the tag that has its name end at pos closes: its '>', outside quoted attribute values.
+std::size_t tagEnd(std::string_view html, std::size_t pos) {
+    char quote = 0;
+    for (; pos < html.size(); ++pos) {
+        const char c = html[pos];
+        if (quote != 0) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            // Only a quote that opens a value counts; "it's" in a bare word does not.
+            std::size_t before = pos;
+            while (before > 0 && isSpace(html[before - 1]))
+                --before;
+            if (before > 0 && html[before - 1] == '=')
+                quote = c;
+        } else if (c == '>') {
+            return pos;
+        }
+    }
+    return html.size();
+}
+
+// The value of the attribute name within one tag's text (between its name and '>').
+std::optional<std::string_view> attributeValue(std::string_view tag, std::string_view name) {
+    std::size_t i = 0;
+    while (i < tag.size()) {
+        while (i < tag.size() && (isSpace(tag[i]) || tag[i] == '/'))
+            ++i;
+        const std::size_t nameStart = i;
+        while (i < tag.size() && !isSpace(tag[i]) && tag[i] != '=' && tag[i] != '/')
+            ++i;
+        const std::string_view attr = tag.substr(nameStart, i - nameStart);
+        while (i < tag.size() && isSpace(tag[i]))
+            ++i;
+        std::string_view value = tag.substr(i, 0); // empty, but still within the tag
+        if (i < tag.size() && tag[i] == '=') {
+            ++i;
+            while (i < tag.size() && isSpace(tag[i]))
+                ++i;
+            if (i < tag.size() && (tag[i] == '"' || tag[i] == '\'')) {
+                const char quote = tag[i++];
+                const std::size_t end = std::min(tag.find(quote, i), tag.size());
+                value = tag.substr(i, end - i);
+                i = end + 1;
+            } else {
+                const std::size_t start = i;
+                while (i < tag.size() && !isSpace(tag[i]))
+                    ++i;
+                value = tag.substr(start, i - start);
+            }
+        }
+        if (!attr.empty() && equalsNoCase(attr, name))
+            return value;
+        if (attr.empty() && i == nameStart)
+            ++i;
+    }
+    return std::nullopt;
+}
+
+// Splits text at each top-level separator (outside strings, brackets and parentheses).
+template <typename Each> void splitTopLevel(std::string_view text, char separator, Each each) {
+    std::size_t start = 0, depth = 0;
+    char quote = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : separator;
+        if (quote) {
+            quote = c == quote ? 0 : c == '\\' && i + 1 < text.size() ? (++i, quote) : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (c == separator && (depth == 0 || i == text.size())) {
+            each(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+}
+
+// Can this selector, in a list or alone, match a page's html or body element? One compound,
+// html, body, :root or *; or two joined by a blank or ">", the first html, :root or * and the
+// second body or *.
+bool selectorReachesPage(std::string_view selector) {
+    std::vector<std::string> compounds;
+    std::string word;
+    for (char c : std::string(selector) + ' ') {
+        if (isSpace(c) || c == '>') {
+            if (!word.empty())
+                compounds.push_back(ascii::lowered(word));
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    auto is = [](const std::string& compound, std::initializer_list<std::string_view> names) {
+        return std::find(names.begin(), names.end(), compound) != names.end();
+    };
+    if (compounds.size() == 1)
+        return is(compounds[0], {"html", "body", ":root", "*"});
+    return compounds.size() == 2 && is(compounds[0], {"html", ":root", "*"}) &&
+           is(compounds[1], {"body", "*"});
+}
+
+bool selectorListReachesPage(std::string_view list) {
+    bool reaches = false;
+    splitTopLevel(list, ',', [&](std::string_view selector) {
+        reaches = reaches || selectorReachesPage(selector);
+    });
+    return reaches;
+}
+
+// Does a media query list take in the screen? An empty list, or a query for screen or all, or
+// for no type at all ("(min-width: 0)"), or "not" some other type, does.
+bool mediaReachesScreen(std::string_view list) {
+    if (trimmed(list).empty())
+        return true;
+    bool reaches = false;
+    splitTopLevel(list, ',', [&](std::string_view query) {
+        std::istringstream words(ascii::lowered(query));
+        std::string type;
+        words >> type;
+        const bool negated = type == "not";
+        if (negated || type == "only")
+            words >> type;
+        const bool screen = type == "screen" || type == "all" || type.empty() || type[0] == '(';
+        reaches = reaches || (screen != negated);
+    });
+    return reaches;
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view text) : m_text(text), m_clean(text) {}
+
+    ScrollbarColors read() {
+        const bool page = holdsTag(m_text, "style") || holdsTag(m_text, "html") ||
+                          holdsTag(m_text, "head") || holdsTag(m_text, "body");
+        if (page)
+            readPage();
+        else
+            readSheet(0, m_text.size());
+        return resolve();
+    }
+
+private:
+    void readPage() {
+        const std::string_view html = m_text;
+        bool htmlSeen = false, bodySeen = false;
+        std::size_t pos = 0;
+        while ((pos = html.find('<', pos)) != std::string_view::npos) {
+            if (html.compare(pos, 4, "<!--") == 0) {
+                // Whatever an HTML comment holds is not part of the page. "<!-->" is empty.
+                const std::size_t end = html.find("-->", pos + 2);
+                if (end == std::string_view::npos)
+                    break;
+                pos = end + 3;
+            } else if (tagAt(html, pos, "style")) {
+                const std::size_t open = tagEnd(html, pos + 6);
+                if (open == html.size())
+                    break;
+                std::size_t close = findNoCase(html, "</style", open + 1);
+                if (close == std::string_view::npos)
+                    close = html.size();
+                const auto media = attributeValue(html.substr(pos + 6, open - pos - 6), "media");
+                if (!media || mediaReachesScreen(*media))
+                    readSheet(open + 1, close);
+                pos = close;
+            } else if (tagAt(html, pos, "script")) {
+                // A script may write tags in its strings; they are not this page's tags.
+                const std::size_t close = findNoCase(html, "</script", pos + 7);
+                if (close == std::string_view::npos)
+                    break;
+                pos = close + 1;
+            } else if ((!htmlSeen && tagAt(html, pos, "html")) ||
+                       (!bodySeen && tagAt(html, pos, "body"))) {
+                const bool isBody = tagAt(html, pos, "body");
+                (isBody ? bodySeen : htmlSeen) = true;
+                const std::size_t nameEnd = pos + 5; // "<html" or "<body"
+                const std::size_t end = tagEnd(html, nameEnd);
+                if (const auto style =
+                        attributeValue(html.substr(nameEnd, end - nameEnd), "style")) {
+                    const std::size_t at = static_cast<std::size_t>(style->data() - html.data());
+                    blankComments(at, at + style->size());
+                    readDeclarations(at, at + style->size(), true);
+                }
+                pos = end;
+            } else {
+                ++pos;
+            }
+        }
+    }
+
+    // Makes CSS comments blank in the cleaned text between begin and end, line breaks kept.
+    void blankComments(std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i + 1 < end; ++i) {
+            if (m_clean[i] == '"' || m_clean[i] == '\'') {
+                const std::size_t close = m_clean.find(m_clean[i], i + 1);
+                i = close == std::string::npos || close >= end ? end : close;
+            } else if (m_clean.compare(i, 2, "/*") == 0) {
+                const std::size_t close = std::min(m_clean.find("*/", i + 2), end - 2);
+                for (std::size_t j = i; j < close + 2; ++j)
+                    m_clean[j] = m_clean[j] == '\n' ? '\n' : ' ';
+                i = close + 1;
+            }
+        }
+    }
+
+    // The rules of a style sheet between begin and end: those for the page, also within
+    // @media for the screen, give their declarations; any other at-rule is passed over.
+    void readSheet(std::size_t begin, std::size_t end) {
+        blankComments(begin, end);
+        const std::string_view s = std::string_view(m_clean).substr(0, end);
+        std::size_t pos = begin;
+        while (pos < end) {
+            // Between rules: blanks, and the marks that hide a sheet from very old browsers.
+            bool skipped = true;
+            while (skipped && pos < end) {
+                skipped = false;
+                for (std::string_view mark : {"<!--", "-->", "<![CDATA[", "]]>"}) {
+                    if (s.compare(pos, mark.size(), mark) == 0)
+                        pos += mark.size(), skipped = true;
+                }
+                if (pos < end && (isSpace(s[pos]) || s[pos] == '}' || s[pos] == ';'))
+                    ++pos, skipped = true;
+            }
+            if (pos >= end)
+                return;
+            const std::size_t open = findOutsideStrings(s, pos, s[pos] == '@' ? "{;" : "{");
+            if (open >= end)
+                return;
+            const std::string_view prelude = trimmed(s.substr(pos, open - pos));
+            if (s[open] == ';') { // "@import ...;", "@charset ...;"
+                pos = open + 1;
+                continue;
+            }
+            const std::size_t close = closingBrace(s, open);
+            if (prelude.empty()) {
+            } else if (prelude.front() != '@') {
+                if (selectorListReachesPage(prelude))
+                    readDeclarations(open + 1, close, false);
+            } else if (ascii::startsWithNoCase(prelude, 0, "@media") &&
+                       mediaReachesScreen(prelude.substr(6))) {
+                readSheet(open + 1, close);
+            }
+            pos = close + 1;
+        }
+    }
+
+    // The first of the characters from pos on that stands outside a string; the end when none.
+    static std::size_t findOutsideStrings(std::string_view s, std::size_t pos,
+                                          std::string_view chars) {
+        for (; pos < s.size(); ++pos) {
+            if (s[pos] == '"' || s[pos] == '\'') {
+                const std::size_t close = s.find(s[pos], pos + 1);
+                pos = close == std::string_view::npos ? s.size() : close;
+            } else if (chars.find(s[pos]) != std::string_view::npos) {
+                return pos;
+            }
+        }
+        return s.size();
+    }
+
+    // The '}' that closes the block opened at open; the end when the sheet stops first.
+    static std::size_t closingBrace(std::string_view s, std::size_t open) {
+        std::size_t depth = 0, pos = open;
+        while ((pos = findOutsideStrings(s, pos, "{}")) < s.size()) {
+            depth += s[pos] == '{' ? 1 : -1;
+            if (depth == 0)
+                return pos;
+            ++pos;
+        }
+        return s.size();
+    }
+
+    // The declarations of a rule's block or a style attribute between begin and end.
+    void readDeclarations(std::size_t begin, std::size_t end, bool attribute) {
+        const std::string_view block = std::string_view(m_clean).substr(begin, end - begin);
+        splitTopLevel(block, ';', [&](std::string_view decl) {
+            const std::size_t colon = decl.find(':');
+            if (colon == std::string_view::npos)
+                return;
+            const std::string_view name = trimmed(decl.substr(0, colon));
+            std::string_view value = decl.substr(colon + 1);
+            bool important = false;
+            if (const std::size_t bang = value.rfind('!');
+                bang != std::string_view::npos &&
+                equalsNoCase(trimmed(value.substr(bang + 1)), "important")) {
+                important = true;
+                value = value.substr(0, bang);
+            }
+            value = trimmed(value);
+            for (std::size_t p = 0; p <= baseIndex; ++p) {
+                if (!equalsNoCase(name, propertyName(p)))
+                    continue;
+                const Level level = important ? (attribute ? AttributeImportant : SheetImportant)
+                                              : (attribute ? AttributeNormal : SheetNormal);
+                m_found[p].push_back(
+                    {value, static_cast<std::size_t>(value.data() - m_clean.data()), level});
+            }
+        });
+    }
+
+    int lineOf(std::size_t offset) const {
+        return 1 + static_cast<int>(std::count(
+                       m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+    }
+
+    void skip(std::size_t property, const Declaration& d, std::string why,
+              SkippedColor::Instead instead) {
+        m_colors.skipped.push_back({std::string(propertyName(property)),
+                                    std::string(m_text.substr(d.offset, d.value.size())),
+                                    lineOf(d.offset), std::move(why), instead});
+    }
+
+    // Each property's winning usable declaration; the values a page set but that give nothing
+    // are said, and so is an alpha dropped from a winner.
+    ScrollbarColors resolve() {
+        std::array<std::optional<ColorValue>, colorRoleCount + 1> chosen;
+        for (std::size_t p = 0; p <= baseIndex; ++p) {
+            const Declaration* winner = nullptr;
+            CssColorReading winning;
+            for (const Declaration& d : m_found[p]) {
+                m_colors.anySet = true;
+                const CssColorReading color = readCssColor(d.value);
+                if (color.kind == CssColorReading::Kind::Color &&
+                    (!winner || d.level >= winner->level))
+                    winner = &d, winning = color;
+            }
+            if (winner) {
+                chosen[p] = winning.value;
+                if (winning.alpha < 1) {
+                    std::ostringstream alpha;
+                    alpha << std::setprecision(2) << winning.alpha;
+                    skip(p, *winner, "has an alpha of " + alpha.str(),
+                         SkippedColor::Instead::Opaque);
+                }
+                continue;
+            }
+            const bool fromBase = p != baseIndex && !m_found[baseIndex].empty();
+            for (const Declaration& d : m_found[p])
+                skip(p, d,
+                     readCssColor(d.value).kind == CssColorReading::Kind::Unconverted
+                         ? "is a colour this program does not convert"
+                         : "is not a colour",
+                     fromBase ? SkippedColor::Instead::FromBase : SkippedColor::Instead::Nothing);
+        }
+        std::sort(m_colors.skipped.begin(), m_colors.skipped.end(),
+                  [](const SkippedColor& a, const SkippedColor& b) { return a.line < b.line; });
+        const auto derived = chosen[baseIndex]
+                                 ? std::optional(deriveFromBaseColor(*chosen[baseIndex]))
+                                 : std::nullopt;
+        for (std::size_t i = 0; i < colorRoleCount; ++i)
+            m_colors.colors[i] = chosen[i] ? chosen[i]
+                                 : derived ? std::optional((*derived)[i])
+                                           : std::nullopt;
+        // A base colour that is itself no colour derives nothing.
+        for (SkippedColor& skipped : m_colors.skipped) {
+            if (!derived && skipped.instead == SkippedColor::Instead::FromBase)
+                skipped.instead = SkippedColor::Instead::Nothing;
+        }
+        return std::move(m_colors);
+    }
+
+    std::string_view m_text;
+    // The text with the comments of its style sheets and attributes made blank, so that
+    // offsets and line numbers stay those of the text.
+    std::string m_clean;
+    std::array<std::vector<Declaration>, colorRoleCount + 1> m_found;
+    ScrollbarColors m_colors;
+};
+
+} // namespace
+
+ScrollbarColors readScrollbarColors(std::string_view text) {
+    return Reader(text).read();
+}
+
+std::string oneLine(std::string_view text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c < 0x20 || c == 0x7F) {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            out += {'\\', 'x', hex[c >> 4], hex[c & 0xF]};
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+std::string describeSkipped(const SkippedColor& skipped, std::string_view nothing) {
+    std::string line = skipped.property + ": '" + oneLine(skipped.value) + "' " + skipped.why;
+    if (skipped.instead == SkippedColor::Instead::Opaque)
+        return line + "; it is taken opaque";
+    if (skipped.instead == SkippedColor::Instead::FromBase)
+        return line + "; the one derived from " + std::string(baseProperty) + " is used";
+    if (skipped.property == baseProperty)
+        return line + "; nothing is derived from it";
+    return line + "; " + std::string(nothing);
+}
+
+std::array<ColorValue, colorRoleCount> deriveFromBaseColor(ColorValue base) {
+    const int rgb[3] = {static_cast<int>(base & 0xFF), static_cast<int>((base >> 8) & 0xFF),
+                        static_cast<int>((base >> 16) & 0xFF)};
+    // Towards white by `toWhite`, or towards black by `toBlack`: either keeps the hue.
+    auto mix = [&rgb](double toWhite, double toBlack) {
+        ColorValue out = 0;
+        for (int i = 0; i < 3; ++i) {
+            const double c = rgb[i] + (255 - rgb[i]) * toWhite;
+            out |= static_cast<ColorValue>(std::lround(c * (1 - toBlack))) << (8 * i);
+        }
+        return out;
+    };
+    // HSL lightness, from 0 to 1; the highlight is a quarter lighter, or white.
+    const double lightness =
+        (*std::max_element(rgb, rgb + 3) + *std::min_element(rgb, rgb + 3)) / 510.0;
+    const double highlight = lightness >= 0.75 ? 1 : 0.25 / (1 - lightness);
+    // Relative luminance, for the arrow's contrast against the face (WCAG).
+    double luminance = 0;
+    for (int i = 0; i < 3; ++i) {
+        const double c = rgb[i] / 255.0;
+        luminance += (i == 0   ? 0.2126
+                      : i == 1 ? 0.7152
+                               : 0.0722) *
+                     (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    const ColorValue arrow = (luminance + 0.05) / 0.05 >= 1.05 / (luminance + 0.05) ? 0 : 0xFFFFFF;
+    return {base, mix(highlight, 0), base, mix(0, 1.0 / 3), mix(0, 2.0 / 3), mix(0.5, 0), arrow};
+}
+
+} // namespace brisvane

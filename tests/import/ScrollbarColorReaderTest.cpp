@@ -1,0 +1,119 @@
+#include "import/ScrollbarColorReader.h"
+
+#include "generate/PreviewPage.h"
+
+#include <gtest/gtest.h>
+
+namespace brisvane {
+namespace {
+
+// The roles with a colour, as "face=FF0000 arrow=0000FF" ("scrollbar-" and "-color" left
+// off), then each skipped value as "|line property why".
+std::string describe(std::string_view text) {
+    const ScrollbarColors read = readScrollbarColors(text);
+    std::string out;
+    for (ColorRole role : allColorRoles) {
+        const std::string_view css = cssPropertyName(role);
+        if (const auto& color = read.colors[roleIndex(role)])
+            out += (out.empty() ? "" : " ") + std::string(css.substr(10, css.size() - 16)) + "=" +
+                   colorToHex(*color).substr(1);
+    }
+    for (const SkippedColor& s : read.skipped)
+        out += "|" + std::to_string(s.line) + " " + describeSkipped(s, "none");
+    return out + (read.anySet ? "" : " (nothing set)");
+}
+
+TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
+    const ScrollbarScheme preview{
+        {"#A00001", "#A00002", "#A00003", "#A00004", "#A00005"}, "#A00006", "#A00007"};
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"our preview page", buildPreviewPage(preview, "/home/user/my app"),
+         "face=A00001 highlight=A00002 3dlight=A00003 shadow=A00004 darkshadow=A00005 "
+         "track=A00006 arrow=A00007"},
+        {"a style sheet alone, in any letter case", "BODY { SCROLLBAR-FACE-COLOR: Red }",
+         "face=FF0000"},
+        {"a page is known by its tags, not its name",
+         "<HEAD></HEAD>body { scrollbar-face-color: red }", " (nothing set)"},
+        {"each selector that reaches the page",
+         "html{scrollbar-face-color:#100}:ROOT{scrollbar-highlight-color:#200}"
+         "*{scrollbar-3dlight-color:#300}html body{scrollbar-shadow-color:#400}"
+         "html>BODY{scrollbar-darkshadow-color:#500}p, body{scrollbar-track-color:#600}",
+         "face=110000 highlight=220000 3dlight=330000 shadow=440000 darkshadow=550000 "
+         "track=660000"},
+        {"and those that do not",
+         "body.home, .x, div, textarea, body p, body *, html + body, bodyx "
+         "{ scrollbar-face-color: red }",
+         " (nothing set)"},
+        {"@media for the screen counts, for print alone not; other at-rules are passed over",
+         "@charset \"utf-8\";@media screen{body{scrollbar-face-color:#100}}@media print, all{"
+         "body{scrollbar-highlight-color:#200}}@media print{body{scrollbar-arrow-color:red}}"
+         "@media not print{@media (min-width: 0){body{scrollbar-track-color:#300}}}@supports "
+         "(color: red){body{scrollbar-shadow-color:red}}@import url(\"x.css\");",
+         "face=110000 highlight=220000 track=330000"},
+        {"the style element's media too",
+         "<style media=print>body{scrollbar-face-color:red}</style><style media='screen, "
+         "print'>body{scrollbar-arrow-color:#100}</style>",
+         "arrow=110000"},
+        {"the later wins, !important over normal, the attribute over a sheet's normal",
+         "<html style='scrollbar-face-color:#100;scrollbar-track-color:#200'><style>"
+         "body{scrollbar-face-color:red;scrollbar-arrow-color:#300 !IMPORTANT}html{"
+         "scrollbar-arrow-color:red;scrollbar-track-color:#400!important}</style><body style="
+         "'scrollbar-track-color:red;scrollbar-highlight-color:#500'><style>body{"
+         "scrollbar-highlight-color:red}</style>",
+         "face=110000 highlight=550000 track=440000 arrow=330000"},
+        {"comments, hiding marks, scripts and text that only looks like a tag",
+         "<!-- <body style='scrollbar-face-color:red'> --><script>document.write('<style>"
+         "body{scrollbar-face-color:red}</style>')</script><style><!--\n<![CDATA[ body { /* "
+         "scrollbar-arrow-color: red; */ scrollbar-track-color: /* x */ #100 } ]]> --></style>"
+         "<styles>body{scrollbar-face-color:red}</styles><body data-style='scrollbar-face-"
+         "color:red'>",
+         "track=110000"},
+        {"the base colour gives the roles left unset, whatever the order",
+         "body{scrollbar-face-color:#100;scrollbar-base-color:#C0C0C0}",
+         "face=110000 highlight=FFFFFF 3dlight=C0C0C0 shadow=808080 darkshadow=404040 "
+         "track=E0E0E0 arrow=000000"},
+        {"skipped values are said with their lines; a later bad one does not undo a good one",
+         "body {\n scrollbar-face-color: foo;\n scrollbar-arrow-color: rgba(0, 0, 255, .5);\n"
+         " scrollbar-track-color: oklab(0.5 0 0);\n scrollbar-shadow-color: red; "
+         "scrollbar-shadow-color: inherit }",
+         "shadow=FF0000 arrow=0000FF|2 scrollbar-face-color: 'foo' is not a colour; none|3 "
+         "scrollbar-arrow-color: 'rgba(0, 0, 255, .5)' has an alpha of 0.5; it is taken opaque|"
+         "4 scrollbar-track-color: 'oklab(0.5 0 0)' is a colour this program does not convert; "
+         "none"},
+        {"set, but nothing usable",
+         "<body style=\"scrollbar-face-color: transparent; scrollbar-base-color: var(--x)\">",
+         "|1 scrollbar-face-color: 'transparent' is not a colour; none|1 scrollbar-base-color: "
+         "'var(--x)' is not a colour; nothing is derived from it"},
+        {"an unfinished style element", "<style>body { scrollbar-face-color: red", "face=FF0000"},
+        {"an unfinished body tag", "<body style=\"scrollbar-arrow-color: red", "arrow=FF0000"},
+        {"a style attribute without a value", "<html style><body style=scrollbar-face-color:red>",
+         "face=FF0000"},
+    };
+    for (const auto& [name, text, found] : cases)
+        EXPECT_EQ(describe(text), found) << name << ": " << text;
+}
+
+TEST(ScrollbarColorReader, TheBaseColourKeepsTheClassicOrderAndTheArrowStandsOut) {
+    EXPECT_EQ(deriveFromBaseColor(0xC0C0C0),
+              (std::array<ColorValue, colorRoleCount>{0xC0C0C0, 0xFFFFFF, 0xC0C0C0, 0x808080,
+                                                      0x404040, 0xE0E0E0, 0x000000}));
+    // Lightness as the sum of the channels; the hue as which channel is the greatest.
+    const auto sum = [](ColorValue c) { return (c & 0xFF) + (c >> 8 & 0xFF) + (c >> 16); };
+    const auto top = [](ColorValue c) {
+        return (c & 0xFF) >= (c >> 8 & 0xFF)  ? (c & 0xFF) >= (c >> 16) ? 0 : 2
+               : (c >> 8 & 0xFF) >= (c >> 16) ? 1
+                                              : 2;
+    };
+    for (ColorValue base : {0xC0E0F0u, 0x800000u, 0x00FFFFu, 0x102030u}) {
+        const auto c = deriveFromBaseColor(base);
+        SCOPED_TRACE(colorToHex(base));
+        EXPECT_TRUE(sum(c[1]) > sum(base) && sum(c[5]) > sum(base) && sum(c[3]) < sum(base) &&
+                    sum(c[4]) < sum(c[3]));
+        for (std::size_t role : {1, 3, 4, 5})
+            EXPECT_EQ(top(c[role]), top(base)) << role;
+        EXPECT_EQ(c[6], sum(base) < 300 ? 0xFFFFFFu : 0u);
+    }
+}
+
+} // namespace
+} // namespace brisvane
