@@ -207,9 +207,20 @@ private:
     int list() {
         if (!projectFileUsable())
             return 1;
-        for (const ProjectRow& row : m_store.listProjects())
+        const std::vector<ProjectRow> rows = m_store.listProjects();
+        if (readFailed())
+            return 1;
+        for (const ProjectRow& row : rows)
             m_out << row.name << '\t' << row.date << ' ' << row.time << '\n';
         return 0;
+    }
+
+    // A file that could not be read is no list of projects, not even an empty one.
+    bool readFailed() {
+        const std::string problem = m_store.readProblem();
+        if (!problem.empty())
+            m_err << "brisvane: " << ascii::oneLine(problem) << '\n';
+        return !problem.empty();
     }
 
     int css() {
@@ -217,7 +228,10 @@ private:
             return 1;
         // Names are listed once, letter case aside; the exact spelling wins in a damaged file.
         std::optional<std::string> found;
-        for (const ProjectRow& row : m_store.listProjects()) {
+        const std::vector<ProjectRow> rows = m_store.listProjects();
+        if (readFailed())
+            return 1;
+        for (const ProjectRow& row : rows) {
             if (row.name == m_o.project || (!found && ascii::equalsNoCase(row.name, m_o.project)))
                 found = row.name;
         }
@@ -253,7 +267,7 @@ private:
                 }
             }
             for (const SkippedColor& skipped : read.skipped)
-                m_err << "brisvane: " << oneLine(name) << ':' << skipped.line << ": "
+                m_err << "brisvane: " << ascii::oneLine(name) << ':' << skipped.line << ": "
                       << describeSkipped(skipped, "the default is used") << '\n';
             if (found == 0) {
                 fail(name, read.anySet ? "none of the scrollbar colors it sets can be used"
@@ -270,7 +284,7 @@ private:
     }
 
     void fail(const std::string& what, const std::string& why) {
-        m_err << "brisvane: " << oneLine(what) << ": " << why << '\n';
+        m_err << "brisvane: " << ascii::oneLine(what) << ": " << why << '\n';
     }
 
     const Options& m_o;
@@ -317,8 +331,11 @@ int runCommand(const std::vector<std::string>& args, const ProgramFolders& folde
         out << usage;
     else if (options->mode == Mode::Version)
         out << "brisvane " BRISVANE_VERSION "\n" << describeFolders(folders);
-    else
+    else {
+        if (!folders.warning.empty() && !options->data && options->mode != Mode::Convert)
+            err << "brisvane: " << ascii::oneLine(folders.warning) << '\n';
         status = Command(*options, folders.data, out, err).run();
+    }
     // Output that did not all get written is no success: a full disk, a closed pipe.
     if (!out.flush()) {
         err << "brisvane: standard output could not be written\n";

@@ -2,6 +2,7 @@
 #include "platform/ByteText.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
+#include "scheme/Ascii.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/frmMain.h"
@@ -20,7 +21,7 @@ namespace brisvane {
 // Start-up: the main window, shown modeless in the middle of the screen, then the
 // Create/Open window above it, on its New tab.
 void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
-          const std::string& folderProblem) {
+          const std::string& folderProblem, const std::string& folderNote) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         mainWindow.adjustSize();
         QRect frame = mainWindow.frameGeometry();
@@ -30,11 +31,14 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
     mainWindow.show();
     // Said once, here: a project file the program cannot use (no folder, a pipe in its place,
     // UTF-16) would otherwise only show as an empty list.
+    if (!folderNote.empty())
+        ui.showMessage(textOfBytes(ascii::oneLine(folderNote)), PlatformUi::Buttons::Ok,
+                       PlatformUi::Icon::Information);
     const std::string problem = folderProblem.empty() ? store.fileProblem() : folderProblem;
     if (!problem.empty())
         ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
                                       "still be edited and their code generated.")
-                           .arg(textOfBytes(problem)),
+                           .arg(textOfBytes(ascii::oneLine(problem))),
                        PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     frmOpen open(ui, store);
     mainWindow.attach(open);
@@ -64,14 +68,21 @@ int main(int argc, char** argv) {
     brisvane::AppState state;
     // The one project file, beside the program, and the one store over it.
     brisvane::Clock clock;
-    // The user's data folder is made when the window first needs it; one that cannot be made
-    // is said at once, as a project file that cannot be used is.
-    std::string folderProblem;
-    if (!folders.data.empty()) { // a folder that is there already stays as it is
-        if (const std::string why = brisvane::makePrivateFolder(folders.data); !why.empty())
-            folderProblem = "the folder " + folders.data + " could not be made: " + why;
+    // The data folder is made (or, the user's own, closed to others) before the window opens;
+    // one that cannot be used is not: the store then keeps nothing, and says so at once, as
+    // it says of a project file that cannot be used.
+    std::string folderProblem, folderNote, dataFolder = folders.data;
+    if (!dataFolder.empty()) {
+        if (const std::string why =
+                brisvane::makePrivateFolder(dataFolder, !folders.dataBesideProgram, folderNote);
+            !why.empty()) {
+            folderProblem = "the folder " + dataFolder + " cannot be used: " + why;
+            dataFolder.clear();
+        }
     }
-    brisvane::clsINI projectIni(folders.data, ui.programFileName().toStdString());
+    if (!folders.warning.empty()) // said, rather than another file quietly used
+        folderNote = "Brisvane: " + folders.warning + ". " + folderNote;
+    brisvane::clsINI projectIni(dataFolder, ui.programFileName().toStdString());
     brisvane::ProjectStore store(projectIni, clock);
     brisvane::frmMain mainWindow(state, ui, store);
     // The desktop ending its session asks first, as closing the window does.
@@ -89,6 +100,6 @@ int main(int argc, char** argv) {
                          }
                          session.release();
                      });
-    brisvane::Main(ui, store, mainWindow, folderProblem);
+    brisvane::Main(ui, store, mainWindow, folderProblem, folderNote);
     return QApplication::exec();
 }

@@ -432,21 +432,9 @@ ScrollbarColors readScrollbarColors(std::string_view text) {
     return Reader(text).read();
 }
 
-std::string oneLine(std::string_view text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x20 || c == 0x7F) {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            out += {'\\', 'x', hex[c >> 4], hex[c & 0xF]};
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 std::string describeSkipped(const SkippedColor& skipped, std::string_view nothing) {
-    std::string line = skipped.property + ": '" + oneLine(skipped.value) + "' " + skipped.why;
+    std::string line =
+        skipped.property + ": '" + ascii::oneLine(skipped.value) + "' " + skipped.why;
     if (skipped.instead == SkippedColor::Instead::Opaque)
         return line + "; it is taken opaque";
     if (skipped.instead == SkippedColor::Instead::FromBase)

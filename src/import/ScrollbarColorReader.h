@@ -31,9 +31,6 @@ struct SkippedColor {
 // could break the line are escaped.
 std::string describeSkipped(const SkippedColor& skipped, std::string_view nothing);
 
-// A text to show in one line: control characters, line breaks among them, as \xNN.
-std::string oneLine(std::string_view text);
-
 // The scrollbar colours of a page's own bar, as the old browser took them.
 struct ScrollbarColors {
     // Each role's colour: from its own property, else derived from scrollbar-base-color, else

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -71,11 +72,27 @@ FolderFacts machineFolderFacts() {
             env("XDG_DATA_HOME"), env("HOME")};
 }
 
-std::string makePrivateFolder(const std::string& folder) {
+std::string makePrivateFolder(const std::string& folder, bool isPrivate, std::string& note) {
     std::error_code error;
-    if (std::filesystem::create_directories(folder, error) && !error)
+    if (std::filesystem::create_directories(folder, error) && !error) {
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-    return error ? error.message() : std::string();
+        return error ? error.message() : std::string();
+    }
+    struct stat info {};
+    if (error || !isPrivate)
+        return error ? error.message() : std::string();
+    // Another user who may write in the folder may put a link in place of data.ini.
+    if (::stat(folder.c_str(), &info) != 0)
+        return strerrordesc_np(errno);
+    if (info.st_uid != ::geteuid())
+        return "it belongs to another user";
+    if ((info.st_mode & 022) != 0) {
+        if (::chmod(folder.c_str(), 0700) != 0)
+            return strerrordesc_np(errno);
+        note = "Other users could change the folder " + folder +
+               ", where Brisvane keeps your Projects; it is now yours alone.";
+    }
+    return {};
 }
 
 } // namespace brisvane

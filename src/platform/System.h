@@ -20,7 +20,10 @@ std::string executableFolder();
 FolderFacts machineFolderFacts();
 
 // Makes the folder, and those above it that are missing; a folder made here is the user's
-// alone. The system's reason when it cannot.
-std::string makePrivateFolder(const std::string& folder);
+// alone. A folder that is there already is taken as it is, unless it is to be `private`
+// (the user's data folder): then one that belongs to another user is refused, and one that
+// others may write in is made the user's alone, which `note` says. The reason when the folder
+// cannot be used.
+std::string makePrivateFolder(const std::string& folder, bool isPrivate, std::string& note);
 
 } // namespace brisvane

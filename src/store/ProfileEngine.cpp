@@ -1,6 +1,7 @@
 #include "store/ProfileEngine.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,11 +9,26 @@
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
 namespace brisvane {
 
+ssize_t FileSystem::read(int fd, void* data, std::size_t size) {
+    return ::read(fd, data, size);
+}
+int FileSystem::lock(int fd, bool wait) {
+    // Another program may hold the lock for as long as it likes: after a few seconds the
+    // write gives up, rather than leave the window frozen.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(wait ? 3 : 0);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= giveUp)
+            return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return 0;
+}
 ssize_t FileSystem::write(int fd, const void* data, std::size_t size) {
     return ::write(fd, data, size);
 }
@@ -67,19 +83,51 @@ std::string utf16Refused(const std::string& path) {
                   "to UTF-8 (for example: iconv -f UTF-16 -t UTF-8), then start Brisvane again";
 }
 
+// Where the link at `at` points, as a path; nothing when it is no link.
+std::string linkTarget(const std::string& at) {
+    std::error_code error;
+    const std::string target = std::filesystem::read_symlink(at, error).native();
+    if (error || target.empty())
+        return {};
+    return target.front() == '/' ? target : folderOf(at) + "/" + target;
+}
+
 // The file a path finally names: symbolic links are followed, so that a write replaces the
 // file the link points to and leaves the link in place.
 std::string followLinks(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(path, error))
+        std::string target = linkTarget(path);
+        if (target.empty())
             return path;
-        const std::string target = std::filesystem::read_symlink(path, error).native();
-        if (error || target.empty())
-            return path;
-        path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+        path = std::move(target);
     }
     return path;
+}
+
+// Why a project file that is a link must not be followed: another user could have made it, or
+// made it point elsewhere, to have the owner's next save write over a file of theirs. A link
+// is followed when it and what it points to belong to the user (or to root) and no other user
+// may write in the folder that holds it.
+std::string unsafeLink(const std::string& path) {
+    const auto ours = [](const struct stat& info) {
+        return info.st_uid == ::geteuid() || info.st_uid == 0;
+    };
+    std::string at = path;
+    struct stat link {
+    }, folder{};
+    for (int hops = 0; hops < 40 && ::lstat(at.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+         ++hops) {
+        if (!ours(link) || ::stat(folderOf(at).c_str(), &folder) != 0 ||
+            (folder.st_mode & S_IWOTH) != 0)
+            return path + " is a link that another user could have made or changed (" + at +
+                   "); it is not followed, and nothing is written";
+        at = linkTarget(at);
+    }
+    struct stat target {};
+    if (at != path && ::stat(at.c_str(), &target) == 0 && !ours(target))
+        return path + " is a link to " + at +
+               ", which belongs to another user; it is not followed, and nothing is written";
+    return {};
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -100,10 +148,10 @@ private:
     int m_fd;
 };
 
-bool readAll(int fd, std::string& out) {
+bool readAll(FileSystem& fileSystem, int fd, std::string& out) {
     char buffer[65536];
     while (true) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = fileSystem.read(fd, buffer, sizeof buffer);
         if (n == 0)
             return true;
         if (n < 0) {
@@ -157,6 +205,8 @@ ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
 }
 
 std::string ProfileEngine::problem(const std::string& path) {
+    if (std::string why = unsafeLink(path); !why.empty())
+        return why;
     // Whether the file can be used shows in its first two bytes: a long file is read whole
     // only when something in it is wanted.
     const Identity now = identityOf(path);
@@ -181,8 +231,8 @@ std::string ProfileEngine::problem(const std::string& path) {
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
-    std::string error;
-    auto document = load(path, &error);
+    m_readError.clear();
+    auto document = load(path, &m_readError);
     return document ? document : std::make_shared<const ProfileDocument>();
 }
 
@@ -201,6 +251,8 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
     };
     if (now.exists && !S_ISREG(now.mode))
         return fail(notARegularFile(path, now.mode));
+    if (std::string unsafe = unsafeLink(path); !unsafe.empty())
+        return fail(std::move(unsafe));
     struct stat info {};
     std::string why;
     const Descriptor fd = openRegular(path, info, why);
@@ -211,7 +263,7 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
     if (fd.get() < 0)
         return fail(std::move(why));
     std::string content;
-    if (!readAll(fd.get(), content))
+    if (!readAll(*m_fileSystem, fd.get(), content))
         return fail(systemError(errno));
     auto document = std::make_shared<const ProfileDocument>(std::move(content));
     // What was read is kept under the identity of what was read, not of what is there now.
@@ -220,7 +272,9 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
 }
 
 WriteOutcome ProfileEngine::edit(const std::string& linkPath,
-                                 const std::function<void(ProfileDocument&)>& change) {
+                                 const std::function<void(ProfileDocument&)>& change, bool wait) {
+    if (std::string why = unsafeLink(linkPath); !why.empty())
+        return {false, std::move(why)};
     const std::string path = followLinks(linkPath);
     // The lock is on the folder: the file itself is replaced by every write, and a lock on
     // a replaced file would guard nothing.
@@ -233,10 +287,11 @@ WriteOutcome ProfileEngine::edit(const std::string& linkPath,
     const std::pair<dev_t, ino_t> folderId{folderInfo.st_dev, folderInfo.st_ino};
     const bool alreadyLocked = m_lockedFolders.count(folderId) > 0;
     if (!alreadyLocked) {
-        while (::flock(folder.get(), LOCK_EX) != 0) {
-            if (errno != EINTR)
-                return {false, systemError(errno)};
-        }
+        if (m_fileSystem->lock(folder.get(), wait) != 0)
+            return {false, errno == EWOULDBLOCK ? "another program is using the project file: "
+                                                  "it holds the lock on its folder " +
+                                                      folderOf(path)
+                                                : systemError(errno)};
         m_lockedFolders.insert(folderId);
     }
     struct Unlock {

@@ -32,10 +32,15 @@ class ProfileEngine {
 public:
     explicit ProfileEngine(std::shared_ptr<FileSystem> fileSystem = nullptr);
 
-    // The file's current text; a missing or unreadable file reads as empty.
+    // The file's current text; a missing or unreadable file reads as empty, and readError()
+    // says why it could not be read.
     std::shared_ptr<const ProfileDocument> read(const std::string& path);
-    // Runs `change` on the current text and writes the result if it changed anything.
-    WriteOutcome edit(const std::string& path, const std::function<void(ProfileDocument&)>& change);
+    const std::string& readError() const { return m_readError; }
+    // Runs `change` on the current text and writes the result if it changed anything. While
+    // another program holds the lock, a write waits a few seconds at most, or with `wait`
+    // false not at all, and then fails.
+    WriteOutcome edit(const std::string& path, const std::function<void(ProfileDocument&)>& change,
+                      bool wait = true);
     // Creates the file empty when it is missing; an existing file is left as it is.
     WriteOutcome ensureExists(const std::string& path);
     // Why the file can be neither read nor changed (not a regular file, unreadable, UTF-16),
@@ -72,6 +77,7 @@ private:
     std::shared_ptr<FileSystem> m_fileSystem;
     std::unordered_map<std::string, Cached> m_cache;
     std::set<std::pair<dev_t, ino_t>> m_lockedFolders;
+    std::string m_readError;
 };
 
 } // namespace brisvane

@@ -30,6 +30,12 @@ ProgramFolders findProgramFolders(const FolderFacts& facts) {
     } else if (!facts.home.empty()) {
         folders.data = joinPath(facts.home, ".local/share/brisvane");
     }
+    if (exe.empty())
+        folders.warning =
+            "the program's own folder could not be found (its path may be longer "
+            "than the system allows); Projects are kept in " +
+            (folders.data.empty() ? std::string("no folder") : joinPath(folders.data, "data.ini")) +
+            " instead";
     return folders;
 }
 

@@ -26,6 +26,10 @@ struct ProgramFolders {
     // there; else brisvane/ in the user's data folder.
     std::string data;
     bool dataBesideProgram = false;
+    // When the executable's folder could not be found (its path longer than the system
+    // allows, or the program file since removed): that, and where Projects are kept instead,
+    // for the program to say rather than quietly use another file.
+    std::string warning;
 };
 
 ProgramFolders findProgramFolders(const FolderFacts& facts);

@@ -21,17 +21,34 @@ constexpr const char* noFolder = "no folder for the project file could be found"
 ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock)
     : m_ini(projectIni), m_clock(clock), m_dataFile(projectIni.inifile()) {}
 
+std::vector<std::string> ProjectStore::listedNames() {
+    // The list is read by number from 1 to the count of its keys. A number that a damaged
+    // list lacks reads as "<not_set>" but is not written: the count would grow with it, and
+    // so the list with every reading.
+    const std::vector<std::string> keys =
+        splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile));
+    const std::set<std::string> present(keys.begin(), keys.end());
+    std::vector<std::string> names;
+    names.reserve(keys.size());
+    for (std::size_t i = 1; i <= keys.size(); ++i) {
+        const std::string number = std::to_string(i);
+        names.push_back(present.count(number) == 0
+                            ? std::string(clsINI::notSet)
+                            : m_ini.getKeyValue(number, {}, projectsSection, m_dataFile));
+    }
+    return names;
+}
+
 std::vector<ProjectRow> ProjectStore::listProjects() {
     std::vector<ProjectRow> rows;
     reading([&] {
         rows.clear();
-        const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
-        rows.reserve(static_cast<std::size_t>(count));
-        for (int i = 1; i <= count; ++i) {
-            ProjectRow row;
-            row.name = m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile);
-            row.time = m_ini.getKeyValue("Time", {}, row.name, m_dataFile);
-            row.date = m_ini.getKeyValue("Date", {}, row.name, m_dataFile);
+        for (std::string& name : listedNames()) {
+            ProjectRow row{std::move(name), clsINI::notSet, clsINI::notSet};
+            if (row.name != clsINI::notSet) {
+                row.time = m_ini.getKeyValue("Time", {}, row.name, m_dataFile);
+                row.date = m_ini.getKeyValue("Date", {}, row.name, m_dataFile);
+            }
             rows.push_back(std::move(row));
         }
     });
@@ -69,20 +86,11 @@ void ProjectStore::writeProject(const std::string& name, const ScrollbarScheme& 
 }
 
 void ProjectStore::reading(const std::function<void()>& body) {
-    // Reading a missing entry writes it (as "<not_set>"); one transaction keeps that to one
-    // rewrite, and none when nothing is missing. Where the folder cannot be locked (no
-    // rights to it, a network mount) the reads still run, without the lock.
-    if (m_dataFile.empty())
-        return;
-    bool ran = false;
-    m_ini.transaction(
-        [&] {
-            ran = true;
-            body();
-        },
-        m_dataFile);
-    if (!ran)
-        body();
+    // Reads take no lock, so that another program holding it cannot keep them waiting; the
+    // entries they write back ("<not_set>" for a missing one) land in one rewrite, and none
+    // when nothing is missing.
+    if (!m_dataFile.empty())
+        m_ini.readOnlyPass(body, m_dataFile);
 }
 
 WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarScheme& scheme) {
@@ -137,6 +145,11 @@ std::string ProjectStore::fileProblem() {
     return m_ini.fileProblem(m_dataFile);
 }
 
+std::string ProjectStore::readProblem() const {
+    return m_ini.readError().empty() ? std::string()
+                                     : m_dataFile + " could not be read: " + m_ini.readError();
+}
+
 NameCheck ProjectStore::checkProjectName(const std::string& name) {
     if (name.empty())
         return NameCheck::Empty;
@@ -150,10 +163,8 @@ NameCheck ProjectStore::checkProjectName(const std::string& name) {
 }
 
 NameCheck ProjectStore::listedOrSection(const std::string& name) {
-    const int count = m_ini.getNumberOfKeysInSection(projectsSection, m_dataFile);
-    for (int i = 1; i <= count; ++i) {
-        if (ascii::equalsNoCase(
-                m_ini.getKeyValue(std::to_string(i), {}, projectsSection, m_dataFile), name))
+    for (const std::string& listed : listedNames()) {
+        if (ascii::equalsNoCase(listed, name))
             return NameCheck::Taken;
     }
     for (const std::string& section : splitNames(m_ini.getSections(m_dataFile))) {

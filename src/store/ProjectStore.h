@@ -49,6 +49,9 @@ public:
     // Why the project file can be neither read nor written, said once at start-up; nothing
     // when all is well.
     std::string fileProblem();
+    // Why the last listing or opening could not read the file (its rows are then none), or
+    // nothing when it could.
+    std::string readProblem() const;
 
     const std::string& dataFile() const { return m_dataFile; }
 
@@ -56,6 +59,7 @@ private:
     void reading(const std::function<void()>& body);
     WriteOutcome addProject(const std::string& name, const ScrollbarScheme& scheme);
     NameCheck listedOrSection(const std::string& name);
+    std::vector<std::string> listedNames();
     // False when the list is full.
     bool addToList(const std::string& name);
     void writeProject(const std::string& name, const ScrollbarScheme& scheme);

@@ -185,8 +185,41 @@ std::string clsINI::getKeyValue(const std::string& key, const std::string& defau
     const auto value = view(file).value(s, key);
     if (value && !value->empty())
         return std::string(*value);
-    setKeyValue(key, fallback, s, file);
+    if (m_writeBacks && file == m_transactionFile && canHold(key, fallback, s))
+        m_writeBacks->push_back({s, key, fallback});
+    else
+        setKeyValue(key, fallback, s, file);
     return fallback;
+}
+
+void clsINI::readOnlyPass(const std::function<void()>& body, const std::string& INIFileLoc) {
+    if (m_transaction || m_writeBacks) { // inside another: that one carries the writes
+        body();
+        return;
+    }
+    std::vector<std::array<std::string, 3>> writeBacks;
+    m_transactionFile = fileOf(INIFileLoc);
+    m_writeBacks = &writeBacks;
+    struct Close {
+        clsINI& ini;
+        ~Close() { ini.m_writeBacks = nullptr; }
+    } close{*this};
+    body();
+    m_writeBacks = nullptr;
+    if (writeBacks.empty() || m_readOnly || !readError().empty())
+        return;
+    const WriteOutcome outcome = m_engine.edit(
+        m_transactionFile,
+        [&](ProfileDocument& document) {
+            for (const auto& [section, key, value] : writeBacks) {
+                const auto now = document.value(section, key);
+                if (!now || now->empty()) // another program may have written it meanwhile
+                    document.setValue(section, key, value);
+            }
+        },
+        false);
+    if (!outcome.ok)
+        m_lastError = outcome.error;
 }
 
 std::string clsINI::fileProblem(const std::string& INIFileLoc) {

@@ -3,10 +3,12 @@
 #include "store/FileSystem.h"
 #include "store/ProfileEngine.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace brisvane {
 
@@ -76,6 +78,15 @@ public:
 
     // Why the last write that failed did so, in the system's words.
     const std::string& lastError() const { return m_lastError; }
+    // Why the last read of a file failed (a disk error, say), or nothing when it did not; a
+    // file that could not be read reads as empty, and is never written over.
+    const std::string& readError() const { return m_engine.readError(); }
+
+    // Runs body, which only reads, without the file's lock: an atomic rename gives every
+    // read a whole file. The entries its reads write back are written together afterwards,
+    // and only if no other program holds the lock at that moment; else they wait for the
+    // next time.
+    void readOnlyPass(const std::function<void()>& body, const std::string& INIFileLoc = {});
 
     static constexpr const char* notSet = "<not_set>";
 
@@ -109,6 +120,8 @@ private:
     // The open transaction, if any.
     std::string m_transactionFile;
     ProfileDocument* m_transaction = nullptr;
+    // Within readOnlyPass: the entries reads write back, gathered (section, key, value).
+    std::vector<std::array<std::string, 3>>* m_writeBacks = nullptr;
 };
 
 } // namespace brisvane

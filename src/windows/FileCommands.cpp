@@ -2,6 +2,7 @@
 
 #include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
+#include "scheme/Ascii.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/NameMessages.h"
@@ -38,10 +39,10 @@ bool FileCommands::saveProject(bool isNewProject) {
     const QString name = textOfBytes(m_state.currentProjectName);
     if (!written.ok) {
         // The colours stay unsaved and marked so; nothing may say they were saved.
-        m_ui.showMessage(
-            QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
-                .arg(name, textOfBytes(m_store.dataFile()), textOfBytes(written.error)),
-            PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
+                             .arg(name, textOfBytes(ascii::oneLine(m_store.dataFile())),
+                                  textOfBytes(ascii::oneLine(written.error))),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
     m_state.schemeModified = false;

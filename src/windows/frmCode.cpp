@@ -3,7 +3,9 @@
 #include "generate/EveryBrowserBlock.h"
 #include "generate/PreviewPage.h"
 #include "generate/StyleBlock.h"
+#include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
+#include "platform/PrivatePage.h"
 #include "platform/Twips.h"
 #include "scheme/Ascii.h"
 #include "windows/AppState.h"
@@ -16,11 +18,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 #include <QTextEdit>
 #include <QUrl>
-
-#include <filesystem>
 
 namespace brisvane {
 
@@ -270,32 +269,21 @@ void frmCode::lblCopy_Click() {
 void frmCode::lblPreview_Click() {
     m_lblPreview->setLit(false);
     const QString folder = m_ui.cacheFolder();
-    const QString path = QDir(folder).filePath(QStringLiteral("brisvane-preview.html"));
-    QString problem;
-    std::error_code made;
-    if (!folder.isEmpty())
-        std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
-    if (folder.isEmpty()) {
-        problem = QStringLiteral("the cache folder could not be found");
-    } else if (made) {
-        problem = QString::fromLocal8Bit(made.message());
-    } else {
-        QSaveFile page(path);
-        const std::string bytes = buildBrowserPage(code().toStdString());
-        if (!page.open(QIODevice::WriteOnly) ||
-            page.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                static_cast<qint64>(bytes.size()) ||
-            !page.commit())
-            problem = page.errorString();
-    }
-    if (!problem.isEmpty()) {
-        m_ui.showMessage(QStringLiteral("The preview page %1 could not be written: %2.")
-                             .arg(QDir::toNativeSeparators(path), problem),
+    std::string why = folder.isEmpty() ? "the cache folder could not be found" : "";
+    const std::string page = why.empty()
+                                 ? writePrivatePage(QFile::encodeName(folder).toStdString(),
+                                                    buildBrowserPage(code().toStdString()), why)
+                                 : std::string();
+    const QString shown = textOfBytes(ascii::oneLine(page));
+    if (page.empty()) {
+        m_ui.showMessage(QStringLiteral("The preview page could not be written: %1.")
+                             .arg(textOfBytes(ascii::oneLine(why))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
-    } else if (!m_ui.openWithShell(QUrl::fromLocalFile(path).toString())) {
+    } else if (!m_ui.openWithShell(
+                   QUrl::fromLocalFile(QFile::decodeName(page.c_str())).toString())) {
         m_ui.showMessage(QStringLiteral("The preview page %1 was written, but no browser could "
                                         "be started to show it.")
-                             .arg(QDir::toNativeSeparators(path)),
+                             .arg(shown),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     }
 }

@@ -7,6 +7,7 @@
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
+#include "scheme/Ascii.h"
 #include "scheme/ColorFieldText.h"
 #include "scheme/HexColor.h"
 #include "store/ProjectStore.h"
@@ -318,8 +319,9 @@ bool frmMain::createProject(const std::string& name) {
     const WriteOutcome written = m_store.createProject(name);
     if (!written.ok) {
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
-                             .arg(textOfBytes(name), textOfBytes(m_store.dataFile()),
-                                  textOfBytes(written.error)),
+                             .arg(textOfBytes(name),
+                                  textOfBytes(ascii::oneLine(m_store.dataFile())),
+                                  textOfBytes(ascii::oneLine(written.error))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
@@ -466,7 +468,7 @@ void frmMain::mnuFileImport_Click() {
         return;
     // Regular files only, and no more than a page can hold: a pipe or a device could keep the
     // window waiting, or fill the memory.
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = textOfBytes(ascii::oneLine(QFile::encodeName(path).toStdString()));
     const PageFile page = readPageFile(QFile::encodeName(path).toStdString(), true);
     if (!page.problem.empty()) {
         m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")

@@ -3,6 +3,7 @@
 #include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
+#include "scheme/Ascii.h"
 #include "store/ProjectStore.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
@@ -211,6 +212,10 @@ void frmOpen::chooseExisting() {
         m_lvOpen->header()->setStretchLastSection(false);
         // The time and date columns fit what is in view, not every row of a long list.
         m_lvOpen->header()->setResizeContentsPrecision(0);
+        if (const std::string problem = m_store.readProblem(); !problem.empty())
+            m_ui.showMessage(QStringLiteral("The Projects cannot be listed: %1.")
+                                 .arg(textOfBytes(ascii::oneLine(problem))),
+                             PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     }
     m_fmeOpenPnl->show();
     setBackColor(m_picNew, palette().color(QPalette::Button));

@@ -88,6 +88,8 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
          "brisvane: skip.css:2: scrollbar-face-color: 'foo' is not a colour; the default is "
          "used\n"},
         {"--convert /dev/zero", 1, "", "brisvane: /dev/zero: it is larger than 64 MiB\n"},
+        {"--convert 'a\nbrisvane: b'", 1, "", // a name cannot forge a second line
+         "brisvane: a\\x0Abrisvane: b: No such file or directory\n"},
         {"--css Blue --scope all", 0, buildEveryBrowserBlock(blue) + "\r\n", ""},
         {"--scope=page --css Blue", 0, buildEveryBrowserBlock(blue, BlockReach::page()) + "\r\n",
          ""},

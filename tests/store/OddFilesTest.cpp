@@ -63,6 +63,22 @@ TEST_F(OddFiles, ALinkedFileIsWrittenThroughAndItsByteOrderMarkKept) {
                     .starts_with("\xEF\xBB\xBF[Projects]\r\n1=Blue\r\n2=Green\r\n[Green]\r\n"));
 }
 
+TEST_F(OddFiles, ALinkAnotherUserCouldHavePlantedIsNotFollowed) {
+    // In a folder others may write in, or owned by another user: a save would write over
+    // whatever file of the owner it points to.
+    const std::string target = folder.path + "/bashrc";
+    writeBytes(target, "# mine\n");
+    ASSERT_EQ(::symlink(target.c_str(), file.c_str()), 0);
+    for (const bool openFolder : {true, false}) {
+        ::chmod(folder.path.c_str(), openFolder ? 0777 : 0755);
+        if (!openFolder && (::geteuid() != 0 || ::lchown(file.c_str(), 4321, 4321) != 0))
+            GTEST_SKIP() << "giving the link to another user needs root";
+        EXPECT_TRUE(mentions(store.fileProblem(), "it is not followed")) << store.fileProblem();
+        EXPECT_TRUE(mentions(store.createProject("Blue").error, "another user"));
+        EXPECT_EQ(readBytes(target), "# mine\n");
+    }
+}
+
 TEST_F(OddFiles, WithoutItsFolderTheProgramKeepsNoProjectsAnywhere) {
     const bool rootHadOne = std::filesystem::exists("/data.ini");
     const bool hereHadOne = std::filesystem::exists("data.ini");

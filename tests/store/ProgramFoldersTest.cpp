@@ -32,8 +32,10 @@ TEST(ProgramFolders, ResourcesBesideTheProgramOrUnderShareAndProjectsWhereTheUse
         EXPECT_EQ(folders.resources, c.resources) << c.exe;
         EXPECT_EQ(folders.data, c.data) << c.exe;
         EXPECT_EQ(folders.dataBesideProgram, folders.data == c.exe) << c.exe;
+        EXPECT_EQ(folders.warning.ends_with("kept in " + home + "/data.ini instead"), c.exe.empty())
+            << c.exe;
     }
-    EXPECT_EQ(describeFolders({"/usr/share/brisvane", "/srv/b", true}),
+    EXPECT_EQ(describeFolders({"/usr/share/brisvane", "/srv/b", true, ""}),
               "Projects: /srv/b/data.ini (beside the program)\n"
               "Help and picture: /usr/share/brisvane\n");
 }

@@ -88,20 +88,48 @@ TEST_F(ProjectStoreTest, AcceptedNamesComeBackExactly) {
     }
 }
 
-TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndPushesNoListedOneOut) {
-    // Read by number up to the count, a gap reads (and is written) "<not_set>", which raises the
-    // count; the next number can still be one already used.
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"1=A\n4=D\n", {"A", "<not_set>", "New", "D"}},
-        {"1=A\nx=X\n6=F\n", {"A", "<not_set>", "<not_set>", "New", "<not_set>", "F"}}};
-    for (const auto& [list, names] : cases) {
-        write("[Projects]\n" + list);
-        ASSERT_TRUE(store.createProject("New").ok);
-        EXPECT_EQ(contents().substr(0, 11 + list.size()), "[Projects]\n" + list);
+TEST_F(ProjectStoreTest, AReadErrorIsSaidAndALockHeldElsewhereNeitherWaitsNorLosesAnything) {
+    // Forest lacks its time, which a listing would write back if it could.
+    write(
+        std::string(twoProjects).replace(std::string(twoProjects).find("Time=02:40 PM\n"), 14, ""));
+    const std::string before = contents();
+    using Call = FailingFileSystem::Call;
+    for (const auto& [call, error] : {std::pair{Call::Read, EIO}, {Call::Lock, EWOULDBLOCK}}) {
+        clsINI failing{folder.path, "brisvane", std::make_shared<FailingFileSystem>(call, error)};
+        ProjectStore other{failing, clock};
+        const bool unreadable = call == Call::Read;
+        EXPECT_EQ(other.listProjects().size(), unreadable ? 0u : 2u);
+        EXPECT_EQ(other.readProblem(),
+                  unreadable ? file() + " could not be read: Input/output error" : "");
+        EXPECT_EQ(other.saveProject(false, "Forest", defaultScheme).error,
+                  unreadable ? "Input/output error"
+                             : "another program is using the project file: it holds the lock on "
+                               "its folder " +
+                                   folder.path);
+        EXPECT_EQ(contents(), before);
+    }
+}
+
+TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndListingNeverGrowsTheList) {
+    // Read by number up to the count of its keys, a gap reads "<not_set>" but is not written:
+    // the count, and the list with it, would grow at every listing. An empty entry is filled.
+    const auto names = [&] {
         std::vector<std::string> listed;
         for (const ProjectRow& row : store.listProjects())
             listed.push_back(row.name);
-        EXPECT_EQ(listed, names) << list;
+        return listed;
+    };
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"1=A\n4=D\n", {"A", "<not_set>", "New"}},
+        {"1=A\nx=X\nCount=99\n2=\n", {"A", "<not_set>", "<not_set>", "<not_set>", "New"}}};
+    for (const auto& [list, expected] : cases) {
+        write("[Projects]\n" + list);
+        const auto before = names();
+        const std::string once = contents();
+        EXPECT_EQ(names(), before) << list;
+        EXPECT_EQ(contents(), once) << list;
+        ASSERT_TRUE(store.createProject("New").ok);
+        EXPECT_EQ(names(), expected) << list;
     }
     // The list is read with a 16-bit count: past it a project could never be listed.
     std::string full = "[Projects]\n";

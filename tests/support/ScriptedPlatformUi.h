@@ -49,7 +49,7 @@ public:
         return shellWorks;
     }
     QString cacheFolder() const override { return cache; }
-    ProgramFolders folders() const override { return {folder, folder, true}; }
+    ProgramFolders folders() const override { return {folder, folder, true, {}}; }
     QString programFileName() const override { return "brisvane"; }
     void pumpEvents() override { ++pumps; }
     // A modal window is shown, handed to the next queued script, and closed after it.

@@ -123,19 +123,11 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
         QTest::keyClicks(child(code, "txtReach"), text);
         QTest::keyClick(child(code, "txtReach"), Qt::Key_Return);
     };
-    const std::string preview = dir.path + "/cache/brisvane-preview.html";
     ui.scripts.push_back([&](QDialog& code) {
         shows(code, classic, "affects only Intenet Explorer");
         QTest::mouseClick(child(code, "lblModern"), Qt::LeftButton);
         shows(code, every, "Chrome, Edge, Opera and Safari");
         QTest::mouseClick(child(code, "lblCopy"), Qt::LeftButton);
-        ui.cache = QString::fromStdString(dir.path + "/cache");
-        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
-        EXPECT_EQ(test::readBytes(preview), buildBrowserPage(every));
-        ui.shellWorks = false;
-        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
-        ui.cache = QString::fromStdString(preview); // a file where the folder should be
-        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
         // The reach shows at once; a selector list once it is entered, not while none is.
         QTest::keyClick(child(code, "cboReach"), Qt::Key_Down);
         shows(code, page, "Chrome");
@@ -153,16 +145,35 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
     });
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
-    const QString shown = QString::fromStdString(preview);
     EXPECT_EQ(ui.log, (Texts{"copy " + QString::fromStdString(every),
                              "The code has been copied\r\nto the clipboard.",
-                             "open " + QUrl::fromLocalFile(shown).toString(),
-                             "open " + QUrl::fromLocalFile(shown).toString(),
-                             "The preview page " + shown +
-                                 " was written, but no browser could be started to show it.",
-                             "The preview page " + shown +
-                                 "/brisvane-preview.html could not be written: Not a directory.",
                              "The selector list holds \"{\".\r\nThe code stays as it was."}));
+}
+
+TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereOthersWrite) {
+    const std::string cache = dir.path + "/cache", victim = dir.path + "/victim",
+                      planted = cache + "/brisvane-preview.html";
+    test::writeBytes(victim, "mine");
+    ASSERT_EQ(::mkdir(cache.c_str(), 0700), 0);
+    ASSERT_EQ(::symlink(victim.c_str(), planted.c_str()), 0);
+    ui.cache = QString::fromStdString(cache);
+    ui.scripts.push_back([&](QDialog& code) {
+        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+        ::chmod(cache.c_str(), 0777);
+        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+    });
+    QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
+    ASSERT_EQ(ui.log.size(), 2);
+    const std::string page = QUrl(ui.log[0].mid(5)).toLocalFile().toStdString();
+    struct stat info {};
+    ASSERT_EQ(::lstat(page.c_str(), &info), 0) << page;
+    EXPECT_EQ(info.st_mode & (S_IFMT | 0777), S_IFREG | 0600);
+    EXPECT_EQ(test::readBytes(page), buildBrowserPage(buildStyleBlock(state.scheme)));
+    EXPECT_EQ(test::readBytes(victim), "mine");
+    EXPECT_FALSE(std::filesystem::is_symlink(planted));
+    EXPECT_EQ(ui.log[1], QString::fromStdString("The preview page could not be written: other "
+                                                "users may write in the folder " +
+                                                cache + "."));
 }
 
 TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedSaysWhatItSkippedAndLeavesTheRest) {
