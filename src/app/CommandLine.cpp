@@ -241,6 +241,8 @@ private:
         }
         // The stored texts come in as opening the project brings them into the fields.
         ScrollbarScheme scheme = m_store.openProject(*found);
+        if (readFailed())
+            return 1;
         for (ColorRole role : allColorRoles)
             scheme.setColor(role, colorTextAfterFieldRules(scheme.color(role)));
         m_out << blockOf(scheme, m_o) << "\r\n";

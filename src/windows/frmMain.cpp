@@ -331,7 +331,15 @@ bool frmMain::createProject(const std::string& name) {
 }
 
 void frmMain::openProject(const std::string& name) {
-    m_state.scheme = m_store.openProject(name);
+    const ScrollbarScheme opened = m_store.openProject(name);
+    // A file that could not be read holds no colours: those in the window stay.
+    if (const std::string problem = m_store.readProblem(); !problem.empty()) {
+        m_ui.showMessage(QStringLiteral("The Project %1 could not be opened: %2.")
+                             .arg(textOfBytes(name), textOfBytes(ascii::oneLine(problem))),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return;
+    }
+    m_state.scheme = opened;
     const ScrollbarScheme stored = m_state.scheme;
     m_ui.pumpEvents();
     // The track's swatch follows its field here.
