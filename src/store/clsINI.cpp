@@ -60,8 +60,8 @@ const std::string& clsINI::sectionOf(const std::string& section) const {
 }
 
 void clsINI::ensureIniFileExists() {
-    // A transaction made sure of it when it began; once per transaction is enough.
-    if (m_transaction || m_readOnly)
+    // A transaction or a reading pass made sure of it when it began; once is enough.
+    if (m_transaction || m_writeBacks || m_readOnly)
         return;
     const WriteOutcome outcome = m_engine.ensureExists(m_inifile);
     if (!outcome.ok)
@@ -71,6 +71,8 @@ void clsINI::ensureIniFileExists() {
 const ProfileDocument& clsINI::view(const std::string& file) {
     if (m_transaction && file == m_transactionFile)
         return *m_transaction;
+    if (m_writeBacks && file == m_transactionFile) // one reading of the file for the pass
+        return *m_lastRead;
     m_lastRead = m_engine.read(file);
     return *m_lastRead;
 }
@@ -199,6 +201,8 @@ void clsINI::readOnlyPass(const std::function<void()>& body, const std::string& 
     }
     std::vector<std::array<std::string, 3>> writeBacks;
     m_transactionFile = fileOf(INIFileLoc);
+    ensureIniFileExists();
+    m_lastRead = m_engine.read(m_transactionFile);
     m_writeBacks = &writeBacks;
     struct Close {
         clsINI& ini;

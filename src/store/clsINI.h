@@ -82,10 +82,10 @@ public:
     // file that could not be read reads as empty, and is never written over.
     const std::string& readError() const { return m_engine.readError(); }
 
-    // Runs body, which only reads, without the file's lock: an atomic rename gives every
-    // read a whole file. The entries its reads write back are written together afterwards,
-    // and only if no other program holds the lock at that moment; else they wait for the
-    // next time.
+    // Runs body, which only reads, without the file's lock, on one reading of the file: an
+    // atomic rename gives every read a whole file. The entries its reads write back are written
+    // together afterwards, and only if no other program holds the lock at that moment; else they
+    // wait for the next time.
     void readOnlyPass(const std::function<void()>& body, const std::string& INIFileLoc = {});
 
     static constexpr const char* notSet = "<not_set>";
