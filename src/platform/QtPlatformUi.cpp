@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWindow>
@@ -31,10 +32,34 @@ QWidget* activeOwner() {
     return QApplication::activeWindow();
 }
 
+// While a modal window is open: when it closes, the keyboard goes back where it was, to the
+// window below and in it to the control that opened this one. A desktop without a window
+// manager would leave it nowhere.
+class KeyboardReturns {
+public:
+    explicit KeyboardReturns(QWidget* window = nullptr)
+        : m_window(window ? window : QApplication::activeWindow()),
+          m_control(QApplication::focusWidget()) {}
+    ~KeyboardReturns() {
+        if (!m_window || !m_window->isVisible())
+            return;
+        m_window->activateWindow();
+        if (m_control && m_control->window() == m_window)
+            m_control->setFocus(Qt::OtherFocusReason);
+    }
+    KeyboardReturns(const KeyboardReturns&) = delete;
+    KeyboardReturns& operator=(const KeyboardReturns&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_control;
+};
+
 } // namespace
 
 PlatformUi::Answer QtPlatformUi::showMessage(const QString& prompt, Buttons buttons, Icon icon,
                                              const QString& title) {
+    const KeyboardReturns back;
     QMessageBox box(activeOwner());
     box.setWindowTitle(title.isEmpty() ? programTitle : title);
     // Names and paths in a message are the user's text, never markup.
@@ -72,6 +97,7 @@ PlatformUi::Answer QtPlatformUi::showMessage(const QString& prompt, Buttons butt
 
 QString QtPlatformUi::askText(const QString& prompt, const QString& title,
                               const QString& defaultText) {
+    const KeyboardReturns back;
     bool ok = false;
     const QString text = QInputDialog::getText(activeOwner(), title, displayText(prompt),
                                                QLineEdit::Normal, defaultText, &ok);
@@ -79,6 +105,7 @@ QString QtPlatformUi::askText(const QString& prompt, const QString& title,
 }
 
 std::optional<ColorValue> QtPlatformUi::chooseColor(const QString& title, ColorValue initial) {
+    const KeyboardReturns back;
     const QColor chosen = QColorDialog::getColor(qColorFromValue(initial), activeOwner(), title);
     if (!chosen.isValid())
         return std::nullopt;
@@ -92,6 +119,7 @@ bool QtPlatformUi::setClipboardText(const QString& text) {
 }
 
 QString QtPlatformUi::chooseFileToOpen(const QString& title, const QString& filters) {
+    const KeyboardReturns back;
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, {}, filters);
 }
 
@@ -124,6 +152,7 @@ void QtPlatformUi::showModal(QDialog& window, QWidget* owner) {
         frame.moveCenter(top->frameGeometry().center());
         window.move(frame.topLeft());
     }
+    const KeyboardReturns back(owner ? owner->window() : nullptr);
     window.exec();
 }
 

@@ -10,20 +10,24 @@ struct RoleTexts {
     std::string_view row;
     std::string_view tooltip;
     std::string_view chooserTitle;
+    std::string_view spoken; // what a screen reader says of the role's field
 };
 
 constexpr std::array<RoleTexts, colorRoleCount> roleTexts{{
-    {"scrollbar-face-color", "1", "Face:", "Click here to change the Face Color", "Face Color"},
+    {"scrollbar-face-color", "1", "Face:", "Click here to change the Face Color", "Face Color",
+     "Face color"},
     {"scrollbar-highlight-color", "2", "Highlight:", "Click here to change the Highlight Color",
-     "Highlight Color"},
+     "Highlight Color", "Highlight color"},
     {"scrollbar-3dlight-color", "3", "3d Light:", "Click here to change the 3d Light Color",
-     "3D Light Color"},
+     "3D Light Color", "3D Light color"},
     {"scrollbar-shadow-color", "4", "Shadow:", "Click here to change the Shadow Color",
-     "Shadow Color"},
+     "Shadow Color", "Shadow color"},
     {"scrollbar-darkshadow-color", "5", "Darkshadow:", "Click here to change the Darkshadow Color",
-     "DarkShadow Color"},
-    {"scrollbar-track-color", "6", "Track:", "Click here to change the Track Color", "Track Color"},
-    {"scrollbar-arrow-color", "7", "Arrows:", "Click here to change the Arrow Color", "ArrowColor"},
+     "DarkShadow Color", "Dark Shadow color"},
+    {"scrollbar-track-color", "6", "Track:", "Click here to change the Track Color", "Track Color",
+     "Track color"},
+    {"scrollbar-arrow-color", "7", "Arrows:", "Click here to change the Arrow Color", "ArrowColor",
+     "Arrow color"},
 }};
 
 } // namespace
@@ -42,6 +46,9 @@ std::string_view pictureTooltip(ColorRole role) {
 }
 std::string_view chooserTitle(ColorRole role) {
     return roleTexts[roleIndex(role)].chooserTitle;
+}
+std::string_view spokenName(ColorRole role) {
+    return roleTexts[roleIndex(role)].spoken;
 }
 
 } // namespace brisvane

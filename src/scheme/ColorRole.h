@@ -33,5 +33,7 @@ std::string_view pictureTooltip(ColorRole role);
 // The title of the colour chooser opened for the role. "ArrowColor" has no blank: the
 // chooser's title for arrows has always read so.
 std::string_view chooserTitle(ColorRole role);
+// The role's field as assistive technology names it: "Face color", "3D Light color"...
+std::string_view spokenName(ColorRole role);
 
 } // namespace brisvane

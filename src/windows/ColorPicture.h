@@ -10,7 +10,9 @@
 namespace brisvane {
 
 // A plain coloured box that reports clicks: a colour swatch, or one strip of the enlarged
-// scrollbar picture. Its only state is its back colour.
+// scrollbar picture. Its only state is its back colour. A swatch is a push button for the
+// keyboard (Tab, a dotted focus mark, Space or Enter) and for assistive technology (Press); a
+// strip is a picture with a name.
 class ColorPicture : public QWidget {
     Q_OBJECT
 
@@ -26,6 +28,7 @@ public:
     void setBackColor(ColorValue value);
 
     QSize sizeHint() const override;
+    bool isSwatch() const { return m_look == Look::Swatch; }
 
 signals:
     void clicked();
@@ -34,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Look m_look;

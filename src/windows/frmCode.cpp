@@ -81,6 +81,8 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     m_txtCode->setReadOnly(true);
     m_txtCode->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_txtCode->setLineWrapMode(QTextEdit::NoWrap);
+    m_txtCode->setTabChangesFocus(true);
+    m_txtCode->setAccessibleName(QStringLiteral("Brisvane generated code"));
 
     m_lblCopy = addButton(QStringLiteral("Copy to Clipboard"), "lblCopy", 5985, 3435, 1920, 255);
     m_lblExit =
@@ -92,6 +94,8 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     m_lblClassic =
         addButton(QStringLiteral("Classic (IE 5.5+)"), "lblClassic", 4920, 3915, 1920, 255);
     m_lblModern = addButton(QStringLiteral("Every Browser"), "lblModern", 6975, 3915, 1920, 255);
+    m_lblClassic->setAccessibleRole(QAccessible::RadioButton);
+    m_lblModern->setAccessibleRole(QAccessible::RadioButton);
     connect(m_lblCopy, &LabelButton::clicked, this, &frmCode::lblCopy_Click);
     connect(m_lblExit, &LabelButton::clicked, this, &frmCode::lblExit_Click);
     connect(m_lblPreview, &LabelButton::clicked, this, &frmCode::lblPreview_Click);
@@ -110,6 +114,12 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     m_note1->setObjectName("note1");
     m_note2->setObjectName("note2");
     showBlock(m_state.everyBrowserBlock);
+    // Tab goes as one reads: the code, the row of buttons under it, the choices under those.
+    QWidget* order[] = {m_txtCode,    m_lblPreview, m_lblCopy,  m_lblExit,
+                        m_lblClassic, m_lblModern,  m_cboReach, m_txtReach};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_lblCopy->setFocus(); // the window's first errand
 }
 
 LabelButton* frmCode::addButton(const QString& caption, QAnyStringView name, int left, int top,

@@ -67,6 +67,7 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     m_TreeView1->setGeometry(twipsRect(-15, 390, 2295, 5340));
     m_TreeView1->setHeaderHidden(true);
     m_TreeView1->setRootIsDecorated(false);
+    m_TreeView1->setAccessibleName(QStringLiteral("Contents"));
     connect(m_TreeView1, &QTreeWidget::itemClicked, this, &frmHelp::TreeView1_NodeClick);
     connect(m_TreeView1, &QTreeWidget::itemActivated, this, &frmHelp::TreeView1_NodeClick);
     // Moving through the tree with the keys shows each page as its node is reached.
@@ -76,6 +77,8 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     m_DHTMLEdit1 = new HtmlView(this);
     m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setGeometry(twipsRect(2295, 0, 7290, 5715));
+    m_DHTMLEdit1->setAccessibleName(QStringLiteral("Help page"));
+    m_TreeView1->setFocus();
     connect(m_DHTMLEdit1, &HtmlView::externalLinkActivated, this,
             [this](const QUrl& url) { m_ui.openWithShell(url.toString()); });
     connect(m_DHTMLEdit1, &QTextBrowser::sourceChanged, this, &frmHelp::markShownPage);

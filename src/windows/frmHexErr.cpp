@@ -3,8 +3,9 @@
 #include "platform/Twips.h"
 #include "windows/ProgramFont.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace brisvane {
 
@@ -19,9 +20,31 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
     return label;
 }
 
+// The window as an alert named by what it says.
+class HexErrorAccessible : public QAccessibleWidget {
+public:
+    explicit HexErrorAccessible(frmHexErr* window)
+        : QAccessibleWidget(window, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name || t == QAccessible::Description
+                   ? static_cast<frmHexErr*>(widget())->message()
+                   : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* hexErrorInterface(const QString&, QObject* object) {
+    auto* window = qobject_cast<frmHexErr*>(object);
+    return window ? new HexErrorAccessible(window) : nullptr;
+}
+
 } // namespace
 
 frmHexErr::frmHexErr(QWidget* parent) : QDialog(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(hexErrorInterface);
+        return true;
+    }();
+    (void)installed;
     setWindowTitle(QStringLiteral("Hex Error"));
     setFont(programFont());
     setFixedSize(twipsToPixels(3105), twipsToPixels(1155));
@@ -34,37 +57,36 @@ frmHexErr::frmHexErr(QWidget* parent) : QDialog(parent) {
     yellow.setColor(QPalette::WindowText, Qt::black);
     picHexError->setPalette(yellow);
 
-    addLabel(picHexError,
-             QStringLiteral("You entered a NON-Hexadecimal Digit. These boxes will accept only the "
-                            "following Hexadecimal Digits:"),
-             twipsRect(75, 60, 3000, 615));
-    addLabel(picHexError, QStringLiteral("# 0 1 2 3 4 5 6 7 8 9 A B C D E F"),
-             twipsRect(45, 690, 2895, 240));
+    m_message = addLabel(picHexError,
+                         QStringLiteral("You entered a NON-Hexadecimal Digit. These boxes will "
+                                        "accept only the following Hexadecimal Digits:"),
+                         twipsRect(75, 60, 3000, 615));
+    m_digits = addLabel(picHexError, QStringLiteral("# 0 1 2 3 4 5 6 7 8 9 A B C D E F"),
+                        twipsRect(45, 690, 2895, 240));
 
-    m_lblMoInfo =
-        addLabel(picHexError, QStringLiteral("More info."), twipsRect(1185, 900, 885, 240));
+    // A link: the mouse follows it as before, Tab reaches it and Enter follows it too.
+    m_lblMoInfo = new QLabel(QStringLiteral("<a href=\"mod.htm\" style=\"color:#0000FF\">More "
+                                            "info.</a>"),
+                             picHexError);
     m_lblMoInfo->setObjectName("lblMoInfo");
-    QFont link = programFont();
-    link.setUnderline(true);
-    m_lblMoInfo->setFont(link);
-    QPalette blue = m_lblMoInfo->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 0xFF));
-    m_lblMoInfo->setPalette(blue);
+    m_lblMoInfo->setGeometry(twipsRect(1185, 900, 885, 240));
+    m_lblMoInfo->setTextFormat(Qt::RichText);
+    m_lblMoInfo->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                         Qt::LinksAccessibleByKeyboard);
     m_lblMoInfo->setCursor(Qt::PointingHandCursor);
-    m_lblMoInfo->installEventFilter(this);
+    connect(m_lblMoInfo, &QLabel::linkActivated, this, &frmHexErr::moreInfoRequested);
+    m_lblMoInfo->setFocus();
 }
 
-bool frmHexErr::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_lblMoInfo && event->type() == QEvent::MouseButtonPress) {
-        m_click.press(static_cast<QMouseEvent*>(event));
-        return true;
-    }
-    if (watched == m_lblMoInfo && event->type() == QEvent::MouseButtonRelease) {
-        if (m_click.release(static_cast<QMouseEvent*>(event), m_lblMoInfo))
-            emit moreInfoRequested();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+QString frmHexErr::message() const {
+    return m_message->text() + QLatin1Char(' ') + m_digits->text();
+}
+
+void frmHexErr::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Read out as it opens, as a message box is.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 } // namespace brisvane

@@ -32,6 +32,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <algorithm>
 
 namespace brisvane {
@@ -40,6 +41,12 @@ namespace {
 
 // The maker's web site. A reserved example domain: it can lead to nobody else's site.
 const QString makerAddress = QStringLiteral("https://www.quelmark.example/");
+
+// What assistive technology calls a role's field: "Face color".
+QString spoken(ColorRole role) {
+    const std::string_view name = spokenName(role);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);
@@ -85,6 +92,8 @@ void frmMain::buildForm() {
     m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setFrameShape(QFrame::NoFrame);
     m_DHTMLEdit1->setGeometry(twipsRect(5925, 3015, 2835, 2175));
+    m_DHTMLEdit1->setAccessibleName(QStringLiteral("Sample page"));
+    m_DHTMLEdit1->setTabChangesFocus(true); // the sample page has no links to go through
 }
 
 void frmMain::buildPicture() {
@@ -96,6 +105,7 @@ void frmMain::buildPicture() {
         p->setGeometry(rect);
         p->setToolTip(QString::fromUtf8(pictureTooltip(role).data(),
                                         static_cast<qsizetype>(pictureTooltip(role).size())));
+        p->setAccessibleName(spoken(role) + QStringLiteral(" in the enlarged scrollbar"));
         return p;
     };
     m_picTColor[4] = part(ColorRole::DarkShadow, "picTColor4", twipsRect(6120, 255, 2640, 2385));
@@ -151,6 +161,9 @@ void frmMain::buildColorRows() {
     m_txtHexArrows = field(4560, 3480, "txtHexArrows");
     // Until a project is created or opened, the window shows the start colours.
     for (ColorRole role : allColorRoles) {
+        roleParts(role).front()->setAccessibleName(spoken(role) + QStringLiteral(": choose"));
+        colorField(role)->setAccessibleName(spoken(role));
+        colorField(role)->setAccessibleDescription(QStringLiteral("# and six hexadecimal digits"));
         const std::string& text = startScheme.color(role);
         for (ColorPicture* part : roleParts(role))
             part->setBackColor(hexToColor(text));
@@ -189,6 +202,8 @@ void frmMain::buildButtons() {
     connect(m_lblCreate, &LabelButton::clicked, this, &frmMain::lblCreate_Click);
     connect(m_lblReset, &LabelButton::clicked, this, &frmMain::lblReset_Click);
     connect(m_lblExit, &LabelButton::clicked, this, &frmMain::lblExit_Click);
+    auto* generate = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(generate, &QShortcut::activated, this, &frmMain::lblCreate_Click);
 }
 
 void frmMain::buildMenus() {
@@ -213,6 +228,20 @@ void frmMain::buildMenus() {
     m_mnuHelpContents = item(m_mnuHelp, QStringLiteral("Contents..."), "mnuHelpContents");
     m_mnuHelp->addSeparator();
     m_mnuHelpVisit = item(m_mnuHelp, QStringLiteral("Visit Quelmark"), "mnuHelpVisit");
+    m_mnuFileNew->setShortcut(QKeySequence::New);
+    m_mnuFileOpen->setShortcut(QKeySequence::Open);
+    m_mnuFileImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+    // Save is offered only while there are changes, which the menu finds out as it opens; its
+    // key asks the same before it saves. The menu shows the key beside the item.
+    m_mnuFileSave->setText(QStringLiteral("Save\tCtrl+S"));
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] {
+        mnuFile_Click();
+        if (m_mnuFileSave->isEnabled())
+            m_commands->mnuFileSave_Click();
+    });
     connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });

@@ -129,6 +129,8 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     m_txtName = new QLineEdit(QStringLiteral("My Colorful Scrollbar"), m_fmeNewPnl);
     m_txtName->setObjectName("txtName");
     m_txtName->setGeometry(twipsRect(1440, 525, 3015, 285));
+    label1->setBuddy(m_txtName);
+    m_txtName->setAccessibleName(QStringLiteral("Project Name"));
 
     // Drawn over the New panel, so that exactly one of the two is seen.
     m_fmeOpenPnl = addFrame(this, "fmeOpenPnl", twipsRect(0, 225, 4695, 1845));
@@ -139,6 +141,7 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     m_lvOpen->setUniformRowHeights(true);
     m_lvOpen->setRootIsDecorated(false);
     m_lvOpen->setAllColumnsShowFocus(true);
+    m_lvOpen->setAccessibleName(QStringLiteral("Existing Projects"));
     // Enter on a row comes to keyPressEvent as Ok; the list's own activation is not used, as
     // it would open a row twice on a double-click.
     connect(m_lvOpen, &QTreeView::doubleClicked, this, &frmOpen::lvOpen_DblClick);
@@ -165,14 +168,20 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
 void frmOpen::buildTabs() {
     QFrame* fmeNew = addFrame(this, "fmeNew", twipsRect(0, -90, 870, 435));
     m_picNew = addTabPicture(fmeNew, "picNew", QStringLiteral("Create a new ScrollBar"));
-    m_lblNew = new QLabel(QStringLiteral("New"), m_picNew);
+    m_lblNew = new LabelButton(QStringLiteral("New"), twipsRect(210, 30, 390, 195), m_picNew);
     m_lblNew->setObjectName("lblNew");
-    m_lblNew->setGeometry(twipsRect(210, 30, 390, 195));
     QFrame* fmeOpen = addFrame(this, "fmeOpen", twipsRect(870, -90, 870, 435));
     m_picOpen = addTabPicture(fmeOpen, "picOpen", QStringLiteral("Open an existing Scrollbar"));
-    m_lblOpen = new QLabel(QStringLiteral("Existing"), m_picOpen);
+    m_lblOpen = new LabelButton(QStringLiteral("Existing"), twipsRect(60, 30, 645, 195), m_picOpen);
     m_lblOpen->setObjectName("lblOpen");
-    m_lblOpen->setGeometry(twipsRect(60, 30, 645, 195));
+    // The mouse reaches the tabs through the event filter below; the keyboard and assistive
+    // technology through the captions, which are page tabs.
+    for (LabelButton* tab : {m_lblNew, m_lblOpen}) {
+        tab->setAccessibleRole(QAccessible::PageTab);
+        tab->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    connect(m_lblNew, &LabelButton::clicked, this, &frmOpen::chooseNew);
+    connect(m_lblOpen, &LabelButton::clicked, this, &frmOpen::chooseExisting);
     for (QWidget* tab : {static_cast<QWidget*>(m_picNew), m_picOpen,
                          static_cast<QWidget*>(m_lblNew), static_cast<QWidget*>(m_lblOpen)}) {
         tab->setToolTip(tab == m_lblNew || tab == m_picNew ? m_picNew->toolTip()

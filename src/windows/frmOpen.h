@@ -54,8 +54,8 @@ private:
     ProjectStore& m_store;
     QWidget* m_picNew = nullptr;
     QWidget* m_picOpen = nullptr;
-    QLabel* m_lblNew = nullptr;
-    QLabel* m_lblOpen = nullptr;
+    LabelButton* m_lblNew = nullptr;
+    LabelButton* m_lblOpen = nullptr;
     QWidget* m_fmeNewPnl = nullptr;
     QWidget* m_fmeOpenPnl = nullptr;
     QLineEdit* m_txtName = nullptr;
