@@ -493,6 +493,11 @@ frmHelp& frmMain::loadHelpWindow() {
             m_frmHelp->deleteLater();
         m_frmHelp = new frmHelp(m_state, m_ui);
         m_frmHelp->setAttribute(Qt::WA_DeleteOnClose);
+        // Shown beside this window, the help hands the keyboard back to it when it closes.
+        connect(m_frmHelp, &QDialog::finished, this, [this] {
+            if (isVisible())
+                activateWindow();
+        });
     }
     return *m_frmHelp;
 }
