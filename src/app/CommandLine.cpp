@@ -36,8 +36,9 @@ constexpr const char* usage =
     "                     default), the page's own scrollbar only (page), or the boxes\n"
     "                     a CSS selector list names ('.sidebar, textarea')\n"
     "  --list             print the saved projects with their date and time\n"
-    "  --data FILE        keep projects in FILE instead of data.ini beside the program\n"
-    "  --help             show this help and exit\n"
+    "  --data FILE        keep projects in FILE instead of data.ini beside the program;\n"
+    "                     alone, opens the window on FILE (one project file per site)\n"
+    "  -h, --help         show this help and exit\n"
     "  --version          show the version and exit\n"
     "\n"
     "A page's colors come from its rules for body, html, :root or *, also in @media\n"
@@ -76,13 +77,14 @@ std::optional<BlockReach> reachOf(const std::string& value, std::string& why) {
 std::optional<Options> parse(const std::vector<std::string>& args, std::string& error, bool& hint) {
     Options o;
     bool onlyFiles = false;
+    std::optional<Mode> answer; // --help or --version
     auto setMode = [&](Mode mode, const std::string& option) {
         if (o.mode != Mode::None && o.mode != mode)
             error = "'" + option + "' cannot go with another of --css, --convert and --list";
         o.mode = mode;
     };
     for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
-        const std::string& arg = args[i];
+        const std::string& arg = args[i] == "-h" && !onlyFiles ? "--help" : args[i];
         if (onlyFiles || arg == "-" || !arg.starts_with("--")) {
             if (!arg.empty() && arg.front() == '-' && arg != "-" && !onlyFiles)
                 error = "invalid option '" + arg + "'";
@@ -108,9 +110,9 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
             equals != std::string::npos) {
             error = "option '" + option + "' takes no argument";
         } else if (option == "--help" || option == "--version") {
-            // As GNU programs do: either one answers whatever else is given.
-            o.mode = option == "--help" ? Mode::Help : Mode::Version;
-            return o;
+            // Either one answers whatever other option is given, as GNU programs do; an
+            // operand is a mistake, as for any command.
+            answer = option == "--help" ? Mode::Help : Mode::Version;
         } else if (option == "--css") {
             setMode(Mode::Css, option);
             o.project = value();
@@ -132,8 +134,14 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
     }
     if (!error.empty())
         return std::nullopt;
-    if (o.mode == Mode::None)
+    if (answer && !o.files.empty())
+        error = "unexpected argument '" + o.files.front() + "'";
+    else if (answer)
+        o.mode = *answer;
+    else if (o.mode == Mode::None)
         error = "no command: give --css, --convert or --list";
+    else if (o.mode == Mode::Css && o.project.empty())
+        error = "the project name after --css is empty";
     else if (o.mode == Mode::Convert && o.files.empty())
         error = "--convert needs at least one file";
     else if (o.mode != Mode::Convert && !o.files.empty())
@@ -199,7 +207,10 @@ private:
         struct stat info {};
         if (problem.empty() && m_o.data && ::stat(m_o.data->c_str(), &info) != 0)
             problem = strerrordesc_np(errno);
-        if (!problem.empty())
+        // Most reasons name the file themselves.
+        if (!problem.empty() && problem.starts_with(m_ini.inifile()))
+            m_err << "brisvane: " << ascii::oneLine(problem) << '\n';
+        else if (!problem.empty())
             fail(m_ini.inifile(), problem);
         return problem.empty();
     }
@@ -299,11 +310,19 @@ private:
 
 } // namespace
 
+std::optional<std::string> windowProjectFile(const std::vector<std::string>& args) {
+    if (args.size() == 2 && args[0] == "--data" && !args[1].empty())
+        return args[1];
+    if (args.size() == 1 && args[0].starts_with("--data=") && args[0].size() > 7)
+        return args[0].substr(7);
+    return std::nullopt;
+}
+
 bool isCommand(int argc, char** argv) {
     if (argc < 2)
         return false;
     const std::string_view first = argv[1];
-    if (first == "-" || !first.starts_with('-'))
+    if (first == "-" || first == "-h" || !first.starts_with('-'))
         return true;
     if (!first.starts_with("--"))
         return false;

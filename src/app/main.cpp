@@ -13,7 +13,9 @@
 #include <QSessionManager>
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 namespace brisvane {
@@ -52,7 +54,10 @@ int main(int argc, char** argv) {
     // Given a command, the program answers it and opens no window: no display needed.
     const brisvane::ProgramFolders folders =
         brisvane::findProgramFolders(brisvane::machineFolderFacts());
-    if (brisvane::isCommand(argc, argv))
+    // "--data FILE" alone opens the window on that project file, one per site, say.
+    const std::optional<std::string> dataFile =
+        brisvane::windowProjectFile({argv + 1, argv + argc});
+    if (!dataFile && brisvane::isCommand(argc, argv))
         return brisvane::runCommand({argv + 1, argv + argc}, folders, std::cout, std::cerr);
     if (!brisvane::hasDisplay()) {
         std::fprintf(stderr, "brisvane: no display to show its window on (DISPLAY is not set "
@@ -60,7 +65,8 @@ int main(int argc, char** argv) {
                              "with: xvfb-run -a make run\n");
         return 1;
     }
-    QApplication app(argc, argv);
+    int toolkitArgc = dataFile ? 1 : argc; // the toolkit need not see --data
+    QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisvane"));
     // The desktop entry that names this window on Wayland, and in the menu.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quelmark.Brisvane"));
@@ -72,7 +78,12 @@ int main(int argc, char** argv) {
     // one that cannot be used is not: the store then keeps nothing, and says so at once, as
     // it says of a project file that cannot be used.
     std::string folderProblem, folderNote, dataFolder = folders.data;
-    if (!dataFolder.empty()) {
+    if (dataFile) {
+        const std::string folder = std::filesystem::path(*dataFile).parent_path().native();
+        if (!folder.empty() && !std::filesystem::is_directory(folder))
+            folderProblem = "the folder of " + *dataFile + " does not exist";
+        dataFolder.clear(); // no data.ini elsewhere instead
+    } else if (!dataFolder.empty()) {
         if (const std::string why =
                 brisvane::makePrivateFolder(dataFolder, !folders.dataBesideProgram, folderNote);
             !why.empty()) {
@@ -83,6 +94,8 @@ int main(int argc, char** argv) {
     if (!folders.warning.empty()) // said, rather than another file quietly used
         folderNote = "Brisvane: " + folders.warning + ". " + folderNote;
     brisvane::clsINI projectIni(dataFolder, ui.programFileName().toStdString());
+    if (dataFile && folderProblem.empty())
+        projectIni.setInifile(*dataFile);
     brisvane::ProjectStore store(projectIni, clock);
     brisvane::frmMain mainWindow(state, ui, store);
     // The desktop ending its session asks first, as closing the window does.

@@ -106,6 +106,8 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         {"--convert", 2, "", "brisvane: --convert needs at least one file\n" + hint},
         {"--list Blue", 2, "", "brisvane: unexpected argument 'Blue'\n" + hint},
         {"--classic", 2, "", "brisvane: no command: give --css, --convert or --list\n" + hint},
+        {"--help Blue", 2, "", "brisvane: unexpected argument 'Blue'\n" + hint},
+        {"--css ''", 2, "", "brisvane: the project name after --css is empty\n" + hint},
         {"--style=fusion", 1, "", // the toolkit's option: the window, which has no display here
          "brisvane: no display to show its window on (DISPLAY is not set or not reachable); run "
          "it on a desktop, or under a virtual one with: xvfb-run -a make run\n"},
@@ -130,7 +132,7 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
     EXPECT_NE(
         std::system(("cd '" + dir.path + "' && ./brisvane --list >/dev/full 2>/dev/null").c_str()),
         0);
-    EXPECT_NE(run("--help").out.find("--convert FILE..."), std::string::npos);
+    EXPECT_NE(run("-h").out.find("--convert FILE..."), std::string::npos);
 }
 
 } // namespace
