@@ -19,8 +19,9 @@ build: configure
 run: build
 	@$(BUILD)/brisvane
 
+# CTEST_ARGS='-LE "browser|display"' leaves out the tests that start browsers or a display.
 test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_BENCH=ON \

@@ -15,9 +15,14 @@ TEST(QtPlatformUi, AMessageShowsItsTextAsPlainTextOnLinesOfItsOwn) {
     QtPlatformUi ui({});
     QString shown;
     QTimer::singleShot(0, [&] { // once the box is up; accepting it ends its loop
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        shown = box->textFormat() == Qt::PlainText ? box->text() : "rich text";
-        box->accept();
+        // Found among the windows, so that a box that is not active fails the test rather
+        // than a null pointer crashing it.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                shown = box->textFormat() == Qt::PlainText ? box->text() : "rich text";
+                box->accept();
+            }
+        }
     });
     ui.showMessage("<b>Bold</b>, has been Saved.\r\nNext", PlatformUi::Buttons::Ok,
                    PlatformUi::Icon::Information);
