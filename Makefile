@@ -4,6 +4,8 @@
 BUILD := build
 BENCH_BUILD := build-bench
 JOBS := $(shell nproc 2>/dev/null || echo 2)
+# The build's own makes need not say which folder they enter.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: deps configure build run test bench fuzz format clean
 
@@ -13,10 +15,15 @@ deps:
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DBRISVANE_BENCH=OFF >/dev/null
 
+# The install manifest is made here, as the user, so that `sudo make install` later writes into
+# a file of the user's rather than leave one of root's in build/.
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
+	@touch $(BUILD)/install_manifest.txt
 
-run: build
+# Only the program and what lies beside it: no test programs.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target brisvane brisvane_data
 	@$(BUILD)/brisvane
 
 # CTEST_ARGS='-LE "browser|display"' leaves out the tests that start browsers or a display.
@@ -65,7 +72,10 @@ clean:
 PREFIX ?= /usr/local
 .PHONY: install package
 
-install: build
+# It builds nothing: run as root, a build would leave files of root's in build/.
+install:
+	@test -x $(BUILD)/brisvane || { echo "make install: nothing is built in $(BUILD)/ yet;" \
+		"run make build first, as yourself" >&2; exit 1; }
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package, brisvane_<version>_<arch>.deb, here in the top folder. It is built in a
