@@ -33,12 +33,17 @@ std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view pro
     return page;
 }
 
-std::string buildBrowserPage(std::string_view styleBlock) {
+std::string buildBrowserPage(std::string_view styleBlock, bool classic) {
     std::string page = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
                        "<title>Brisvane Preview</title>\r\n";
     page += styleBlock;
-    page += "\r\n</head>\r\n<body>\r\n"
-            "<div style=\"width:200vw;height:300vh\">\r\n"
+    page += "\r\n</head>\r\n<body>\r\n";
+    if (classic)
+        page += "<p style=\"background:#FFFFC0;border:1px solid #808080;padding:6px;"
+                "font:13px Verdana,sans-serif\">These colours show only in Internet Explorer "
+                "5.5 and later. To see them here, choose <b>Every Browser</b> in the code window "
+                "and preview again.</p>\r\n";
+    page += "<div style=\"width:200vw;height:300vh\">\r\n"
             "<p><font face=Verdana size=2>Hello World!</font></p>\r\n"
             "<p><font face=Verdana size=2>Look at my Colorful Scrollbars.</font></p>\r\n"
             "</div>\r\n</body>\r\n</html>\r\n";

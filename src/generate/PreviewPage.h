@@ -14,6 +14,7 @@ std::string buildPreviewPage(const ScrollbarScheme& scheme, std::string_view pro
 // A page for the desktop's browser that carries the given style block in its head: the
 // sample page's text on a body long and wide enough that both scroll bars show, and the
 // corner between them. Lines joined by CR LF, with a final line break.
-std::string buildBrowserPage(std::string_view styleBlock);
+// A page of the classic block says at its top that its colours show only in Internet Explorer.
+std::string buildBrowserPage(std::string_view styleBlock, bool classic = false);
 
 } // namespace brisvane

@@ -280,10 +280,12 @@ void frmCode::lblPreview_Click() {
     m_lblPreview->setLit(false);
     const QString folder = m_ui.cacheFolder();
     std::string why = folder.isEmpty() ? "the cache folder could not be found" : "";
-    const std::string page = why.empty()
-                                 ? writePrivatePage(QFile::encodeName(folder).toStdString(),
-                                                    buildBrowserPage(code().toStdString()), why)
-                                 : std::string();
+    const std::string page =
+        why.empty()
+            ? writePrivatePage(QFile::encodeName(folder).toStdString(),
+                               buildBrowserPage(code().toStdString(), !m_state.everyBrowserBlock),
+                               why)
+            : std::string();
     const QString shown = textOfBytes(ascii::oneLine(page));
     if (page.empty()) {
         m_ui.showMessage(QStringLiteral("The preview page could not be written: %1.")

@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereO
     struct stat info {};
     ASSERT_EQ(::lstat(page.c_str(), &info), 0) << page;
     EXPECT_EQ(info.st_mode & (S_IFMT | 0777), S_IFREG | 0600);
-    EXPECT_EQ(test::readBytes(page), buildBrowserPage(buildStyleBlock(state.scheme)));
+    EXPECT_EQ(test::readBytes(page), buildBrowserPage(buildStyleBlock(state.scheme), true));
     EXPECT_EQ(test::readBytes(victim), "mine");
     EXPECT_FALSE(std::filesystem::is_symlink(planted));
     EXPECT_EQ(ui.log[1], QString::fromStdString("The preview page could not be written: other "
