@@ -120,7 +120,13 @@ bool QtPlatformUi::setClipboardText(const QString& text) {
 
 QString QtPlatformUi::chooseFileToOpen(const QString& title, const QString& filters) {
     const KeyboardReturns back;
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, {}, filters);
+    if (m_fileFolder.isEmpty())
+        m_fileFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString file =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), title, m_fileFolder, filters);
+    if (!file.isEmpty())
+        m_fileFolder = QFileInfo(file).absolutePath();
+    return file;
 }
 
 bool QtPlatformUi::openWithShell(const QString& address) {

@@ -26,6 +26,9 @@ public:
 
 private:
     ProgramFolders m_folders; // found once, at start-up
+    // Where the next file chooser opens: the user's documents at first, then the folder of the
+    // file chosen last in this run.
+    QString m_fileFolder;
 };
 
 } // namespace brisvane
