@@ -32,6 +32,7 @@ private:
     AppState& m_state;
     PlatformUi& m_ui;
     QTreeWidget* m_TreeView1 = nullptr;
+    // The help page view (the old design's HTML control).
     HtmlView* m_DHTMLEdit1 = nullptr;
 };
 

@@ -39,7 +39,8 @@ public:
     // Each part's object name is the name the program knows it by, an array's index appended:
     // "txtHex0", "picBArrow1", "lblCreate", "mnuFileSave", "DHTMLEdit1".
 
-    // The text of the preview page last built, the one the preview shows.
+    // The text of the preview page last built, the one the preview shows; for tests, as the
+    // view gives no page back as it was given.
     const QString& txtHTML() const { return m_txtHTML; }
 
     // The field of a role.
@@ -116,6 +117,7 @@ private:
     LabelButton* m_lblCreate = nullptr;
     LabelButton* m_lblReset = nullptr;
     LabelButton* m_lblExit = nullptr;
+    // The preview view, which shows the sample page (the old design's HTML editing control).
     HtmlView* m_DHTMLEdit1 = nullptr;
     QString m_txtHTML;
     // The program's folder as the preview page writes it, made once.
