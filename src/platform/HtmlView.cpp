@@ -1,6 +1,6 @@
 #include "platform/HtmlView.h"
 
-#include "generate/LooseInlineContent.h"
+#include "platform/LooseInlineContent.h"
 #include "import/ScrollbarColorReader.h"
 #include "platform/ClassicScrollBarStyle.h"
 #include "scheme/Utf8.h"

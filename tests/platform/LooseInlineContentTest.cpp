@@ -1,4 +1,4 @@
-#include "generate/LooseInlineContent.h"
+#include "platform/LooseInlineContent.h"
 
 #include <gtest/gtest.h>
 
