@@ -1,8 +1,8 @@
 #include "platform/HtmlView.h"
 
-#include "platform/LooseInlineContent.h"
 #include "import/ScrollbarColorReader.h"
 #include "platform/ClassicScrollBarStyle.h"
+#include "platform/LooseInlineContent.h"
 #include "scheme/Utf8.h"
 
 #include <QAbstractTextDocumentLayout>
