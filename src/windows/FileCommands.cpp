@@ -1,13 +1,18 @@
 #include "windows/FileCommands.h"
 
+#include "import/PageFile.h"
+#include "import/ScrollbarColorReader.h"
 #include "platform/ByteText.h"
 #include "platform/PlatformUi.h"
 #include "scheme/Ascii.h"
 #include "store/ProjectStore.h"
 #include "windows/AppState.h"
 #include "windows/NameMessages.h"
-#include "windows/frmMain.h"
 #include "windows/frmOpen.h"
+
+#include <QFile>
+
+#include <algorithm>
 
 namespace brisvane {
 
@@ -20,9 +25,8 @@ const QString nameTitle = QStringLiteral("Project Name");
 
 } // namespace
 
-FileCommands::FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store,
-                           frmMain& mainWindow)
-    : m_state(state), m_ui(ui), m_store(store), m_main(mainWindow) {}
+FileCommands::FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* owner)
+    : QObject(owner), m_state(state), m_ui(ui), m_store(store), m_owner(owner) {}
 
 bool FileCommands::nameIsFree(const QString& name) {
     const std::string text = name.toStdString();
@@ -102,12 +106,12 @@ void FileCommands::showCreateOpen(Outcome outcome, bool existing) {
     // New shows the window on its New tab without an owner; Open on its Existing tab, owned
     // by the main window.
     frmOpen open(m_ui, m_store);
-    m_main.attach(open);
+    emit createOpenWindowMade(open);
     if (existing)
         open.chooseExisting();
     else
         open.hideOpenPanel();
-    m_ui.showModal(open, existing ? &m_main : nullptr);
+    m_ui.showModal(open, existing ? m_owner : nullptr);
 }
 
 void FileCommands::mnuFileSave_Click() {
@@ -124,11 +128,11 @@ void FileCommands::mnuFileSave_Click() {
         if (!nameIsFree(name))
             continue;
         m_state.currentProjectName = name.toStdString();
-        m_main.setProjectName(m_state.currentProjectName);
+        emit projectNamed(m_state.currentProjectName);
         if (!saveProject(true)) {
             // Not in the file: the window goes on as it was, unnamed.
             m_state.currentProjectName.clear();
-            m_main.setProjectName({});
+            emit projectNamed({});
         }
         return;
     }
@@ -140,6 +144,49 @@ bool FileCommands::Form_QueryUnload() {
                       namePromptText, QStringLiteral("The current Scrollbar has not been Saved.")});
     m_ui.pumpEvents();
     return outcome == Outcome::Cancel;
+}
+
+void FileCommands::mnuFileImport_Click() {
+    const QString path = m_ui.chooseFileToOpen(
+        QStringLiteral("Import Colors from Page"),
+        QStringLiteral("Web Pages and Style Sheets (*.htm *.html *.css);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    // Regular files only, and no more than a page can hold: a pipe or a device could keep the
+    // window waiting, or fill the memory.
+    const QString shown = textOfBytes(ascii::oneLine(QFile::encodeName(path).toStdString()));
+    const PageFile page = readPageFile(QFile::encodeName(path).toStdString(), true);
+    if (!page.problem.empty()) {
+        m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")
+                             .arg(shown, QString::fromLocal8Bit(page.problem)),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return;
+    }
+    const ScrollbarColors read = readScrollbarColors(page.text);
+    QString skipped;
+    for (const SkippedColor& s : read.skipped)
+        skipped +=
+            QStringLiteral("\r\nLine %1: %2")
+                .arg(s.line)
+                .arg(QString::fromStdString(describeSkipped(s, "it keeps the color it had")));
+    if (std::none_of(read.colors.begin(), read.colors.end(),
+                     [](const auto& c) { return c.has_value(); })) {
+        m_ui.showMessage(read.anySet ? QStringLiteral("None of the scrollbar colors that %1 sets "
+                                                      "can be used; no color has changed.%2")
+                                           .arg(shown, skipped)
+                                     : QStringLiteral("The file %1 sets none of the seven "
+                                                      "scrollbar colors; no color has changed.")
+                                           .arg(shown),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
+        return;
+    }
+    emit colorsImported(read.colors);
+    m_state.schemeModified = true;
+    if (!skipped.isEmpty())
+        m_ui.showMessage(QStringLiteral("Not every scrollbar color in %1 could be taken as it "
+                                        "stands:%2")
+                             .arg(shown, skipped),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
 
 } // namespace brisvane

@@ -1,24 +1,49 @@
 #pragma once
 
+#include "scheme/ColorRole.h"
+#include "scheme/HexColor.h"
+
+#include <QObject>
 #include <QString>
+
+#include <array>
+#include <optional>
+#include <string>
+
+class QWidget;
 
 namespace brisvane {
 
 struct AppState;
 class PlatformUi;
 class ProjectStore;
-class frmMain;
+class frmOpen;
 
-// The File menu's New, Open and Save, and the prompt that runs whenever the main window is
-// about to close: unsaved colours are never dropped without the user's word, and a project
-// gets a name, unique among the file's, the first time it is saved.
-class FileCommands {
+// The File menu's New, Open, Save and Import Colors from Page, and the prompt that runs
+// whenever the main window is about to close: unsaved colours are never dropped without the
+// user's word, and a project gets a name, unique among the file's, the first time it is
+// saved. What the window is to show comes to it by signals.
+class FileCommands : public QObject {
+    Q_OBJECT
+
 public:
-    FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store, frmMain& mainWindow);
+    // `owner` owns the Create/Open window when Open shows it.
+    FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* owner);
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
+    void mnuFileImport_Click();
+
+signals:
+    // The project's name for the window's title; empty for none.
+    void projectNamed(const std::string& name);
+    // A Create/Open window about to be shown, for the window to hear what it creates or opens.
+    void createOpenWindowMade(frmOpen& window);
+    // Colours a page set, each to go into its field as if typed; the others stay.
+    void colorsImported(const std::array<std::optional<ColorValue>, colorRoleCount>& colors);
+
+public:
     // True when the window must stay open.
     bool Form_QueryUnload();
 
@@ -41,7 +66,7 @@ private:
     AppState& m_state;
     PlatformUi& m_ui;
     ProjectStore& m_store;
-    frmMain& m_main;
+    QWidget* m_owner;
 };
 
 } // namespace brisvane

@@ -59,7 +59,7 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 
 frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_ui(ui), m_store(store),
-      m_commands(std::make_unique<FileCommands>(state, ui, store, *this)) {
+      m_commands(new FileCommands(state, ui, store, this)) {
     m_pictureFolder = pathForHtml(ui.folders().resources);
     setProjectName({});
     buildForm();
@@ -247,7 +247,17 @@ void frmMain::buildMenus() {
     connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });
     connect(m_mnuFileOpen, &QAction::triggered, this, [this] { m_commands->mnuFileOpen_Click(); });
     connect(m_mnuFileSave, &QAction::triggered, this, [this] { m_commands->mnuFileSave_Click(); });
-    connect(m_mnuFileImport, &QAction::triggered, this, &frmMain::mnuFileImport_Click);
+    connect(m_mnuFileImport, &QAction::triggered, m_commands, &FileCommands::mnuFileImport_Click);
+    connect(m_commands, &FileCommands::projectNamed, this, &frmMain::setProjectName);
+    connect(m_commands, &FileCommands::createOpenWindowMade, this, &frmMain::attach);
+    connect(m_commands, &FileCommands::colorsImported, this,
+            [this](const std::array<std::optional<ColorValue>, colorRoleCount>& colors) {
+                // Each colour goes in as if typed, with all that follows.
+                for (ColorRole role : allColorRoles) {
+                    if (const auto& color = colors[roleIndex(role)])
+                        colorField(role)->setText(QString::fromStdString(colorToHex(*color)));
+                }
+            });
     connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
     connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
 }
@@ -500,54 +510,6 @@ frmHelp& frmMain::loadHelpWindow() {
         });
     }
     return *m_frmHelp;
-}
-
-void frmMain::mnuFileImport_Click() {
-    const QString path = m_ui.chooseFileToOpen(
-        QStringLiteral("Import Colors from Page"),
-        QStringLiteral("Web Pages and Style Sheets (*.htm *.html *.css);;All Files (*)"));
-    if (path.isEmpty())
-        return;
-    // Regular files only, and no more than a page can hold: a pipe or a device could keep the
-    // window waiting, or fill the memory.
-    const QString shown = textOfBytes(ascii::oneLine(QFile::encodeName(path).toStdString()));
-    const PageFile page = readPageFile(QFile::encodeName(path).toStdString(), true);
-    if (!page.problem.empty()) {
-        m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")
-                             .arg(shown, QString::fromLocal8Bit(page.problem)),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
-        return;
-    }
-    const ScrollbarColors read = readScrollbarColors(page.text);
-    QString skipped;
-    for (const SkippedColor& s : read.skipped)
-        skipped +=
-            QStringLiteral("\r\nLine %1: %2")
-                .arg(s.line)
-                .arg(QString::fromStdString(describeSkipped(s, "it keeps the color it had")));
-    if (std::none_of(read.colors.begin(), read.colors.end(),
-                     [](const auto& c) { return c.has_value(); })) {
-        m_ui.showMessage(read.anySet ? QStringLiteral("None of the scrollbar colors that %1 sets "
-                                                      "can be used; no color has changed.%2")
-                                           .arg(shown, skipped)
-                                     : QStringLiteral("The file %1 sets none of the seven "
-                                                      "scrollbar colors; no color has changed.")
-                                           .arg(shown),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
-        return;
-    }
-    // Each colour goes in as if typed, with all that follows; roles the page leaves unset keep
-    // theirs.
-    for (ColorRole role : allColorRoles) {
-        if (const auto& color = read.colors[roleIndex(role)])
-            colorField(role)->setText(QString::fromStdString(colorToHex(*color)));
-    }
-    m_state.schemeModified = true;
-    if (!skipped.isEmpty())
-        m_ui.showMessage(QStringLiteral("Not every scrollbar color in %1 could be taken as it "
-                                        "stands:%2")
-                             .arg(shown, skipped),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
 
 void frmMain::mnuHelpContents_Click() {

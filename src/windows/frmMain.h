@@ -89,7 +89,6 @@ private:
     void lblExit_Click();
     void mnuFile_Click();
     void mnuFileExit_Click();
-    void mnuFileImport_Click();
     void mnuHelpContents_Click();
     void mnuHelpVisit_Click();
     void lblMoInfo_Click(QDialog& hexError);
@@ -133,7 +132,7 @@ private:
     QAction* m_mnuHelpContents = nullptr;
     QAction* m_mnuHelpVisit = nullptr;
     QPointer<frmHelp> m_frmHelp;
-    std::unique_ptr<FileCommands> m_commands;
+    FileCommands* m_commands; // a child of the window
     bool m_closeApproved = false;
     // While a project's colours go into the fields, their rules raise no error windows: the
     // user typed nothing.
