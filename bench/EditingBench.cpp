@@ -1,3 +1,4 @@
+#include "app/Session.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
 #include "store/ProjectStore.h"
@@ -25,11 +26,9 @@ struct ShownMainWindow {
         window.close();
     }
     QtPlatformUi ui{findProgramFolders(machineFolderFacts())};
-    AppState state;
-    Clock clock;
-    clsINI ini{ui.folders().data, "brisvane"};
-    ProjectStore store{ini, clock};
-    frmMain window{state, ui, store};
+    Session session{ui, ui.folders().data};
+    AppState& state = session.state;
+    frmMain& window = session.mainWindow;
     bool shown = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ProjectFiles.h"
 #include "StartupChild.h"
 
+#include "app/Session.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
 #include "store/ProjectStore.h"
@@ -124,11 +125,9 @@ int runStartupChild(const char* which, int argc, char** argv) {
     // FOLDER's data.ini; "main": the main window alone, with the program's own.
     const bool open = std::strncmp(which, "open:", 5) == 0;
     QtPlatformUi ui{findProgramFolders(machineFolderFacts())};
-    AppState state;
-    Clock clock;
-    clsINI ini{open ? std::string(which + 5) : ui.folders().data, "brisvane"};
-    ProjectStore store{ini, clock};
-    frmMain window(state, ui, store);
+    Session session{ui, open ? std::string(which + 5) : ui.folders().data};
+    ProjectStore& store = session.store;
+    frmMain& window = session.mainWindow;
     showAndWaitForPaint(window);
     if (open && store.fileProblem().empty()) {
         frmOpen dialog(ui, store);

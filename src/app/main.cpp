@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Session.h"
 #include "platform/ByteText.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
@@ -71,9 +72,6 @@ int main(int argc, char** argv) {
     // The desktop entry that names this window on Wayland, and in the menu.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quelmark.Brisvane"));
     brisvane::QtPlatformUi ui(folders);
-    brisvane::AppState state;
-    // The one project file, beside the program, and the one store over it.
-    brisvane::Clock clock;
     // The data folder is made (or, the user's own, closed to others) before the window opens;
     // one that cannot be used is not: the store then keeps nothing, and says so at once, as
     // it says of a project file that cannot be used.
@@ -93,11 +91,10 @@ int main(int argc, char** argv) {
     }
     if (!folders.warning.empty()) // said, rather than another file quietly used
         folderNote = "Brisvane: " + folders.warning + ". " + folderNote;
-    brisvane::clsINI projectIni(dataFolder, ui.programFileName().toStdString());
-    if (dataFile && folderProblem.empty())
-        projectIni.setInifile(*dataFile);
-    brisvane::ProjectStore store(projectIni, clock);
-    brisvane::frmMain mainWindow(state, ui, store);
+    // The one project file, and the one store over it.
+    brisvane::Session session(ui, dataFolder,
+                              dataFile && folderProblem.empty() ? *dataFile : std::string());
+    brisvane::frmMain& mainWindow = session.mainWindow;
     // The desktop ending its session asks first, as closing the window does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
                      [&mainWindow](QSessionManager& session) {
@@ -113,6 +110,6 @@ int main(int argc, char** argv) {
                          }
                          session.release();
                      });
-    brisvane::Main(ui, store, mainWindow, folderProblem, folderNote);
+    brisvane::Main(ui, session.store, mainWindow, folderProblem, folderNote);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Session.h"
 #include "store/ProjectStore.h"
 #include "support/CoreTestSupport.h"
 #include "support/ScriptedPlatformUi.h"
@@ -27,7 +28,7 @@ template <class T = QWidget> T* child(const QObject& window, const QString& name
 // help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
 struct MainWindow {
     explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None)
-        : ini(dir.path, "brisvane", std::make_shared<FailingFileSystem>(failing, EROFS)) {
+        : session(ui, dir.path, {}, std::make_shared<FailingFileSystem>(failing, EROFS), &clock) {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -73,11 +74,12 @@ struct MainWindow {
 
     TempFolder dir;
     FixedClock clock;
-    clsINI ini;
-    ProjectStore store{ini, clock};
-    AppState state;
     ScriptedPlatformUi ui{QCoreApplication::applicationDirPath().toStdString()};
-    frmMain window{state, ui, store};
+    Session session;
+    AppState& state = session.state;
+    clsINI& ini = session.projectIni;
+    ProjectStore& store = session.store;
+    frmMain& window = session.mainWindow;
 };
 
 struct MainWindowTest : ::testing::Test, MainWindow {};
