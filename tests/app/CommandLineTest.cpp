@@ -108,6 +108,9 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         {"--classic", 2, "", "brisvane: no command: give --css, --convert or --list\n" + hint},
         {"--help Blue", 2, "", "brisvane: unexpected argument 'Blue'\n" + hint},
         {"--css ''", 2, "", "brisvane: the project name after --css is empty\n" + hint},
+        {"--data other.ini", 1, "", // alone: the window on that file, which has no display here
+         "brisvane: no display to show its window on (DISPLAY is not set or not reachable); run "
+         "it on a desktop, or under a virtual one with: xvfb-run -a make run\n"},
         {"--style=fusion", 1, "", // the toolkit's option: the window, which has no display here
          "brisvane: no display to show its window on (DISPLAY is not set or not reachable); run "
          "it on a desktop, or under a virtual one with: xvfb-run -a make run\n"},
