@@ -28,17 +28,18 @@ bool LabelButtonGroup::eventFilter(QObject* watched, QEvent* event) {
         return false;
     // Children pass on moves they do not take, and a drag belongs to the element it began on;
     // only the pointer over the background itself, pressed there or not at all, counts.
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only a mouse event is one: the cast waits for the type.
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        m_dragFromBackground = !m_background->childAt(mouse->position().toPoint());
+        m_dragFromBackground = !m_background->childAt(mouse()->position().toPoint());
         break;
     case QEvent::MouseButtonRelease:
         m_dragFromBackground = false;
         break;
     case QEvent::MouseMove:
-        if (!m_background->childAt(mouse->position().toPoint()) &&
-            (mouse->buttons() == Qt::NoButton || m_dragFromBackground))
+        if (!m_background->childAt(mouse()->position().toPoint()) &&
+            (mouse()->buttons() == Qt::NoButton || m_dragFromBackground))
             lightOnly(nullptr);
         break;
     default:
