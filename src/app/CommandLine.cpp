@@ -5,8 +5,8 @@
 #include "import/PageFile.h"
 #include "import/ScrollbarColorReader.h"
 #include "scheme/Ascii.h"
+#include "scheme/UserCharacters.h"
 #include "store/ProjectStore.h"
-#include "windows/UserCharacters.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,22 +1,33 @@
 #include "scheme/ColorFieldText.h"
-#include "scheme/Utf8.h"
+#include "scheme/UserCharacters.h"
 
 #include <gtest/gtest.h>
 
 namespace brisvane {
 namespace {
 
-// One character per code point is enough here; the window splits real text into
-// user-perceived characters before it comes to the rules.
 std::vector<std::string> characters(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    for (char32_t cp : decodeUtf8(text)) {
-        const std::size_t n = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
-        out.push_back(text.substr(i, n));
-        i += n;
-    }
-    return out;
+    return firstUserCharacters(text, 100);
+}
+
+TEST(UserCharacters, AnEmojiOrALetterWithItsAccentsIsOneAndOnlyTheStartIsRead) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"#A1", {"#", "A", "1"}},
+        {"e\u0301x", {"e\u0301", "x"}},                           // a letter and its accent
+        {"\U0001F44D\U0001F3FD!", {"\U0001F44D\U0001F3FD", "!"}}, // a skin tone
+        {"\U0001F468\u200D\U0001F467#", {"\U0001F468\u200D\U0001F467", "#"}}, // joined
+        {"\U0001F1EB\U0001F1F7", {"\U0001F1EB\U0001F1F7"}},                   // a flag
+        {"\xFF#", {"\xFF", "#"}},                                             // no UTF-8
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(firstUserCharacters(text, 7), expected) << text;
+    std::string heavy = "a";
+    for (int i = 0; i < 500000; ++i)
+        heavy += "\u0301";
+    const auto first = firstUserCharacters(heavy + "#", 7);
+    EXPECT_LE(first.size(), 7u);
+    EXPECT_LE(first.front().size(), 256u * 7); // cut, not read whole
+    EXPECT_EQ(colorTextAfterFieldRules("c0c\U0001F468\u200D\U0001F467"), "#C0C000");
 }
 
 TEST(ColorFieldText, EditsEndInTheProcessedForm) {

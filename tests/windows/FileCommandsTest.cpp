@@ -1,5 +1,5 @@
+#include "scheme/UserCharacters.h"
 #include "support/MainWindowFixture.h"
-#include "windows/UserCharacters.h"
 #include "windows/frmOpen.h"
 
 #include <QLineEdit>
