@@ -61,7 +61,7 @@ const std::string& clsINI::sectionOf(const std::string& section) const {
 
 void clsINI::ensureIniFileExists() {
     // A transaction or a reading pass made sure of it when it began; once is enough.
-    if (m_transaction || m_writeBacks || m_readOnly)
+    if (m_transaction || m_pass || m_readOnly)
         return;
     const WriteOutcome outcome = m_engine.ensureExists(m_inifile);
     if (!outcome.ok)
@@ -71,8 +71,8 @@ void clsINI::ensureIniFileExists() {
 const ProfileDocument& clsINI::view(const std::string& file) {
     if (m_transaction && file == m_transactionFile)
         return *m_transaction;
-    if (m_writeBacks && file == m_transactionFile) // one reading of the file for the pass
-        return *m_lastRead;
+    if (m_pass && file == m_pass->file) // one reading of the file for the pass
+        return *m_pass->document;
     m_lastRead = m_engine.read(file);
     return *m_lastRead;
 }
@@ -187,35 +187,34 @@ std::string clsINI::getKeyValue(const std::string& key, const std::string& defau
     const auto value = view(file).value(s, key);
     if (value && !value->empty())
         return std::string(*value);
-    if (m_writeBacks && file == m_transactionFile && canHold(key, fallback, s))
-        m_writeBacks->push_back({s, key, fallback});
+    if (m_pass && file == m_pass->file && canHold(key, fallback, s))
+        m_pass->writeBacks.push_back({s, key, fallback});
     else
         setKeyValue(key, fallback, s, file);
     return fallback;
 }
 
 void clsINI::readOnlyPass(const std::function<void()>& body, const std::string& INIFileLoc) {
-    if (m_transaction || m_writeBacks) { // inside another: that one carries the writes
+    if (m_transaction || m_pass) { // inside another: that one carries the writes
         body();
         return;
     }
-    std::vector<std::array<std::string, 3>> writeBacks;
-    m_transactionFile = fileOf(INIFileLoc);
     ensureIniFileExists();
-    m_lastRead = m_engine.read(m_transactionFile);
-    m_writeBacks = &writeBacks;
+    ReadingPass pass{fileOf(INIFileLoc), nullptr, {}};
+    pass.document = m_engine.read(pass.file);
+    m_pass = &pass;
     struct Close {
         clsINI& ini;
-        ~Close() { ini.m_writeBacks = nullptr; }
+        ~Close() { ini.m_pass = nullptr; }
     } close{*this};
     body();
-    m_writeBacks = nullptr;
-    if (writeBacks.empty() || m_readOnly || !readError().empty())
+    m_pass = nullptr;
+    if (pass.writeBacks.empty() || m_readOnly || !readError().empty())
         return;
     const WriteOutcome outcome = m_engine.edit(
-        m_transactionFile,
+        pass.file,
         [&](ProfileDocument& document) {
-            for (const auto& [section, key, value] : writeBacks) {
+            for (const auto& [section, key, value] : pass.writeBacks) {
                 const auto now = document.value(section, key);
                 if (!now || now->empty()) // another program may have written it meanwhile
                     document.setValue(section, key, value);

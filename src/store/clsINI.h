@@ -120,8 +120,14 @@ private:
     // The open transaction, if any.
     std::string m_transactionFile;
     ProfileDocument* m_transaction = nullptr;
-    // Within readOnlyPass: the entries reads write back, gathered (section, key, value).
-    std::vector<std::array<std::string, 3>>* m_writeBacks = nullptr;
+    // The open reading pass, if any: its file, the one reading of it that its reads see, and
+    // the entries they write back (section, key, value), gathered for one rewrite.
+    struct ReadingPass {
+        std::string file;
+        std::shared_ptr<const ProfileDocument> document;
+        std::vector<std::array<std::string, 3>> writeBacks;
+    };
+    ReadingPass* m_pass = nullptr;
 };
 
 } // namespace brisvane
