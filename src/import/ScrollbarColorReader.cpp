@@ -262,10 +262,14 @@ private:
         }
     }
 
-    // The rules of a style sheet between begin and end: those for the page, also within
-    // @media for the screen, give their declarations; any other at-rule is passed over.
     void readSheet(std::size_t begin, std::size_t end) {
         blankComments(begin, end);
+        readRules(begin, end);
+    }
+
+    // The rules of a style sheet between begin and end: those for the page, also within
+    // @media for the screen, give their declarations; any other at-rule is passed over.
+    void readRules(std::size_t begin, std::size_t end) {
         const std::string_view s = std::string_view(m_clean).substr(0, end);
         std::size_t pos = begin;
         while (pos < end) {
@@ -291,13 +295,12 @@ private:
                 continue;
             }
             const std::size_t close = closingBrace(s, open);
-            if (prelude.empty()) {
-            } else if (prelude.front() != '@') {
-                if (selectorListReachesPage(prelude))
-                    readDeclarations(open + 1, close, false);
-            } else if (ascii::startsWithNoCase(prelude, 0, "@media") &&
-                       mediaReachesScreen(prelude.substr(6))) {
-                readSheet(open + 1, close);
+            if (prelude.starts_with('@')) {
+                if (ascii::startsWithNoCase(prelude, 0, "@media") &&
+                    mediaReachesScreen(prelude.substr(6)))
+                    readRules(open + 1, close);
+            } else if (selectorListReachesPage(prelude)) {
+                readDeclarations(open + 1, close, false);
             }
             pos = close + 1;
         }
@@ -364,57 +367,58 @@ private:
 
     void skip(std::size_t property, const Declaration& d, std::string why,
               SkippedColor::Instead instead) {
-        m_colors.skipped.push_back({std::string(propertyName(property)),
-                                    std::string(m_text.substr(d.offset, d.value.size())),
-                                    lineOf(d.offset), std::move(why), instead});
+        m_skipped.emplace_back(d.offset,
+                               SkippedColor{std::string(propertyName(property)),
+                                            std::string(m_text.substr(d.offset, d.value.size())),
+                                            lineOf(d.offset), std::move(why), instead});
     }
 
-    // Each property's winning usable declaration; the values a page set but that give nothing
-    // are said, and so is an alpha dropped from a winner.
-    ScrollbarColors resolve() {
-        std::array<std::optional<ColorValue>, colorRoleCount + 1> chosen;
-        for (std::size_t p = 0; p <= baseIndex; ++p) {
-            const Declaration* winner = nullptr;
-            CssColorReading winning;
-            for (const Declaration& d : m_found[p]) {
-                m_colors.anySet = true;
-                const CssColorReading color = readCssColor(d.value);
-                if (color.kind == CssColorReading::Kind::Color &&
-                    (!winner || d.level >= winner->level))
-                    winner = &d, winning = color;
-            }
-            if (winner) {
-                chosen[p] = winning.value;
-                if (winning.alpha < 1) {
-                    std::ostringstream alpha;
-                    alpha << std::setprecision(2) << winning.alpha;
-                    skip(p, *winner, "has an alpha of " + alpha.str(),
-                         SkippedColor::Instead::Opaque);
-                }
-                continue;
-            }
-            const bool fromBase = p != baseIndex && !m_found[baseIndex].empty();
-            for (const Declaration& d : m_found[p])
-                skip(p, d,
-                     readCssColor(d.value).kind == CssColorReading::Kind::Unconverted
+    // The property's winning usable colour. The values set for it that give nothing are said,
+    // `instead` saying what stands in their place, and so is an alpha dropped from a winner.
+    std::optional<ColorValue> resolve(std::size_t p, SkippedColor::Instead instead) {
+        std::vector<CssColorReading> colors;
+        const Declaration* winner = nullptr;
+        for (const Declaration& d : m_found[p]) {
+            m_colors.anySet = true;
+            colors.push_back(readCssColor(d.value));
+            if (colors.back().kind == CssColorReading::Kind::Color &&
+                (!winner || d.level >= winner->level))
+                winner = &d;
+        }
+        if (!winner) {
+            for (std::size_t i = 0; i < colors.size(); ++i)
+                skip(p, m_found[p][i],
+                     colors[i].kind == CssColorReading::Kind::Unconverted
                          ? "is a colour this program does not convert"
                          : "is not a colour",
-                     fromBase ? SkippedColor::Instead::FromBase : SkippedColor::Instead::Nothing);
+                     instead);
+            return std::nullopt;
         }
-        std::sort(m_colors.skipped.begin(), m_colors.skipped.end(),
-                  [](const SkippedColor& a, const SkippedColor& b) { return a.line < b.line; });
-        const auto derived = chosen[baseIndex]
-                                 ? std::optional(deriveFromBaseColor(*chosen[baseIndex]))
-                                 : std::nullopt;
-        for (std::size_t i = 0; i < colorRoleCount; ++i)
-            m_colors.colors[i] = chosen[i] ? chosen[i]
-                                 : derived ? std::optional((*derived)[i])
-                                           : std::nullopt;
-        // A base colour that is itself no colour derives nothing.
-        for (SkippedColor& skipped : m_colors.skipped) {
-            if (!derived && skipped.instead == SkippedColor::Instead::FromBase)
-                skipped.instead = SkippedColor::Instead::Nothing;
+        const CssColorReading& winning =
+            colors[static_cast<std::size_t>(winner - m_found[p].data())];
+        if (winning.alpha < 1) {
+            std::ostringstream alpha;
+            alpha << std::setprecision(2) << winning.alpha;
+            skip(p, *winner, "has an alpha of " + alpha.str(), SkippedColor::Instead::Opaque);
         }
+        return winning.value;
+    }
+
+    // The base colour first: a role its own property leaves without a colour takes the one
+    // derived from it.
+    ScrollbarColors resolve() {
+        const auto base = resolve(baseIndex, SkippedColor::Instead::Nothing);
+        const auto derived = base ? std::optional(deriveFromBaseColor(*base)) : std::nullopt;
+        for (std::size_t i = 0; i < colorRoleCount; ++i) {
+            const auto own = resolve(i, derived ? SkippedColor::Instead::FromBase
+                                                : SkippedColor::Instead::Nothing);
+            m_colors.colors[i] = own ? own : derived ? std::optional((*derived)[i]) : std::nullopt;
+        }
+        // In the order of the text.
+        std::sort(m_skipped.begin(), m_skipped.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (auto& [offset, skipped] : m_skipped)
+            m_colors.skipped.push_back(std::move(skipped));
         return std::move(m_colors);
     }
 
@@ -423,6 +427,7 @@ private:
     // offsets and line numbers stay those of the text.
     std::string m_clean;
     std::array<std::vector<Declaration>, colorRoleCount + 1> m_found;
+    std::vector<std::pair<std::size_t, SkippedColor>> m_skipped; // by the value's offset
     ScrollbarColors m_colors;
 };
 
