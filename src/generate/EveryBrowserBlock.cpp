@@ -136,42 +136,6 @@ void appendSvg(std::string& out, std::string_view attributes,
     out += "%3C/svg%3E\")";
 }
 
-// The rules that turn a site's scrollbar-width and scrollbar-color back to auto where the
-// block reaches, so that Blink draws the parts. On the page they win whatever the site says;
-// on other boxes a site's rule for a box it names keeps precedence.
-void appendBlinkReachRules(std::string& out, const BlockReach& reach) {
-    auto rule = [&out](std::string_view selector, std::string_view importance) {
-        out += "        ";
-        out += selector;
-        out += "\r\n        {\r\n            scrollbar-width: auto";
-        out += importance;
-        out += ";\r\n            scrollbar-color: auto";
-        out += importance;
-        out += ";\r\n        }\r\n";
-    };
-    if (reach.kind() == BlockReach::Kind::Selector) {
-        rule(":is(" + reach.selectors() + ")", "");
-        return;
-    }
-    rule("html", " !important");
-    if (reach.kind() == BlockReach::Kind::EveryBox)
-        rule("*", "");
-}
-
-// Firefox's colours: on html they reach the page and, inherited, every box in it; for the page
-// alone the body takes its own again.
-void appendFirefoxRules(std::string& out, const BlockReach& reach, const ScrollbarScheme& safe) {
-    const bool named = reach.kind() == BlockReach::Kind::Selector;
-    out += "        ";
-    out += named ? ":is(" + reach.selectors() + ")" : std::string("html");
-    out += "\r\n        {\r\n            scrollbar-color: ";
-    out += safe.faceGroupColors[0] + ' ' + safe.trackColor;
-    out += named ? ";\r\n        }\r\n" : " !important;\r\n        }\r\n";
-    if (reach.kind() == BlockReach::Kind::Page)
-        out += "        :where(body)\r\n        {\r\n            scrollbar-color: auto;\r\n"
-               "        }\r\n";
-}
-
 // The selector that every part's rule starts with.
 std::string reachedBoxes(const BlockReach& reach) {
     switch (reach.kind()) {
@@ -182,6 +146,49 @@ std::string reachedBoxes(const BlockReach& reach) {
     default:
         return ":is(html, html *)";
     }
+}
+
+// A rule inside one of the block's guards: its selector, then a line for each declaration.
+void appendRule(std::string& out, std::string_view selector,
+                std::initializer_list<std::string_view> declarations) {
+    out += "        ";
+    out += selector;
+    out += "\r\n        {\r\n";
+    for (std::string_view declaration : declarations) {
+        out += "            ";
+        out += declaration;
+        out += ";\r\n";
+    }
+    out += "        }\r\n";
+}
+
+// The rules that turn a site's scrollbar-width and scrollbar-color back to auto where the
+// block reaches, so that Blink draws the parts. On the page they win whatever the site says;
+// on other boxes a site's rule for a box it names keeps precedence.
+void appendBlinkReachRules(std::string& out, const BlockReach& reach, std::string_view boxes) {
+    if (reach.kind() == BlockReach::Kind::Selector) {
+        appendRule(out, boxes, {"scrollbar-width: auto", "scrollbar-color: auto"});
+        return;
+    }
+    appendRule(out, "html",
+               {"scrollbar-width: auto !important", "scrollbar-color: auto !important"});
+    if (reach.kind() == BlockReach::Kind::EveryBox)
+        appendRule(out, "*", {"scrollbar-width: auto", "scrollbar-color: auto"});
+}
+
+// Firefox's colours: on html they reach the page and, inherited, every box in it; for the page
+// alone the body takes its own again.
+void appendFirefoxRules(std::string& out, const BlockReach& reach, std::string_view boxes,
+                        const ScrollbarScheme& safe) {
+    const std::string colors =
+        "scrollbar-color: " + safe.faceGroupColors[0] + ' ' + safe.trackColor;
+    if (reach.kind() == BlockReach::Kind::Selector) {
+        appendRule(out, boxes, {colors});
+        return;
+    }
+    appendRule(out, "html", {colors + " !important"});
+    if (reach.kind() == BlockReach::Kind::Page)
+        appendRule(out, ":where(body)", {"scrollbar-color: auto"});
 }
 
 } // namespace
@@ -206,7 +213,7 @@ std::string buildEveryBrowserBlock(const ScrollbarScheme& scheme, const BlockRea
         } else if (const char what = laterParts[++i]; what == 'P') {
             block += boxes;
         } else if (what == 'R') {
-            appendBlinkReachRules(block, reach);
+            appendBlinkReachRules(block, reach, boxes);
         } else if (what == 'b') {
             appendSvg(block, "width='5' height='5'",
                       {{&c[4], "M0 0h5v5H0z"},
@@ -233,7 +240,7 @@ std::string buildEveryBrowserBlock(const ScrollbarScheme& scheme, const BlockRea
     block +=
         "    }\r\n    /* Firefox */\r\n    @supports not selector(::-webkit-scrollbar-thumb)\r\n"
         "    {\r\n";
-    appendFirefoxRules(block, reach, safe);
+    appendFirefoxRules(block, reach, boxes, safe);
     block += "    }\r\n</style>";
     return block;
 }
