@@ -207,10 +207,7 @@ private:
         struct stat info {};
         if (problem.empty() && m_o.data && ::stat(m_o.data->c_str(), &info) != 0)
             problem = strerrordesc_np(errno);
-        // Most reasons name the file themselves.
-        if (!problem.empty() && problem.starts_with(m_ini.inifile()))
-            m_err << "brisvane: " << ascii::oneLine(problem) << '\n';
-        else if (!problem.empty())
+        if (!problem.empty())
             fail(m_ini.inifile(), problem);
         return problem.empty();
     }
@@ -230,7 +227,7 @@ private:
     bool readFailed() {
         const std::string problem = m_store.readProblem();
         if (!problem.empty())
-            m_err << "brisvane: " << ascii::oneLine(problem) << '\n';
+            fail(m_ini.inifile(), problem);
         return !problem.empty();
     }
 
@@ -296,8 +293,11 @@ private:
         return status;
     }
 
+    // One line on standard error: what failed and why; a reason that names it already (most
+    // of the project file's do) is not put after its name again.
     void fail(const std::string& what, const std::string& why) {
-        m_err << "brisvane: " << ascii::oneLine(what) << ": " << why << '\n';
+        m_err << "brisvane: " << ascii::oneLine(why.starts_with(what) ? why : what + ": " + why)
+              << '\n';
     }
 
     const Options& m_o;
