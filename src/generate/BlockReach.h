@@ -26,8 +26,6 @@ public:
     // The selector list, trimmed; empty but for Kind::Selector.
     const std::string& selectors() const { return m_selectors; }
 
-    bool operator==(const BlockReach&) const = default;
-
 private:
     BlockReach(Kind kind, std::string selectors)
         : m_kind(kind), m_selectors(std::move(selectors)) {}
