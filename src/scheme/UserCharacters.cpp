@@ -42,10 +42,15 @@ std::vector<std::string> firstUserCharacters(std::string_view utf8, int count) {
     UErrorCode status = U_ZERO_ERROR;
     UText* text = utext_openUTF8(nullptr, part.data(), static_cast<int64_t>(part.size()), &status);
     UBreakIterator* breaks = characterBreaks();
-    if (breaks)
+    if (breaks && U_SUCCESS(status))
         ubrk_setUText(breaks, text, &status);
-    std::size_t start = 0;
-    while (U_SUCCESS(status) && breaks && static_cast<int>(characters.size()) < count) {
+    if (!breaks || U_FAILURE(status)) { // never so with ICU's data in place: then byte by byte
+        utext_close(text);
+        for (std::size_t i = 0; i < part.size() && static_cast<int>(i) < count; ++i)
+            characters.emplace_back(1, part[i]);
+        return characters;
+    }
+    for (std::size_t start = 0; static_cast<int>(characters.size()) < count;) {
         const int32_t end = ubrk_next(breaks);
         if (end == UBRK_DONE)
             break;
@@ -53,10 +58,6 @@ std::vector<std::string> firstUserCharacters(std::string_view utf8, int count) {
         start = static_cast<std::size_t>(end);
     }
     utext_close(text);
-    // Without ICU's help (it never fails on valid input), bytes count one by one.
-    if (!U_SUCCESS(status) || !breaks)
-        for (std::size_t i = characters.size(); i < part.size() && static_cast<int>(i) < count; ++i)
-            characters.emplace_back(1, part[i]);
     return characters;
 }
 
