@@ -5,6 +5,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,8 +43,13 @@ void removeOldPages(int folder) {
 } // namespace
 
 std::string writePrivatePage(const std::string& folder, std::string_view bytes, std::string& why) {
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        why = "the folder " + folder + " could not be made: " + strerrordesc_np(errno);
+    // The folders above it are made as any program makes them (~/.cache on a new account);
+    // the folder itself for the user alone.
+    std::error_code made;
+    std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), made);
+    if (made || (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)) {
+        why = "the folder " + folder +
+              " could not be made: " + (made ? made.message() : strerrordesc_np(errno));
         return {};
     }
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
