@@ -160,7 +160,7 @@ void frmCode::buildReachRow() {
 // Enter is pressed; one that cannot be used is said, and the block stays as it was.
 void frmCode::cboReach_Change() {
     const auto kind = static_cast<BlockReach::Kind>(m_cboReach->currentIndex());
-    m_txtReach->setEnabled(kind == BlockReach::Kind::Selector);
+    enableReach();
     if (kind != BlockReach::Kind::Selector) {
         m_state.blockReach = kind == BlockReach::Kind::Page ? BlockReach::page() : BlockReach();
         showBlock(true);
@@ -181,16 +181,22 @@ void frmCode::cboReach_Change() {
     }
 }
 
+// The reach is the every-browser block's (the classic block is the classic program's, whatever
+// the reach), and its selector field is for "Boxes matching:".
+void frmCode::enableReach() {
+    m_cboReach->setEnabled(m_state.everyBrowserBlock);
+    m_txtReach->setEnabled(m_state.everyBrowserBlock &&
+                           m_cboReach->currentIndex() ==
+                               static_cast<int>(BlockReach::Kind::Selector));
+}
+
 void frmCode::showBlock(bool everyBrowser) {
     m_lblClassic->setLit(false);
     m_lblModern->setLit(false);
     m_state.everyBrowserBlock = everyBrowser;
     m_lblClassic->setChosen(!everyBrowser);
     m_lblModern->setChosen(everyBrowser);
-    // The classic block is the classic program's, whatever the reach.
-    m_cboReach->setEnabled(everyBrowser);
-    m_txtReach->setEnabled(everyBrowser && m_cboReach->currentIndex() ==
-                                               static_cast<int>(BlockReach::Kind::Selector));
+    enableReach();
     const std::string block = everyBrowser
                                   ? buildEveryBrowserBlock(m_state.scheme, m_state.blockReach)
                                   : buildStyleBlock(m_state.scheme);

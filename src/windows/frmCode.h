@@ -35,6 +35,7 @@ private:
     LabelButton* addButton(const QString& caption, QAnyStringView name, int left, int top,
                            int width, int height);
     void buildReachRow();
+    void enableReach();
     void showBlock(bool everyBrowser);
     void cboReach_Change();
     void lblCopy_Click();
