@@ -154,8 +154,9 @@ void FileCommands::mnuFileImport_Click() {
         return;
     // Regular files only, and no more than a page can hold: a pipe or a device could keep the
     // window waiting, or fill the memory.
-    const QString shown = textOfBytes(ascii::oneLine(QFile::encodeName(path).toStdString()));
-    const PageFile page = readPageFile(QFile::encodeName(path).toStdString(), true);
+    const std::string file = QFile::encodeName(path).toStdString();
+    const QString shown = textOfBytes(ascii::oneLine(file));
+    const PageFile page = readPageFile(file, true);
     if (!page.problem.empty()) {
         m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")
                              .arg(shown, QString::fromLocal8Bit(page.problem)),
