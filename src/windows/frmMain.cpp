@@ -65,6 +65,7 @@ frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* 
     buildForm();
     buildMenus();
     Form_Load();
+    m_txtHex[0]->setFocus(); // the keyboard starts in the first colour field
 }
 
 frmMain::~frmMain() = default;

@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, AProjectIsMadeColouredCopiedAndSavedWithTheKeyboardAlone)
     });
     window.activateWindow();
     press(window, Qt::Key_N, Qt::ControlModifier);
-    tabTo(window, "txtHex0");
+    ASSERT_EQ(focus(window)->objectName(), "txtHex0"); // back where the keyboard was
     press(window, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focus(window), "#FF0000");
     tabTo(window, "lblCreate");
