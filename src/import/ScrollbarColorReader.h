@@ -48,7 +48,9 @@ struct ScrollbarColors {
 // (or :root, or *) then body, alone or in a selector list, in any letter case; so do rules in
 // @media for screen or all. The later declaration wins, !important over normal, a style
 // attribute over a sheet's normal one; html and body count as one. A role that its own
-// property leaves unset takes the colour that deriveFromBaseColor gives. Any text is accepted.
+// property leaves unset takes the colour that deriveFromBaseColor gives. Text in UTF-16 with
+// its byte order mark is read as well as UTF-8 or any ASCII-based encoding; any text is
+// accepted.
 ScrollbarColors readScrollbarColors(std::string_view text);
 
 // The seven colours the old browser drew from scrollbar-base-color: the face and the 3D light

@@ -23,6 +23,14 @@ std::string describe(std::string_view text) {
     return out + (read.anySet ? "" : " (nothing set)");
 }
 
+// ASCII text as Notepad saves "Unicode": UTF-16, little-endian, after its byte order mark.
+std::string utf16(std::string_view ascii) {
+    std::string out = "\xFF\xFE";
+    for (char c : ascii)
+        out += {c, '\0'};
+    return out;
+}
+
 TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
     const ScrollbarScheme preview{
         {"#A00001", "#A00002", "#A00003", "#A00004", "#A00005"}, "#A00006", "#A00007"};
@@ -88,6 +96,7 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
         {"an unfinished body tag", "<body style=\"scrollbar-arrow-color: red", "arrow=FF0000"},
         {"a style attribute without a value", "<html style><body style=scrollbar-face-color:red>",
          "face=FF0000"},
+        {"a page saved as UTF-16", utf16("<body style='scrollbar-face-color:red'>"), "face=FF0000"},
     };
     for (const auto& [name, text, found] : cases)
         EXPECT_EQ(describe(text), found) << name << ": " << text;
