@@ -5,92 +5,46 @@
 #include "scheme/HexColor.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace brisvane {
 
 namespace {
 
-// What follows the classic rule. $ and a letter stand for a colour (face, highlight, 3D light,
-// shadow, dark shadow, track, arrow), an arrow glyph (up, down, left, right), the bevel's
-// picture (b, or p when pressed), the selector of the boxes reached (P), or the rules that
-// differ with the reach (R).
+// How the block holds beside a site's own style sheets, before or after it:
 //
-// Chromium 121 and later ignore every ::-webkit-scrollbar rule for an element that has a
-// scrollbar-color or scrollbar-width of its own or inherited from html, so the Firefox rule
-// must never reach Blink, and the Blink part sets both back to auto where it reaches. Firefox
-// answers selector(::-webkit-scrollbar) with true but knows no -thumb, so the thumb is what
-// tells the two apart. The reach's selector counts one element more than a bare
-// ::-webkit-scrollbar rule, so that a site's rule for every box, before or after the block,
-// does not squeeze these bars, while its rules for boxes it names still win there.
+// - The boxes reached are selected with the weight of four elements (":not(html html html)"
+//   matches every element and counts three), so a site's rule for every box (*, html *,
+//   body *, a bare ::-webkit-scrollbar, a chain of :not() of element names) loses, while a
+//   rule that names a box by class, id or attribute keeps precedence there.
+// - Each part sets every paint property a site may give it (the background as a shorthand,
+//   border, radius, shadow, margin), and paints itself with a border image that fills its
+//   middle too: a border image is neither clipped by a radius nor covered by a shadow, so even
+//   a site's !important on those does not show through.
+// - Chromium 121 and later ignore every ::-webkit-scrollbar rule for an element that has a
+//   scrollbar-color or scrollbar-width, so the block sets both back where it reaches. Width
+//   goes back to what a site's cascade layers give (revert-layer), so that a box a layered
+//   utility hides stays hidden. The page's own bar (html, or body where it scrolls) gets its
+//   width back only against rules for every element: in an @scope its rules beat the site's
+//   equally specific ones whatever their order, and lose to the site's html and body rules,
+//   so that a page the site hides on purpose stays hidden.
+// - Firefox answers selector(::-webkit-scrollbar) with true but knows no -thumb, so the thumb
+//   is what tells the engines apart; the Firefox rule must never reach Blink.
 //
-// The bevel is a border drawn from a picture of its two rings, bottom and right owning the two
-// corner pixels they share with top and left, as on the classic bar. Browsers round a border's
-// width down to whole device pixels, so at any display scale or page zoom each ring is whole
-// pixels of one colour; lengths in CSS pixels (box shadows, one border per line) would blend
-// neighbouring lines at 125% or 150%. The width comes from the ladder below; the arrows are
-// drawn over the whole button with their edges snapped to pixels, so they stay solid and
-// centred at any scale. Pressed, a button is flat in a shadow frame and its glyph moves right
-// and down.
-constexpr std::string_view laterParts = R"(    /* Chrome, Edge, Opera and Safari */
-    @supports selector(::-webkit-scrollbar-thumb)
-    {
-$R        $P::-webkit-scrollbar
-        {
-            width: 16px;
-            height: 16px;
-        }
-        $P::-webkit-scrollbar-track
-        {
-            background-color: $T;
-        }
-        $P::-webkit-scrollbar-corner
-        {
-            background-color: $F;
-        }
-        $P::-webkit-scrollbar-thumb,
-        $P::-webkit-scrollbar-button:single-button
-        {
-            border: var(--brisvane-bevel, 2px) solid transparent;
-            border-image: $b 2;
-            background-color: $F;
-        }
-        $P::-webkit-scrollbar-button:single-button
-        {
-            display: block;
-            width: 16px;
-            height: 16px;
-            background-origin: border-box;
-            background-size: 100% 100%;
-            background-repeat: no-repeat;
-        }
-        $P::-webkit-scrollbar-button:single-button:active
-        {
-            border-image-source: $p;
-            background-position: 1px 1px;
-        }
-        $P::-webkit-scrollbar-button:double-button
-        {
-            display: none;
-        }
-        $P::-webkit-scrollbar-button:single-button:vertical:decrement
-        {
-            background-image: $u;
-        }
-        $P::-webkit-scrollbar-button:single-button:vertical:increment
-        {
-            background-image: $d;
-        }
-        $P::-webkit-scrollbar-button:single-button:horizontal:decrement
-        {
-            background-image: $l;
-        }
-        $P::-webkit-scrollbar-button:single-button:horizontal:increment
-        {
-            background-image: $r;
-        }
-        /* Both rings of the bevel, in whole device pixels at every display scale and zoom */
-)";
+// The bevel is drawn from a five by five picture of its two rings, bottom and right owning
+// the corner pixels they share with top and left, as on the classic bar; scaled without
+// smoothing, so that every device pixel is one of the colours chosen, in WebKit at page zoom
+// too. A border is rounded down to whole device pixels, so the ladder below gives each ring
+// the same whole number of them. The arrows are drawn over the whole button with their edges
+// snapped to pixels, so they stay solid and centred at any scale. Pressed, a button is flat
+// in a shadow frame and its glyph moves right and down.
+
+// Matches every element and counts three, so that the rules it ends win over a site's rules
+// for every box and lose to any that names a class, an id or an attribute.
+constexpr std::string_view weight = ":not(html html html)";
 
 // The bevel's width for device pixel ratios from the first up to the next. A border is
 // rounded down to whole device pixels, so within its range each width gives twice the ring
@@ -103,12 +57,14 @@ constexpr std::pair<std::string_view, std::string_view> bevelLadder[] = {
     {"2.5000", "2.40024"}, {"2.9160", "2.05782"}, {"3.4013", "1.76421"}, {"3.5000", "2.28594"},
     {"3.9367", "2.03236"}, {"4.4279", "1.80691"}};
 
-constexpr std::string_view colorLetters = "FHLSDTA";
-constexpr std::string_view glyphLetters = "udlr";
 // Triangles over a 16 by 16 button, apex and base a quarter unit off the pixel grid so that
 // no edge runs through the middle of a pixel at the common scales, which could tip a row.
-constexpr std::string_view glyphPaths[] = {"M8 5.75 12.25 10H3.75z", "M8 10.25 12.25 6H3.75z",
-                                           "M5.75 8 10 3.75v8.5z", "M10.25 8 6 3.75v8.5z"};
+// In the order of the buttons: up, down, left, right.
+constexpr std::pair<std::string_view, std::string_view> arrows[] = {
+    {"vertical:decrement", "M8 5.75 12.25 10H3.75z"},
+    {"vertical:increment", "M8 10.25 12.25 6H3.75z"},
+    {"horizontal:decrement", "M5.75 8 10 3.75v8.5z"},
+    {"horizontal:increment", "M10.25 8 6 3.75v8.5z"}};
 
 // A colour as this block writes it: "#" and six hexadecimal digits, upper-cased as the program
 // writes colours everywhere else; any other text gives the role's default.
@@ -120,75 +76,195 @@ HexColor safeColor(const std::string& text, ColorRole role) {
     return color;
 }
 
-// An SVG picture as a CSS URL: its root element's attributes, then paths of one colour each.
-void appendSvg(std::string& out, std::string_view attributes,
-               std::initializer_list<std::pair<const HexColor*, std::string_view>> paths) {
-    out += "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' ";
-    out += attributes;
-    out += " shape-rendering='crispEdges'%3E";
-    for (const auto& [color, d] : paths) {
-        out += "%3Cpath fill='%23";
-        out += std::string_view(*color).substr(1);
-        out += "' d='";
-        out += d;
-        out += "'/%3E";
+void appendBase64(std::string& out, const std::string& bytes) {
+    constexpr std::string_view digits =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        std::uint32_t group = 0;
+        for (std::size_t k = 0; k < 3; ++k)
+            group =
+                group << 8 | (i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+        for (std::size_t k = 0; k < 4; ++k)
+            out += i + k <= bytes.size() ? digits[group >> (18 - 6 * k) & 63] : '=';
     }
-    out += "%3C/svg%3E\")";
 }
 
-// The selector that every part's rule starts with.
+void appendLittleEndian(std::string& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i, value >>= 8)
+        out += static_cast<char>(value & 0xFF);
+}
+
+// A five by five picture as a CSS URL of a 24-bit BMP: a raster image that browsers slice and
+// scale pixel for pixel, where a vector one may come out a pixel off or a shade off. Each
+// row of `rows` names the colours of its pixels from left to right by their index in `colors`.
+std::string pictureUrl(const std::array<std::string_view, 5>& rows,
+                       const std::vector<const HexColor*>& colors) {
+    constexpr std::uint32_t side = 5, rowBytes = 16, headers = 54; // rows padded to 4 bytes
+    std::string bmp = "BM";
+    appendLittleEndian(bmp, headers + side * rowBytes, 4);
+    appendLittleEndian(bmp, 0, 4);
+    appendLittleEndian(bmp, headers, 4);
+    appendLittleEndian(bmp, 40, 4); // the bitmap information header's size
+    appendLittleEndian(bmp, side, 4);
+    appendLittleEndian(bmp, side, 4);
+    appendLittleEndian(bmp, 1, 2);  // planes
+    appendLittleEndian(bmp, 24, 2); // bits per pixel
+    appendLittleEndian(bmp, 0, 4);  // not compressed
+    appendLittleEndian(bmp, side * rowBytes, 4);
+    bmp.append(16, '\0');                  // resolution and palette, unused
+    for (std::size_t y = side; y-- > 0;) { // bottom row first
+        for (char index : rows[y]) {
+            const HexColor& color = *colors[static_cast<std::size_t>(index - '0')];
+            for (std::size_t channel : {5u, 3u, 1u}) // blue, green, red
+                bmp += static_cast<char>(std::stoi(color.substr(channel, 2), nullptr, 16));
+        }
+        bmp.append(rowBytes - 3 * side, '\0');
+    }
+    std::string url = "url(\"data:image/bmp;base64,";
+    appendBase64(url, bmp);
+    return url + "\")";
+}
+
+// An arrow glyph as a CSS URL of an SVG picture over the whole button.
+std::string arrowUrl(const HexColor& color, std::string_view path) {
+    std::string url = "url(\"data:image/svg+xml,%3Csvg xmlns='http://www.w3.org/2000/svg' "
+                      "viewBox='0 0 16 16' preserveAspectRatio='none' "
+                      "shape-rendering='crispEdges'%3E%3Cpath fill='%23";
+    url += std::string_view(color).substr(1);
+    url += "' d='";
+    url += path;
+    return url + "'/%3E%3C/svg%3E\")";
+}
+
+std::string solidFill(const HexColor& color) {
+    return "border-image: linear-gradient(" + color + ", " + color + ") 0 fill";
+}
+
+// Writes rules at one depth of nesting: a selector (one or more lines), then a line for each
+// declaration.
+class RuleWriter {
+public:
+    RuleWriter(std::string& out, std::size_t depth) : m_out(out), m_indent(4 * depth, ' ') {}
+
+    void rule(std::string_view selector, std::initializer_list<std::string_view> declarations) {
+        m_out += m_indent;
+        m_out += selector;
+        m_out += "\r\n" + m_indent + "{\r\n";
+        for (std::string_view declaration : declarations) {
+            m_out += m_indent + "    ";
+            m_out += declaration;
+            m_out += ";\r\n";
+        }
+        m_out += m_indent + "}\r\n";
+    }
+    // The same rule for several parts of the boxes reached: "$P::-webkit-scrollbar-thumb".
+    void parts(std::string_view boxes, std::initializer_list<std::string_view> parts,
+               std::initializer_list<std::string_view> declarations) {
+        std::string selector;
+        for (std::string_view part : parts) {
+            if (!selector.empty())
+                selector += ",\r\n" + m_indent;
+            selector += boxes;
+            selector += "::-webkit-scrollbar";
+            selector += part;
+        }
+        rule(selector, declarations);
+    }
+    void open(std::string_view atRule) {
+        m_out += m_indent;
+        m_out += atRule;
+        m_out += "\r\n" + m_indent + "{\r\n";
+    }
+    void close() { m_out += m_indent + "}\r\n"; }
+
+private:
+    std::string& m_out;
+    std::string m_indent;
+};
+
+// The elements every part's rule is written for.
 std::string reachedBoxes(const BlockReach& reach) {
     switch (reach.kind()) {
     case BlockReach::Kind::Page:
-        return ":is(html, body)";
+        return ":is(html, body)" + std::string(weight);
     case BlockReach::Kind::Selector:
-        return ":is(" + reach.selectors() + ")";
+        return ":is(" + reach.selectors() + ")" + std::string(weight);
     default:
-        return ":is(html, html *)";
+        return ":is(html, html *)" + std::string(weight);
     }
 }
 
-// A rule inside one of the block's guards: its selector, then a line for each declaration.
-void appendRule(std::string& out, std::string_view selector,
-                std::initializer_list<std::string_view> declarations) {
-    out += "        ";
-    out += selector;
-    out += "\r\n        {\r\n";
-    for (std::string_view declaration : declarations) {
-        out += "            ";
-        out += declaration;
-        out += ";\r\n";
-    }
-    out += "        }\r\n";
-}
-
-// The rules that turn a site's scrollbar-width and scrollbar-color back to auto where the
-// block reaches, so that Blink draws the parts. On the page they win whatever the site says;
-// on other boxes a site's rule for a box it names keeps precedence.
-void appendBlinkReachRules(std::string& out, const BlockReach& reach, std::string_view boxes) {
+// Where the block reaches, scrollbar-width and scrollbar-color go back to auto, so that Blink
+// draws the parts, and the bar is 16 pixels thick.
+void appendBlinkReachRules(std::string& out, const BlockReach& reach, const std::string& boxes) {
+    RuleWriter rules(out, 2);
     if (reach.kind() == BlockReach::Kind::Selector) {
-        appendRule(out, boxes, {"scrollbar-width: auto", "scrollbar-color: auto"});
+        rules.rule(boxes, {"scrollbar-width: revert-layer", "scrollbar-color: auto"});
+        rules.parts(boxes, {""}, {"width: 16px", "height: 16px"});
         return;
     }
-    appendRule(out, "html",
-               {"scrollbar-width: auto !important", "scrollbar-color: auto !important"});
-    if (reach.kind() == BlockReach::Kind::EveryBox)
-        appendRule(out, "*", {"scrollbar-width: auto", "scrollbar-color: auto"});
+    rules.rule("html", {"scrollbar-color: auto !important"});
+    rules.open("@scope (html)");
+    RuleWriter page(out, 3);
+    page.rule(":where(:scope, body)", {"scrollbar-width: revert-layer", "scrollbar-color: auto"});
+    page.rule(":where(:scope, body)::-webkit-scrollbar", {"width: 16px", "height: 16px"});
+    rules.close();
+    if (reach.kind() == BlockReach::Kind::EveryBox) {
+        const std::string inside = ":is(body *)" + std::string(weight);
+        rules.rule(inside, {"scrollbar-width: revert-layer", "scrollbar-color: auto"});
+        rules.parts(inside, {""}, {"width: 16px", "height: 16px"});
+    }
 }
 
-// Firefox's colours: on html they reach the page and, inherited, every box in it; for the page
-// alone the body takes its own again.
-void appendFirefoxRules(std::string& out, const BlockReach& reach, std::string_view boxes,
+void appendBlinkParts(std::string& out, const std::string& boxes, const ScrollbarScheme& safe) {
+    const HexColor *f = &safe.faceGroupColors[0], *h = &safe.faceGroupColors[1],
+                   *l = &safe.faceGroupColors[2], *s = &safe.faceGroupColors[3],
+                   *d = &safe.faceGroupColors[4];
+    // Outer ring 3D light and dark shadow, inner ring highlight and shadow, the face within.
+    const std::string raised =
+        pictureUrl({"22224", "21134", "21034", "23334", "44444"}, {f, h, l, s, d});
+    const std::string pressed = pictureUrl({"11111", "10001", "10001", "10001", "11111"}, {f, s});
+    const std::string face = "background: " + *f, track = "background: " + safe.trackColor;
+    const std::string bevel = "border: var(--brisvane-bevel, 2px) solid transparent";
+
+    RuleWriter rules(out, 2);
+    rules.parts(boxes, {"", "-track", "-track-piece", "-corner", "-thumb", "-button"},
+                {"margin: 0", "padding: 0", "border: 0", "border-radius: 0", "box-shadow: none",
+                 "image-rendering: pixelated"});
+    rules.parts(boxes, {"", "-track", "-track-piece"}, {track, solidFill(safe.trackColor)});
+    rules.parts(boxes, {"-corner"}, {face, solidFill(*f)});
+    rules.parts(boxes, {"-thumb"}, {face, bevel, "border-image: " + raised + " 2 fill"});
+    rules.parts(boxes, {"-button"},
+                {"display: block", "width: 16px", "height: 16px", face,
+                 "background-origin: border-box", "background-size: 100% 100%",
+                 "background-repeat: no-repeat", bevel, "border-image: " + raised + " 2"});
+    // The two buttons of a double-button bar, next to the others, are not drawn.
+    rules.parts(boxes, {"-button:start:increment", "-button:end:decrement"}, {"display: none"});
+    rules.parts(boxes, {"-button:active"},
+                {"border-image-source: " + pressed, "background-position: 1px 1px"});
+    for (const auto& [button, path] : arrows) {
+        const std::string part = "-button:" + std::string(button);
+        rules.parts(boxes, {part}, {"background-image: " + arrowUrl(safe.arrowColor, path)});
+    }
+}
+
+// Firefox's colours: the page's always; every box's against a site's rules for every box,
+// body's included, which boxes would otherwise inherit; for the page alone, the body takes
+// its own again.
+void appendFirefoxRules(std::string& out, const BlockReach& reach, const std::string& boxes,
                         const ScrollbarScheme& safe) {
     const std::string colors =
         "scrollbar-color: " + safe.faceGroupColors[0] + ' ' + safe.trackColor;
+    RuleWriter rules(out, 2);
     if (reach.kind() == BlockReach::Kind::Selector) {
-        appendRule(out, boxes, {colors});
+        rules.rule(boxes, {colors});
         return;
     }
-    appendRule(out, "html", {colors + " !important"});
+    rules.rule("html", {colors + " !important"});
     if (reach.kind() == BlockReach::Kind::Page)
-        appendRule(out, ":where(body)", {"scrollbar-color: auto"});
+        rules.rule(":where(body)", {"scrollbar-color: auto"});
+    else
+        rules.rule(":is(html *)" + std::string(weight), {colors});
 }
 
 } // namespace
@@ -198,38 +274,17 @@ std::string buildEveryBrowserBlock(const ScrollbarScheme& scheme, const BlockRea
     for (ColorRole role : allColorRoles)
         safe.setColor(role, safeColor(scheme.color(role), role));
     const std::string boxes = reachedBoxes(reach);
-    const HexColor* const c = safe.faceGroupColors.data();
 
     std::string block;
-    block.reserve(7168 + 16 * reach.selectors().size());
+    block.reserve(9216 + 16 * reach.selectors().size());
     block += "<style type=\"text/css\">\r\n    /* Internet Explorer 5.5 and later */\r\n";
     appendClassicBodyRule(block, safe, reach);
-    for (std::size_t i = 0; i < laterParts.size(); ++i) {
-        const char ch = laterParts[i];
-        if (ch == '\n') {
-            block += "\r\n";
-        } else if (ch != '$') {
-            block += ch;
-        } else if (const char what = laterParts[++i]; what == 'P') {
-            block += boxes;
-        } else if (what == 'R') {
-            appendBlinkReachRules(block, reach, boxes);
-        } else if (what == 'b') {
-            appendSvg(block, "width='5' height='5'",
-                      {{&c[4], "M0 0h5v5H0z"},
-                       {&c[2], "M0 0h4v4H0z"},
-                       {&c[3], "M1 1h3v3H1z"},
-                       {&c[1], "M1 1h2v2H1z"}});
-        } else if (what == 'p') {
-            appendSvg(block, "width='5' height='5'",
-                      {{&c[3], "M0 0h5v5H0z"}, {&c[0], "M1 1h3v3H1z"}});
-        } else if (const auto role = colorLetters.find(what); role != std::string_view::npos) {
-            block += safe.color(allColorRoles[role]);
-        } else {
-            appendSvg(block, "viewBox='0 0 16 16' preserveAspectRatio='none'",
-                      {{&safe.arrowColor, glyphPaths[glyphLetters.find(what)]}});
-        }
-    }
+    block += "    /* Chrome, Edge, Opera and Safari */\r\n"
+             "    @supports selector(::-webkit-scrollbar-thumb)\r\n    {\r\n";
+    appendBlinkReachRules(block, reach, boxes);
+    appendBlinkParts(block, boxes, safe);
+    block += "        /* Both rings of the bevel, in whole device pixels at every display scale "
+             "and zoom */\r\n";
     for (const auto& [ratio, width] : bevelLadder) {
         block += "        @media (min-resolution: ";
         block += ratio;
