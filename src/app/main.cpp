@@ -94,6 +94,9 @@ int main(int argc, char** argv) {
     // The one project file, and the one store over it.
     brisvane::Session session(ui, dataFolder,
                               dataFile && folderProblem.empty() ? *dataFile : std::string());
+    if (!folderProblem.empty())
+        session.store.markUnusable(dataFile ? *dataFile : folders.data + "/data.ini",
+                                   folderProblem);
     brisvane::frmMain& mainWindow = session.mainWindow;
     // The desktop ending its session asks first, as closing the window does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,

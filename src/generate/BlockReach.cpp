@@ -71,14 +71,26 @@ std::string selectorListProblem(std::string_view text) {
     std::string closers; // the brackets open, as the characters that close them
     char quote = 0;
     bool selectorHasText = false;
+    // The name just read, escapes spelt out and in small letters: CSS reads "url(" after the
+    // name url as a URL that runs to the next ")" whatever it holds, quotes included, and a
+    // quote in it would leave a string open over the rest of the block.
+    std::string name;
     for (std::size_t at = 0; at < text.size();) {
         const char c = text[at];
         if (text.substr(at, 2) == "/*")
             return "the selector list holds \"/*\"";
-        std::string why = c == '\\' ? refusal(escapedCodePoint(text, at), true)
+        const char32_t escaped = c == '\\' ? escapedCodePoint(text, at) : 0;
+        std::string why = c == '\\' ? refusal(escaped, true)
                                     : refusal(static_cast<unsigned char>(text[at++]), false);
         if (!why.empty())
             return why;
+        if (!quote && c == '(' && name == "url")
+            return "the selector list holds url(, which no selector has";
+        if (quote || (c != '\\' && !isNameByte(c) && c != '-' && c != '_'))
+            name.clear();
+        else
+            name += c == '\\' ? (escaped < 0x80 ? ascii::lower(static_cast<char>(escaped)) : '?')
+                              : ascii::lower(c);
         if (c == '\\') {
             selectorHasText = true;
         } else if (quote) {

@@ -17,7 +17,8 @@ public:
     virtual int lock(int fd, bool wait);
     virtual ssize_t write(int fd, const void* data, std::size_t size);
     virtual int fsync(int fd);
-    virtual int rename(const char* from, const char* to);
+    // Renames `from` to `to`, both in the open folder `folder`.
+    virtual int renameat(int folder, const char* from, const char* to);
 };
 
 } // namespace brisvane

@@ -74,7 +74,8 @@ private:
     std::vector<std::shared_ptr<const std::string>> m_owned;
     std::vector<Section> m_sections; // m_sections[0]: the lines before the first section
     std::unordered_map<std::string, std::size_t> m_sectionIndex;
-    std::string_view m_newline = "\n";
+    // A file that has no line end yet gets those of every file the program writes.
+    std::string_view m_newline = "\r\n";
     bool m_byteOrderMark = false;
     bool m_changed = false;
 };

@@ -1,5 +1,7 @@
 #include "store/ProfileEngine.h"
 
+#include "store/CheckedPath.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -35,27 +37,14 @@ ssize_t FileSystem::write(int fd, const void* data, std::size_t size) {
 int FileSystem::fsync(int fd) {
     return ::fsync(fd);
 }
-int FileSystem::rename(const char* from, const char* to) {
-    return ::rename(from, to);
+int FileSystem::renameat(int folder, const char* from, const char* to) {
+    return ::renameat(folder, from, folder, to);
 }
 
 namespace {
 
 // Temporary files are the file's name, this, and six random characters.
 constexpr const char* temporarySuffix = ".brisvane-tmp-";
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The system's words for an error; strerror() would share one buffer among threads.
-std::string systemError(int error) {
-    const char* text = ::strerrordesc_np(error);
-    return text ? text : "Unknown error " + std::to_string(error);
-}
 
 // What a path that is no regular file names, for messages.
 const char* kindOf(mode_t mode) {
@@ -78,79 +67,20 @@ std::string notARegularFile(const std::string& path, mode_t mode) {
     return path + " is " + kindOf(mode) + ", not a regular file";
 }
 
+std::string tooLarge(const std::string& path) {
+    return path + " is larger than 32 MiB, more than any project file holds; it is neither read "
+                  "nor written";
+}
+
 std::string utf16Refused(const std::string& path) {
     return path + " is written in UTF-16, which Brisvane can neither read nor change. Convert it "
                   "to UTF-8 (for example: iconv -f UTF-16 -t UTF-8), then start Brisvane again";
 }
 
-// Where the link at `at` points, as a path; nothing when it is no link.
-std::string linkTarget(const std::string& at) {
-    std::error_code error;
-    const std::string target = std::filesystem::read_symlink(at, error).native();
-    if (error || target.empty())
-        return {};
-    return target.front() == '/' ? target : folderOf(at) + "/" + target;
-}
-
-// The file a path finally names: symbolic links are followed, so that a write replaces the
-// file the link points to and leaves the link in place.
-std::string followLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        std::string target = linkTarget(path);
-        if (target.empty())
-            return path;
-        path = std::move(target);
-    }
-    return path;
-}
-
-// Why a project file that is a link must not be followed: another user could have made it, or
-// made it point elsewhere, to have the owner's next save write over a file of theirs. A link
-// is followed when it and what it points to belong to the user (or to root) and no other user
-// may write in the folder that holds it.
-std::string unsafeLink(const std::string& path) {
-    const auto ours = [](const struct stat& info) {
-        return info.st_uid == ::geteuid() || info.st_uid == 0;
-    };
-    std::string at = path;
-    struct stat link {
-    }, folder{};
-    for (int hops = 0; hops < 40 && ::lstat(at.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
-         ++hops) {
-        if (!ours(link) || ::stat(folderOf(at).c_str(), &folder) != 0 ||
-            (folder.st_mode & S_IWOTH) != 0)
-            return path + " is a link that another user could have made or changed (" + at +
-                   "); it is not followed, and nothing is written";
-        at = linkTarget(at);
-    }
-    struct stat target {};
-    if (at != path && ::stat(at.c_str(), &target) == 0 && !ours(target))
-        return path + " is a link to " + at +
-               ", which belongs to another user; it is not followed, and nothing is written";
-    return {};
-}
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(Descriptor&& other) noexcept : m_fd(other.release()) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
-
-bool readAll(FileSystem& fileSystem, int fd, std::string& out) {
+// Reads to the end, or to the first byte past `limit`.
+bool readAll(FileSystem& fileSystem, int fd, std::string& out, std::size_t limit) {
     char buffer[65536];
-    while (true) {
+    while (out.size() <= limit) {
         const ssize_t n = fileSystem.read(fd, buffer, sizeof buffer);
         if (n == 0)
             return true;
@@ -161,13 +91,16 @@ bool readAll(FileSystem& fileSystem, int fd, std::string& out) {
         }
         out.append(buffer, static_cast<std::size_t>(n));
     }
+    return true;
 }
 
 // Opens a file to read without waiting (a pipe put in its place between the check and here
-// must not hold the program), and only a regular file. Not open: the reason, or none where
-// there is no file.
-Descriptor openRegular(const std::string& path, struct stat& info, std::string& error) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+// must not hold the program), and only a regular file, never through a link put in its place
+// after the check. Not open: the reason, or none where there is no file.
+Descriptor openRegular(const CheckedPath& file, const std::string& path, struct stat& info,
+                       std::string& error) {
+    Descriptor fd(::openat(file.folder.get(), file.name.c_str(),
+                           O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     if (fd.get() < 0) {
         error = errno == ENOENT ? std::string() : systemError(errno);
         return fd;
@@ -205,10 +138,12 @@ ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
 }
 
 std::string ProfileEngine::problem(const std::string& path) {
-    if (std::string why = unsafeLink(path); !why.empty())
+    std::string why;
+    const auto file = CheckedPath::resolve(path, why);
+    if (!file)
         return why;
-    // Whether the file can be used shows in its first two bytes: a long file is read whole
-    // only when something in it is wanted.
+    // Whether the file can be used shows in its size and its first two bytes: a long file is
+    // read whole only when something in it is wanted.
     const Identity now = identityOf(path);
     if (const auto cached = m_cache.find(path);
         cached != m_cache.end() && cached->second.identity == now)
@@ -216,10 +151,11 @@ std::string ProfileEngine::problem(const std::string& path) {
     if (now.exists && !S_ISREG(now.mode))
         return notARegularFile(path, now.mode);
     struct stat info {};
-    std::string error;
-    const Descriptor fd = openRegular(path, info, error);
+    const Descriptor fd = openRegular(*file, path, info, why);
     if (fd.get() < 0)
-        return error;
+        return why;
+    if (static_cast<std::size_t>(info.st_size) > maxProfileBytes)
+        return tooLarge(path);
     char start[2] = {};
     ssize_t got = 0;
     while ((got = ::pread(fd.get(), start, sizeof start, 0)) < 0 && errno == EINTR) {
@@ -232,12 +168,18 @@ std::string ProfileEngine::problem(const std::string& path) {
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
     m_readError.clear();
-    auto document = load(path, &m_readError);
+    std::string why;
+    const auto file = CheckedPath::resolve(path, why);
+    auto document = file ? load(*file, path, &m_readError) : nullptr;
+    if (!file) {
+        m_cache.erase(path);
+        m_readError = why;
+    }
     return document ? document : std::make_shared<const ProfileDocument>();
 }
 
-std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& path,
-                                                           std::string* error) {
+std::shared_ptr<const ProfileDocument>
+ProfileEngine::load(const CheckedPath& file, const std::string& path, std::string* error) {
     const Identity now = identityOf(path);
     const auto cached = m_cache.find(path);
     if (cached != m_cache.end() && cached->second.identity == now)
@@ -251,34 +193,40 @@ std::shared_ptr<const ProfileDocument> ProfileEngine::load(const std::string& pa
     };
     if (now.exists && !S_ISREG(now.mode))
         return fail(notARegularFile(path, now.mode));
-    if (std::string unsafe = unsafeLink(path); !unsafe.empty())
-        return fail(std::move(unsafe));
     struct stat info {};
     std::string why;
-    const Descriptor fd = openRegular(path, info, why);
+    const Descriptor fd = openRegular(file, path, info, why);
     if (fd.get() < 0 && why.empty()) { // no file: no entries
         m_cache.erase(path);
         return std::make_shared<const ProfileDocument>();
     }
     if (fd.get() < 0)
         return fail(std::move(why));
+    if (static_cast<std::size_t>(info.st_size) > maxProfileBytes)
+        return fail(tooLarge(path));
     std::string content;
-    if (!readAll(*m_fileSystem, fd.get(), content))
+    if (!readAll(*m_fileSystem, fd.get(), content, maxProfileBytes))
         return fail(systemError(errno));
+    // A file that grew past the limit while it was read is as much too large.
+    if (content.size() > maxProfileBytes)
+        return fail(tooLarge(path));
     auto document = std::make_shared<const ProfileDocument>(std::move(content));
     // What was read is kept under the identity of what was read, not of what is there now.
     m_cache[path] = {identityOf(info), document};
     return document;
 }
 
-WriteOutcome ProfileEngine::edit(const std::string& linkPath,
+WriteOutcome ProfileEngine::edit(const std::string& path,
                                  const std::function<void(ProfileDocument&)>& change, bool wait) {
-    if (std::string why = unsafeLink(linkPath); !why.empty())
+    // The way to the file is looked up and checked once; all that follows goes through the
+    // folder found, so that nothing put on the way since can send the write elsewhere.
+    std::string why;
+    const auto file = CheckedPath::resolve(path, why);
+    if (!file)
         return {false, std::move(why)};
-    const std::string path = followLinks(linkPath);
     // The lock is on the folder: the file itself is replaced by every write, and a lock on
     // a replaced file would guard nothing.
-    Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor folder = file->openFolder();
     struct stat folderInfo {};
     if (folder.get() < 0 || ::fstat(folder.get(), &folderInfo) != 0)
         return {false, systemError(errno)};
@@ -290,7 +238,7 @@ WriteOutcome ProfileEngine::edit(const std::string& linkPath,
         if (m_fileSystem->lock(folder.get(), wait) != 0)
             return {false, errno == EWOULDBLOCK ? "another program is using the project file: "
                                                   "it holds the lock on its folder " +
-                                                      folderOf(path)
+                                                      file->folderPath
                                                 : systemError(errno)};
         m_lockedFolders.insert(folderId);
     }
@@ -308,9 +256,9 @@ WriteOutcome ProfileEngine::edit(const std::string& linkPath,
     // Under the lock the file is read afresh: a change by another program within one tick
     // of the clock, of the same size, could pass for the cached text.
     m_cache.erase(path);
-    removeOrphans(path);
+    removeOrphans(*file, folder.get());
     std::string error;
-    const auto current = load(path, &error);
+    const auto current = load(*file, path, &error);
     if (!current)
         return {false, error};
     if (current->isUtf16())
@@ -319,36 +267,41 @@ WriteOutcome ProfileEngine::edit(const std::string& linkPath,
     change(document);
     if (!document.changed())
         return {};
-    return replace(path, document.text());
+    return replace(*file, folder.get(), path, document.text());
 }
 
-WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& text) {
+WriteOutcome ProfileEngine::replace(const CheckedPath& file, int folder, const std::string& path,
+                                    const std::string& text) {
+    const int at = file.folder.get();
+    const char* name = file.name.c_str();
+    if (text.size() > maxProfileBytes)
+        return {false, tooLarge(path)};
     struct stat original {};
-    const bool existed = ::stat(path.c_str(), &original) == 0;
+    const bool existed = ::fstatat(at, name, &original, AT_SYMLINK_NOFOLLOW) == 0;
     // Renaming over a read-only file would go through; its owner meant it to stay as it is
     // (and no write bit at all means so even to the superuser).
     if (existed) {
         if ((original.st_mode & 0222) == 0)
             return {false, systemError(EACCES)};
-        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        if (::faccessat(at, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
             return {false, systemError(errno)};
     }
 
     // The new file keeps the old one's permissions; a first file gets the usual ones, which
     // open() cuts by the process's umask.
     std::string temporary;
-    Descriptor fd(createTemporary(path, existed ? 0600 : 0666, temporary));
+    Descriptor fd(createTemporary(file, existed ? 0600 : 0666, temporary));
     if (fd.get() < 0) {
         const int error = errno;
         if (error == EACCES || error == EPERM || error == EROFS)
-            return {false, "the folder " + folderOf(path) +
+            return {false, "the folder " + file.folderPath +
                                " must be writable: a change is written to a new file there "
                                "first (" +
                                systemError(error) + ")"};
         return {false, systemError(error)};
     }
     auto fail = [&](int error) {
-        ::unlink(temporary.c_str());
+        ::unlinkat(at, temporary.c_str(), 0);
         return WriteOutcome{false, systemError(error)};
     };
     if (existed && ::fchmod(fd.get(), original.st_mode & 07777) != 0)
@@ -375,27 +328,26 @@ WriteOutcome ProfileEngine::replace(const std::string& path, const std::string& 
         return fail(errno);
     if (::close(fd.release()) != 0)
         return fail(errno);
-    if (m_fileSystem->rename(temporary.c_str(), path.c_str()) != 0)
+    if (m_fileSystem->renameat(at, temporary.c_str(), name) != 0)
         return fail(errno);
     // The rename itself must reach the disk too.
-    Descriptor folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0)
-        m_fileSystem->fsync(folder.get());
+    m_fileSystem->fsync(folder);
 
     m_cache[path] = {identityOf(path), std::make_shared<const ProfileDocument>(text)};
     return {};
 }
 
-int ProfileEngine::createTemporary(const std::string& path, mode_t mode, std::string& name) {
+int ProfileEngine::createTemporary(const CheckedPath& file, mode_t mode, std::string& name) {
     static constexpr char letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = path + temporarySuffix;
+        name = file.name + temporarySuffix;
         for (int i = 0; i < 6; ++i)
             name += letters[pick(random)];
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        const int fd = ::openat(file.folder.get(), name.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -403,12 +355,11 @@ int ProfileEngine::createTemporary(const std::string& path, mode_t mode, std::st
     return -1;
 }
 
-void ProfileEngine::removeOrphans(const std::string& path) {
+void ProfileEngine::removeOrphans(const CheckedPath& file, int folder) {
     // Writers hold the folder's lock while their temporary file exists; one found while we
     // hold it was left by a writer that died.
-    const std::string folder = folderOf(path);
-    const std::string prefix = path.substr(path.rfind('/') + 1) + temporarySuffix;
-    DIR* dir = ::opendir(folder.c_str());
+    const std::string prefix = file.name + temporarySuffix;
+    DIR* dir = ::fdopendir(::dup(folder));
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
@@ -420,12 +371,17 @@ void ProfileEngine::removeOrphans(const std::string& path) {
 }
 
 WriteOutcome ProfileEngine::ensureExists(const std::string& path) {
+    std::string why;
+    const auto file = CheckedPath::resolve(path, why);
+    if (!file)
+        return {false, std::move(why)};
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0)
+    if (::fstatat(file->folder.get(), file->name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
         return S_ISREG(info.st_mode) ? WriteOutcome{}
                                      : WriteOutcome{false, notARegularFile(path, info.st_mode)};
-    Descriptor fd(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0666));
+    Descriptor fd(::openat(file->folder.get(), file->name.c_str(),
+                           O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
+                           0666));
     if (fd.get() < 0)
         return {false, systemError(errno)};
     return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/CheckedPath.h"
 #include "store/FileSystem.h"
 #include "store/ProfileDocument.h"
 
@@ -20,6 +21,10 @@ struct WriteOutcome {
     bool ok = true;
     std::string error;
 };
+
+// The largest project file read or written: ten thousand projects take some 1.5 MB, and a
+// file of gigabytes would be read whole into memory.
+inline constexpr std::size_t maxProfileBytes = 32u << 20;
 
 // Reads and writes INI files by path.
 // - Reads parse a file once and keep it; every read checks the file (size, modification
@@ -67,12 +72,15 @@ private:
     static Identity identityOf(const std::string& path);
     // A new temporary file beside path, made here and nowhere else (O_EXCL); -1 and errno
     // when it cannot be.
-    static int createTemporary(const std::string& path, mode_t mode, std::string& name);
+    static int createTemporary(const CheckedPath& file, mode_t mode, std::string& name);
     // The file's text; an error (but for a missing file, which reads as empty) leaves
     // `error` set and gives nothing.
-    std::shared_ptr<const ProfileDocument> load(const std::string& path, std::string* error);
-    WriteOutcome replace(const std::string& path, const std::string& text);
-    static void removeOrphans(const std::string& path);
+    std::shared_ptr<const ProfileDocument> load(const CheckedPath& file, const std::string& path,
+                                                std::string* error);
+    // Writes text over the file, through `folder`, the file's folder opened and locked.
+    WriteOutcome replace(const CheckedPath& file, int folder, const std::string& path,
+                         const std::string& text);
+    static void removeOrphans(const CheckedPath& file, int folder);
 
     std::shared_ptr<FileSystem> m_fileSystem;
     std::unordered_map<std::string, Cached> m_cache;

@@ -14,12 +14,18 @@ constexpr const char* projectsSection = "Projects";
 // The list is read with a 16-bit count: more entries could never be listed.
 constexpr std::size_t maxProjects = 32767;
 constexpr const char* listFull = "the list of Projects is full: it holds 32,767, as many as it can";
-constexpr const char* noFolder = "no folder for the project file could be found";
+constexpr const char* noFolderFound = "no folder for the project file could be found";
 
 } // namespace
 
 ProjectStore::ProjectStore(clsINI& projectIni, const Clock& clock)
-    : m_ini(projectIni), m_clock(clock), m_dataFile(projectIni.inifile()) {}
+    : m_ini(projectIni), m_clock(clock), m_dataFile(projectIni.inifile()),
+      m_noFileReason(noFolderFound) {}
+
+void ProjectStore::markUnusable(std::string place, std::string why) {
+    m_place = std::move(place);
+    m_noFileReason = std::move(why);
+}
 
 std::vector<std::string> ProjectStore::listedNames() {
     // The list is read by number from 1 to the count of its keys. A number that a damaged
@@ -95,7 +101,7 @@ void ProjectStore::reading(const std::function<void()>& body) {
 
 WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarScheme& scheme) {
     if (m_dataFile.empty())
-        return {false, noFolder};
+        return {false, m_noFileReason};
     // The name was checked before; another program may have taken it since.
     bool taken = false;
     bool full = false;
@@ -135,13 +141,27 @@ WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& nam
     if (isNewProject)
         return addProject(name, scheme);
     if (m_dataFile.empty())
-        return {false, noFolder};
-    return m_ini.transaction([&] { writeProject(name, scheme); }, m_dataFile);
+        return {false, m_noFileReason};
+    // The file may have been deleted or replaced since the project was opened: it is listed
+    // again, as creating it would, rather than left a section that no list leads to.
+    bool full = false;
+    const WriteOutcome outcome = m_ini.transaction(
+        [&] {
+            const std::vector<std::string> listed = listedNames();
+            const bool isListed = std::any_of(listed.begin(), listed.end(), [&](const auto& n) {
+                return ascii::equalsNoCase(n, name);
+            });
+            full = !isListed && !addToList(name);
+            if (!full)
+                writeProject(name, scheme);
+        },
+        m_dataFile);
+    return full ? WriteOutcome{false, listFull} : outcome;
 }
 
 std::string ProjectStore::fileProblem() {
     if (m_dataFile.empty())
-        return noFolder;
+        return m_noFileReason;
     return m_ini.fileProblem(m_dataFile);
 }
 

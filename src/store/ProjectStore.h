@@ -42,7 +42,8 @@ public:
     WriteOutcome createProject(const std::string& name);
     // The project's seven colours; a missing one reads (and is written) as "<not_set>".
     ScrollbarScheme openProject(const std::string& name);
-    // Writes the colours and the time under the name, first adding it to the list if new.
+    // Writes the colours and the time under the name, first adding it to the list if new, or
+    // if the file no longer lists it (deleted or replaced since the project was opened).
     WriteOutcome saveProject(bool isNewProject, const std::string& name,
                              const ScrollbarScheme& scheme);
     NameCheck checkProjectName(const std::string& name);
@@ -53,7 +54,12 @@ public:
     // nothing when it could.
     std::string readProblem() const;
 
-    const std::string& dataFile() const { return m_dataFile; }
+    // Where the projects are kept, for messages: the file, or where it would be when the
+    // store has none because its folder cannot be used (markUnusable).
+    const std::string& placeShown() const { return m_dataFile.empty() ? m_place : m_dataFile; }
+    // The store has no file because `place` cannot be used, for the reason `why`, which
+    // every refused write then gives.
+    void markUnusable(std::string place, std::string why);
 
 private:
     void reading(const std::function<void()>& body);
@@ -67,6 +73,8 @@ private:
     clsINI& m_ini;
     const Clock& m_clock;
     std::string m_dataFile;
+    std::string m_place;
+    std::string m_noFileReason;
 };
 
 } // namespace brisvane

@@ -2,6 +2,7 @@
 # sanitizers. Full paths, so that any folder can include this file.
 set(BRISVANE_STORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProfileDocument.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CheckedPath.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileEngine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clsINI.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp

@@ -44,7 +44,7 @@ bool FileCommands::saveProject(bool isNewProject) {
     if (!written.ok) {
         // The colours stay unsaved and marked so; nothing may say they were saved.
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
-                             .arg(name, textOfBytes(ascii::oneLine(m_store.dataFile())),
+                             .arg(name, textOfBytes(ascii::oneLine(m_store.placeShown())),
                                   textOfBytes(ascii::oneLine(written.error))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;

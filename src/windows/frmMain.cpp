@@ -360,7 +360,7 @@ bool frmMain::createProject(const std::string& name) {
     if (!written.ok) {
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
                              .arg(textOfBytes(name),
-                                  textOfBytes(ascii::oneLine(m_store.dataFile())),
+                                  textOfBytes(ascii::oneLine(m_store.placeShown())),
                                   textOfBytes(ascii::oneLine(written.error))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;

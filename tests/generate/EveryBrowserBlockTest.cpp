@@ -94,6 +94,9 @@ TEST(BlockReach, TakesSelectorListsAndRefusesWhatCouldLeaveTheirPlace) {
         {"a,,b", "the selector list has an empty selector before a comma"},
         {"a,", "the selector list ends in a comma"},
         {"a & b", "the selector list holds \"&\", which no selector has"},
+        {"a:is(url(a\"b)c\"))", "the selector list holds url(, which no selector has"},
+        {"p, U\\72L(x)", "the selector list holds url(, which no selector has"},
+        {"a[title=\"url(\"], b:has(-url(x))", ""},
     };
     for (const auto& [text, why] : cases) {
         std::string said = "unchanged";

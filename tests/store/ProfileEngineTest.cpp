@@ -69,7 +69,7 @@ TEST_F(ProfileEngineTest, WritesExactlyTheChange) {
          "n=5\r\no=4\r\n[s]\r\nkey=dup\r\n[new]\r\nx=3\r\n"s},
         {"[a]\nk=1", set("A", "j", "2"), "[a]\nk=1\nj=2\n"},
         {"[a]\nk=1", set("b", "x", "1"), "[a]\nk=1\n[b]\nx=1\n"},
-        {std::nullopt, set("s", "k", "v"), "[s]\nk=v\n"},
+        {std::nullopt, set("s", "k", "v"), "[s]\r\nk=v\r\n"},
     };
     // On a disk that trickles: short writes, some of them interrupted.
     auto fs = std::make_shared<FailingFileSystem>();

@@ -23,11 +23,12 @@ protected:
     ProjectStore store{ini, clock};
 };
 
-const char* twoProjects = "[Projects]\n1=Blue Sky\n2=Forest\n"
-                          "[Blue Sky]\nDate=07/04/2002\nTime=12:15 PM\n1=#C0C0C0\n2=#FFFFFF\n"
-                          "3=#C0C0C0\n4=#808080\n5=#404040\n6=#E0E0E0\n7=#000000\n"
-                          "[Forest]\nDate=07/05/2002\nTime=02:40 PM\n1=#336633\n2=#99CC99\n"
-                          "3=#669966\n4=#224422\n5=#000000\n6=#CCDDCC\n7=#FFFFFF\n";
+const char* twoProjects =
+    "[Projects]\r\n1=Blue Sky\r\n2=Forest\r\n"
+    "[Blue Sky]\r\nDate=07/04/2002\r\nTime=12:15 PM\r\n1=#C0C0C0\r\n2=#FFFFFF\r\n"
+    "3=#C0C0C0\r\n4=#808080\r\n5=#404040\r\n6=#E0E0E0\r\n7=#000000\r\n"
+    "[Forest]\r\nDate=07/05/2002\r\nTime=02:40 PM\r\n1=#336633\r\n2=#99CC99\r\n"
+    "3=#669966\r\n4=#224422\r\n5=#000000\r\n6=#CCDDCC\r\n7=#FFFFFF\r\n";
 
 const ScrollbarScheme forest{
     {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
@@ -90,8 +91,8 @@ TEST_F(ProjectStoreTest, AcceptedNamesComeBackExactly) {
 
 TEST_F(ProjectStoreTest, AReadErrorIsSaidAndALockHeldElsewhereNeitherWaitsNorLosesAnything) {
     // Forest lacks its time, which a listing would write back if it could.
-    write(
-        std::string(twoProjects).replace(std::string(twoProjects).find("Time=02:40 PM\n"), 14, ""));
+    write(std::string(twoProjects)
+              .replace(std::string(twoProjects).find("Time=02:40 PM\r\n"), 15, ""));
     const std::string before = contents();
     using Call = FailingFileSystem::Call;
     for (const auto& [call, error] : {std::pair{Call::Read, EIO}, {Call::Lock, EWOULDBLOCK}}) {

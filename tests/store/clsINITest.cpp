@@ -78,7 +78,7 @@ TEST_F(clsINITest, EachMemberChangesTheFileSo) {
              i.setSectionName("Projects");
              return i.getVersion() == "2.5";
          },
-         "[Brisvane]\nversion=2.5\n"},
+         "[Brisvane]\r\nversion=2.5\r\n"},
         {"[Brisvane]\nk=1\n[empty]\n; note\n", renameSection("new", "empty"), "[Brisvane]\nk=1\n"},
         {"[old]\na=1\nb=\n[keep]\nx=1\n", renameSection("new", "old"),
          "[keep]\nx=1\n[new]\na=1\nb=<not_set>\n"},
@@ -111,7 +111,7 @@ TEST_F(clsINITest, ATransactionLandsWholeAndAWriteToAnotherFileOfTheFolderDoesNo
         EXPECT_TRUE(ini.setKeyValue("Date", "07/04/2002", "p"));
         EXPECT_EQ(ini.getKeyValue("Date", "", "p"), "07/04/2002"); // sees the write before it
         EXPECT_TRUE(ini.setKeyValue("k", "2", "s", other)); // no wait for its own folder lock
-        EXPECT_EQ(test::readBytes(other), "[s]\nk=2\n");
+        EXPECT_EQ(test::readBytes(other), "[s]\r\nk=2\r\n");
         EXPECT_EQ(contents(), "[p]\nDate=old\n"); // nothing of its own landed yet
     });
     EXPECT_TRUE(outcome.ok);
@@ -128,7 +128,7 @@ TEST_F(clsINITest, AFailedWriteSaysWhyAndChangesNothing) {
     EXPECT_FALSE(failing.setKeyValue("Date", "new", "p"));
     EXPECT_EQ(contents(), "[p]\nDate=old\n");
     EXPECT_FALSE(ini.setKeyValue("k", "v", "s", folder.path + "/missing/data.ini"));
-    EXPECT_EQ(ini.lastError(), "No such file or directory");
+    EXPECT_EQ(ini.lastError(), folder.path + "/missing: No such file or directory");
 }
 
 } // namespace

@@ -82,9 +82,9 @@ public:
         noted('f');
         return fails(Call::Fsync) ? -1 : FileSystem::fsync(fd);
     }
-    int rename(const char* from, const char* to) override {
+    int renameat(int folder, const char* from, const char* to) override {
         noted('r');
-        if (fails(Call::Rename) || FileSystem::rename(from, to) != 0)
+        if (fails(Call::Rename) || FileSystem::renameat(folder, from, to) != 0)
             return -1;
         ++renames;
         noted('R');

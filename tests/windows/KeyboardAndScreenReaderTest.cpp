@@ -111,8 +111,7 @@ TEST_F(MainWindowTest, AProjectIsMadeColouredCopiedAndSavedWithTheKeyboardAlone)
     ASSERT_EQ(ui.modals.size(), 2u);
     EXPECT_TRUE(ui.log.at(0).startsWith("copy ") && ui.log.at(0).contains("#FF0000"));
     EXPECT_NE(test::readBytes(dir.path + "/data.ini")
-                  .find("[Keys]\nDate=07/05/2002\nTime=02:40 "
-                        "PM\n1=#FF0000"),
+                  .find("[Keys]\r\nDate=07/05/2002\r\nTime=02:40 PM\r\n1=#FF0000"),
               std::string::npos);
 }
 

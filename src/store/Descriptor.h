@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <utility>
+
+namespace brisvane {
+
+// The system's words for an error ("Permission denied"); strerror() would share one buffer
+// among threads, and an unknown number gets words too.
+inline std::string systemError(int error) {
+    const char* text = ::strerrordesc_np(error);
+    return text ? text : "Unknown error " + std::to_string(error);
+}
+
+// A file descriptor, closed when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(Descriptor&& other) noexcept : m_fd(other.release()) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        if (this != &other) {
+            if (m_fd >= 0)
+                ::close(m_fd);
+            m_fd = other.release();
+        }
+        return *this;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+} // namespace brisvane
