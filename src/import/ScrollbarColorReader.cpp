@@ -271,14 +271,17 @@ private:
         }
     }
 
-    // Makes CSS comments blank in the cleaned text between begin and end, line breaks kept.
+    // Makes CSS comments blank in the cleaned text between begin and end, line breaks kept. The
+    // searches stop at end: a string or comment left open in one style element must not send
+    // them through the rest of the page again for every element after it.
     void blankComments(std::size_t begin, std::size_t end) {
+        const std::string_view s = std::string_view(m_clean).substr(0, end);
         for (std::size_t i = begin; i + 1 < end; ++i) {
-            if (m_clean[i] == '"' || m_clean[i] == '\'') {
-                const std::size_t close = m_clean.find(m_clean[i], i + 1);
-                i = close == std::string::npos || close >= end ? end : close;
-            } else if (m_clean.compare(i, 2, "/*") == 0) {
-                const std::size_t close = std::min(m_clean.find("*/", i + 2), end - 2);
+            if (s[i] == '"' || s[i] == '\'') {
+                const std::size_t close = s.find(s[i], i + 1);
+                i = close == std::string_view::npos ? end : close;
+            } else if (s.compare(i, 2, "/*") == 0) {
+                const std::size_t close = std::min(s.find("*/", i + 2), end - 2);
                 for (std::size_t j = i; j < close + 2; ++j)
                     m_clean[j] = m_clean[j] == '\n' ? '\n' : ' ';
                 i = close + 1;
@@ -292,12 +295,17 @@ private:
     }
 
     // The rules of a style sheet between begin and end: those for the page, also within
-    // @media for the screen, give their declarations; any other at-rule is passed over.
+    // @media for the screen, give their declarations; any other at-rule is passed over. One
+    // pass from start to end, @media blocks being entered and left as it goes, so that neither
+    // time nor the stack grows with their nesting; a block nested deeper than maxMediaNesting
+    // is passed over whole, and said.
     void readRules(std::size_t begin, std::size_t end) {
         const std::string_view s = std::string_view(m_clean).substr(0, end);
+        std::size_t depth = 0; // of the @media blocks around pos
         std::size_t pos = begin;
         while (pos < end) {
-            // Between rules: blanks, and the marks that hide a sheet from very old browsers.
+            // Between rules: blanks, the marks that hide a sheet from very old browsers, and
+            // the '}' that ends an @media block (or, outside any, stands there alone).
             bool skipped = true;
             while (skipped && pos < end) {
                 skipped = false;
@@ -305,27 +313,36 @@ private:
                     if (s.compare(pos, mark.size(), mark) == 0)
                         pos += mark.size(), skipped = true;
                 }
+                if (pos < end && s[pos] == '}' && depth > 0)
+                    --depth;
                 if (pos < end && (isSpace(s[pos]) || s[pos] == '}' || s[pos] == ';'))
                     ++pos, skipped = true;
             }
             if (pos >= end)
                 return;
-            const std::size_t open = findOutsideStrings(s, pos, s[pos] == '@' ? "{;" : "{");
+            // Within @media a '}' before any block ends the @media, and the text before it.
+            const bool atRule = s[pos] == '@';
+            const std::size_t open = findOutsideStrings(
+                s, pos, depth == 0 ? (atRule ? "{;" : "{") : (atRule ? "{;}" : "{}"));
             if (open >= end)
                 return;
+            if (s[open] != '{') { // "@import ...;", "@charset ...;", or the @media's end
+                pos = s[open] == ';' ? open + 1 : open;
+                continue;
+            }
             const std::string_view prelude = trimmed(s.substr(pos, open - pos));
-            if (s[open] == ';') { // "@import ...;", "@charset ...;"
+            const bool media = ascii::startsWithNoCase(prelude, 0, "@media") &&
+                               mediaReachesScreen(prelude.substr(6));
+            if (media && depth < maxMediaNesting) {
+                ++depth;
                 pos = open + 1;
                 continue;
             }
             const std::size_t close = closingBrace(s, open);
-            if (prelude.starts_with('@')) {
-                if (ascii::startsWithNoCase(prelude, 0, "@media") &&
-                    mediaReachesScreen(prelude.substr(6)))
-                    readRules(open + 1, close);
-            } else if (selectorListReachesPage(prelude)) {
+            if (media)
+                skipNested(trimmed(prelude.substr(6)));
+            else if (!atRule && selectorListReachesPage(prelude))
                 readDeclarations(open + 1, close, false);
-            }
             pos = close + 1;
         }
     }
@@ -384,17 +401,22 @@ private:
         });
     }
 
-    int lineOf(std::size_t offset) const {
-        return 1 + static_cast<int>(std::count(
-                       m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
-    }
-
     void skip(std::size_t property, const Declaration& d, std::string why,
               SkippedColor::Instead instead) {
         m_skipped.emplace_back(d.offset,
                                SkippedColor{std::string(propertyName(property)),
-                                            std::string(m_text.substr(d.offset, d.value.size())),
-                                            lineOf(d.offset), std::move(why), instead});
+                                            std::string(m_text.substr(d.offset, d.value.size())), 0,
+                                            std::move(why), instead});
+    }
+
+    // An @media block too deep to be read; `media` is its query list, in the cleaned text.
+    void skipNested(std::string_view media) {
+        const auto offset = static_cast<std::size_t>(media.data() - m_clean.data());
+        m_skipped.emplace_back(
+            offset,
+            SkippedColor{"@media", std::string(m_text.substr(offset, media.size())), 0,
+                         "is nested deeper than " + std::to_string(maxMediaNesting) + " levels",
+                         SkippedColor::Instead::RulesSkipped});
     }
 
     // The property's winning usable colour. The values set for it that give nothing are said,
@@ -438,11 +460,20 @@ private:
                                                 : SkippedColor::Instead::Nothing);
             m_colors.colors[i] = own ? own : derived ? std::optional((*derived)[i]) : std::nullopt;
         }
-        // In the order of the text.
+        // In the order of the text, which lets the lines be counted in one pass however many
+        // there are.
         std::sort(m_skipped.begin(), m_skipped.end(),
                   [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (auto& [offset, skipped] : m_skipped)
+        std::size_t counted = 0;
+        int line = 1;
+        for (auto& [offset, skipped] : m_skipped) {
+            line += static_cast<int>(
+                std::count(m_text.begin() + static_cast<std::ptrdiff_t>(counted),
+                           m_text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+            counted = offset;
+            skipped.line = line;
             m_colors.skipped.push_back(std::move(skipped));
+        }
         return std::move(m_colors);
     }
 
@@ -464,8 +495,12 @@ ScrollbarColors readScrollbarColors(std::string_view text) {
 }
 
 std::string describeSkipped(const SkippedColor& skipped, std::string_view nothing) {
-    std::string line =
-        skipped.property + ": '" + ascii::oneLine(skipped.value) + "' " + skipped.why;
+    // A property's value follows its name and a colon, an at-rule's condition its name.
+    const std::string_view colon = skipped.property.starts_with('@') ? "" : ":";
+    std::string line = skipped.property + std::string(colon) + " '" +
+                       ascii::oneLine(skipped.value) + "' " + skipped.why;
+    if (skipped.instead == SkippedColor::Instead::RulesSkipped)
+        return line + "; its rules are skipped";
     if (skipped.instead == SkippedColor::Instead::Opaque)
         return line + "; it is taken opaque";
     if (skipped.instead == SkippedColor::Instead::FromBase)

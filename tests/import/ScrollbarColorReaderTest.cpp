@@ -34,6 +34,14 @@ std::string utf16(std::string_view ascii) {
 TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
     const ScrollbarScheme preview{
         {"#A00001", "#A00002", "#A00003", "#A00004", "#A00005"}, "#A00006", "#A00007"};
+    const auto deep = [](std::size_t levels) { // @media for the screen opened levels deep
+        std::string out;
+        while (levels-- > 0)
+            out += "@media screen {";
+        return out;
+    };
+    const std::string tooDeep =
+        " @media 'screen' is nested deeper than 64 levels; its rules are skipped";
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"our preview page", buildPreviewPage(preview, "/home/user/my app"),
          "face=A00001 highlight=A00002 3dlight=A00003 shadow=A00004 darkshadow=A00005 "
@@ -97,9 +105,24 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
         {"a style attribute without a value", "<html style><body style=scrollbar-face-color:red>",
          "face=FF0000"},
         {"a page saved as UTF-16", utf16("<body style='scrollbar-face-color:red'>"), "face=FF0000"},
+        {"@media as deep as it is read",
+         deep(maxMediaNesting) + "body{scrollbar-face-color:#100}" +
+             std::string(maxMediaNesting, '}') + "@media screen{body{scrollbar-arrow-color:#200}}",
+         "face=110000 arrow=220000"},
+        {"one level deeper it is skipped whole, and said",
+         deep(maxMediaNesting + 1) + "body{scrollbar-face-color:red}" +
+             std::string(maxMediaNesting + 1, '}') + "body{scrollbar-arrow-color:#200}",
+         "arrow=220000|1" + tooDeep},
+        {"far deeper, what stands around it counts",
+         "body{scrollbar-face-color:#100}\n" + deep(100000) + "body{scrollbar-face-color:red}" +
+             std::string(100000, '}') + "\nbody{scrollbar-arrow-color:#200}",
+         "face=110000 arrow=220000|2" + tooDeep},
+        {"far deeper and unfinished, in a page",
+         "<body style='scrollbar-track-color:#300'><style>\n" + deep(100000) + "</style>",
+         "track=330000|2" + tooDeep},
     };
     for (const auto& [name, text, found] : cases)
-        EXPECT_EQ(describe(text), found) << name << ": " << text;
+        EXPECT_EQ(describe(text), found) << name << ": " << text.substr(0, 300);
 }
 
 TEST(ScrollbarColorReader, TheBaseColourKeepsTheClassicOrderAndTheArrowStandsOut) {
