@@ -276,9 +276,12 @@ private:
                     ++found;
                 }
             }
+            // Said in one write: standard error is not buffered, and a page may skip many.
+            std::string said;
             for (const SkippedColor& skipped : read.skipped)
-                m_err << "brisvane: " << ascii::oneLine(name) << ':' << skipped.line << ": "
-                      << describeSkipped(skipped, "the default is used") << '\n';
+                said += "brisvane: " + ascii::oneLine(name) + ':' + std::to_string(skipped.line) +
+                        ": " + describeSkipped(skipped, "the default is used") + '\n';
+            m_err << said;
             if (found == 0) {
                 fail(name, read.anySet ? "none of the scrollbar colors it sets can be used"
                                        : "none of the seven scrollbar colors is set");
