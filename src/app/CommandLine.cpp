@@ -5,6 +5,7 @@
 #include "import/PageFile.h"
 #include "import/ScrollbarColorReader.h"
 #include "scheme/Ascii.h"
+#include "scheme/Contrast.h"
 #include "scheme/UserCharacters.h"
 #include "store/ProjectStore.h"
 
@@ -35,6 +36,9 @@ constexpr const char* usage =
     "  --scope REACH      with --css or --convert, color every scroll box (all, the\n"
     "                     default), the page's own scrollbar only (page), or the boxes\n"
     "                     a CSS selector list names ('.sidebar, textarea')\n"
+    "  --dark-when SEL    with --css, give a project's dark set where the CSS selector\n"
+    "                     list SEL matches ('html.dark'), as a site that switches its\n"
+    "                     theme itself does, rather than in the system's dark mode\n"
     "  --list             print the saved projects with their date and time\n"
     "  --data FILE        keep projects in FILE instead of data.ini beside the program;\n"
     "                     alone, opens the window on FILE (one project file per site)\n"
@@ -47,6 +51,8 @@ constexpr const char* usage =
     "(ButtonFace...) as the classic Windows scheme. scrollbar-base-color gives the\n"
     "colors not set: the face, a lighter highlight and track, darker shadows, an\n"
     "arrow in black or white. See Help, Contents for the whole rule.\n"
+    "A thumb or arrows that stand out from their ground by less than 3:1 (the\n"
+    "guidelines' minimum for controls) are named on stderr.\n"
     "\n"
     "Exit status: 0 if done, 1 if a project is not found or a file cannot be used\n"
     "(the other files are still converted), 2 if the arguments make no sense.\n";
@@ -60,6 +66,7 @@ struct Options {
     std::optional<std::string> data;
     bool classic = false;
     std::optional<BlockReach> reach;
+    std::string darkWhen;
 };
 
 // The reach that --scope names: "all", "page" or a selector list; nullopt and why when the
@@ -107,7 +114,7 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
             return {};
         };
         if (option != "--css" && option != "--data" && option != "--scope" &&
-            equals != std::string::npos) {
+            option != "--dark-when" && equals != std::string::npos) {
             error = "option '" + option + "' takes no argument";
         } else if (option == "--help" || option == "--version") {
             // Either one answers whatever other option is given, as GNU programs do; an
@@ -129,6 +136,14 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
             const std::string reach = value();
             if (error.empty() && !(o.reach = reachOf(reach, why)))
                 error = "--scope: " + why, hint = false;
+        } else if (option == "--dark-when") {
+            std::string why;
+            const std::string selectors = value();
+            const auto checked = BlockReach::matching(selectors, why);
+            if (error.empty() && !checked)
+                error = "--dark-when: " + why, hint = false;
+            else if (checked)
+                o.darkWhen = checked->selectors();
         } else
             error = "unrecognized option '" + arg + "'";
     }
@@ -148,6 +163,8 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::string& 
         error = "unexpected argument '" + o.files.front() + "'";
     else if (o.mode == Mode::List && (o.classic || o.reach))
         error = std::string(o.classic ? "--classic" : "--scope") + " goes with --css or --convert";
+    else if (!o.darkWhen.empty() && (o.mode != Mode::Css || o.classic))
+        error = "--dark-when goes with --css and the block for every browser";
     return error.empty() ? std::optional(o) : std::nullopt;
 }
 
@@ -166,9 +183,26 @@ std::string commentText(const std::string& name) {
     return text;
 }
 
-std::string blockOf(const ScrollbarScheme& scheme, const Options& o) {
+std::string blockOf(const ProjectColors& colors, const Options& o) {
     const BlockReach reach = o.reach.value_or(BlockReach());
-    return o.classic ? buildStyleBlock(scheme, reach) : buildEveryBrowserBlock(scheme, reach);
+    return o.classic ? buildStyleBlock(colors.light, reach)
+                     : buildEveryBrowserBlock(colors, reach, o.darkWhen);
+}
+
+// One line for each part of a set that stands out from its ground by less than 3 to 1.
+std::string contrastWarnings(const std::string& name, const ProjectColors& colors) {
+    std::string said;
+    for (const auto& [set, scheme] :
+         {std::pair{"", &colors.light}, {" (dark set)", colors.dark ? &*colors.dark : nullptr}}) {
+        if (!scheme)
+            continue;
+        for (const ContrastCheck& check : checkContrast(*scheme)) {
+            if (!check.enough())
+                said += "brisvane: " + ascii::oneLine(name) + ": " + check.what + set + ": " +
+                        ratioText(check.ratio) + ", less than 3:1\n";
+        }
+    }
+    return said;
 }
 
 class Command {
@@ -247,13 +281,19 @@ private:
             fail(m_o.project, "no such project in " + m_ini.inifile());
             return 1;
         }
-        // The stored texts come in as opening the project brings them into the fields.
-        ScrollbarScheme scheme = m_store.openProject(*found);
+        // The stored texts come in as opening the project brings them into the fields; a state
+        // left unset stays so.
+        ProjectColors colors = m_store.openProject(*found);
         if (readFailed())
             return 1;
-        for (ColorRole role : allColorRoles)
-            scheme.setColor(role, colorTextAfterFieldRules(scheme.color(role)));
-        m_out << blockOf(scheme, m_o) << "\r\n";
+        for (ScrollbarScheme* scheme : {&colors.light, colors.dark ? &*colors.dark : nullptr}) {
+            for (ColorRole role : everyColorRole) {
+                if (scheme && (!isStateRole(role) || !scheme->color(role).empty()))
+                    scheme->setColor(role, colorTextAfterFieldRules(scheme->color(role)));
+            }
+        }
+        m_err << contrastWarnings(*found, colors);
+        m_out << blockOf(colors, m_o) << "\r\n";
         return 0;
     }
 
@@ -288,6 +328,7 @@ private:
                 status = 1;
                 continue;
             }
+            m_err << contrastWarnings(name, scheme);
             std::string block = blockOf(scheme, m_o);
             if (m_o.files.size() > 1)
                 block.insert(block.find('\n') + 1, "/* " + commentText(name) + " */\r\n");

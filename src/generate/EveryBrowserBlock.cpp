@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -136,10 +137,6 @@ std::string arrowUrl(const HexColor& color, std::string_view path) {
     return url + "'/%3E%3C/svg%3E\")";
 }
 
-std::string solidFill(const HexColor& color) {
-    return "border-image: linear-gradient(" + color + ", " + color + ") 0 fill";
-}
-
 // Writes rules at one depth of nesting: a selector (one or more lines), then a line for each
 // declaration.
 class RuleWriter {
@@ -147,6 +144,9 @@ public:
     RuleWriter(std::string& out, std::size_t depth) : m_out(out), m_indent(4 * depth, ' ') {}
 
     void rule(std::string_view selector, std::initializer_list<std::string_view> declarations) {
+        rule(selector, std::vector<std::string_view>(declarations));
+    }
+    void rule(std::string_view selector, const std::vector<std::string_view>& declarations) {
         m_out += m_indent;
         m_out += selector;
         m_out += "\r\n" + m_indent + "{\r\n";
@@ -194,10 +194,96 @@ std::string reachedBoxes(const BlockReach& reach) {
     }
 }
 
+// The values the parts are painted with, for one set of colours: colours, and the pictures
+// made of them.
+class SetValues {
+public:
+    explicit SetValues(const ScrollbarScheme& safe) {
+        const HexColor *f = &safe.faceGroupColors[0], *h = &safe.faceGroupColors[1],
+                       *l = &safe.faceGroupColors[2], *s = &safe.faceGroupColors[3],
+                       *d = &safe.faceGroupColors[4];
+        const HexColor &hover = safe.faceWhile(ColorRole::Hover),
+                       &active = safe.faceWhile(ColorRole::Pressed);
+        // Outer ring 3D light and dark shadow, inner ring highlight and shadow, the face within.
+        const auto raised = [&](const HexColor* face) {
+            return pictureUrl({"22224", "21134", "21034", "23334", "44444"}, {face, h, l, s, d});
+        };
+        add("face", *f);
+        add("track", safe.trackColor);
+        add("raised", raised(f));
+        // Pressed, a button is flat in a frame of the shadow colour.
+        add("pressed", pictureUrl({"11111", "10001", "10001", "10001", "11111"}, {&active, s}));
+        add("hover", hover);
+        add("hover-raised", raised(&hover));
+        add("active", active);
+        add("active-raised", raised(&active));
+        for (const auto& [button, path] : arrows)
+            add(button, arrowUrl(safe.arrowColor, path));
+    }
+    const std::vector<std::pair<std::string, std::string>>& all() const { return m_values; }
+    const std::string& operator[](std::string_view name) const {
+        return std::find_if(m_values.begin(), m_values.end(),
+                            [&](const auto& value) { return value.first == name; })
+            ->second;
+    }
+
+private:
+    void add(std::string_view name, std::string value) {
+        m_values.emplace_back(std::string(name), std::move(value));
+    }
+    std::vector<std::pair<std::string, std::string>> m_values;
+};
+
+// What the rules write for a value: the light set's itself, or, where there is a dark set
+// too, the custom property that each set gives the page.
+class Values {
+public:
+    Values(const ScrollbarScheme& light, const ScrollbarScheme* dark)
+        : m_light(light), m_dark(dark ? std::optional<SetValues>(*dark) : std::nullopt) {}
+    std::string operator()(std::string_view name) const {
+        if (!m_dark)
+            return m_light[name];
+        return "var(" + propertyOf(name) + ")";
+    }
+    static std::string propertyOf(std::string_view name) {
+        std::string property = "--brisvane-" + std::string(name);
+        std::replace(property.begin(), property.end(), ':', '-');
+        return property;
+    }
+    // The custom properties, for the light set and, as the site's dark mode or its own dark
+    // theme (`darkWhen`) asks, the dark one.
+    void appendProperties(std::string& out, const std::string& darkWhen) const {
+        if (!m_dark)
+            return;
+        out += "    /* The colours: the light set, then the dark one */\r\n";
+        const auto set = [&out](const SetValues& values, std::size_t depth,
+                                const std::string& selector) {
+            std::vector<std::string> lines;
+            for (const auto& [name, value] : values.all())
+                lines.push_back(propertyOf(name) + ": " + value);
+            std::vector<std::string_view> declarations(lines.begin(), lines.end());
+            RuleWriter(out, depth).rule(selector, declarations);
+        };
+        set(m_light, 1, ":root");
+        if (darkWhen.empty()) {
+            RuleWriter media(out, 1);
+            media.open("@media (prefers-color-scheme: dark)");
+            set(*m_dark, 2, ":root");
+            media.close();
+        } else {
+            set(*m_dark, 1, ":is(" + darkWhen + ")");
+        }
+    }
+
+private:
+    SetValues m_light;
+    std::optional<SetValues> m_dark;
+};
+
 // Where the block reaches, scrollbar-width and scrollbar-color go back to auto, so that Blink
 // draws the parts, and the bar is 16 pixels thick.
 void appendBlinkReachRules(std::string& out, const BlockReach& reach, const std::string& boxes) {
-    RuleWriter rules(out, 2);
+    RuleWriter rules(out, 3);
     if (reach.kind() == BlockReach::Kind::Selector) {
         rules.rule(boxes, {"scrollbar-width: revert-layer", "scrollbar-color: auto"});
         rules.parts(boxes, {""}, {"width: 16px", "height: 16px"});
@@ -205,7 +291,7 @@ void appendBlinkReachRules(std::string& out, const BlockReach& reach, const std:
     }
     rules.rule("html", {"scrollbar-color: auto !important"});
     rules.open("@scope (html)");
-    RuleWriter page(out, 3);
+    RuleWriter page(out, 4);
     page.rule(":where(:scope, body)", {"scrollbar-width: revert-layer", "scrollbar-color: auto"});
     page.rule(":where(:scope, body)::-webkit-scrollbar", {"width: 16px", "height: 16px"});
     rules.close();
@@ -216,46 +302,56 @@ void appendBlinkReachRules(std::string& out, const BlockReach& reach, const std:
     }
 }
 
-void appendBlinkParts(std::string& out, const std::string& boxes, const ScrollbarScheme& safe) {
-    const HexColor *f = &safe.faceGroupColors[0], *h = &safe.faceGroupColors[1],
-                   *l = &safe.faceGroupColors[2], *s = &safe.faceGroupColors[3],
-                   *d = &safe.faceGroupColors[4];
-    // Outer ring 3D light and dark shadow, inner ring highlight and shadow, the face within.
-    const std::string raised =
-        pictureUrl({"22224", "21134", "21034", "23334", "44444"}, {f, h, l, s, d});
-    const std::string pressed = pictureUrl({"11111", "10001", "10001", "10001", "11111"}, {f, s});
-    const std::string face = "background: " + *f, track = "background: " + safe.trackColor;
+void appendBlinkParts(std::string& out, const std::string& boxes, const Values& v,
+                      const ProjectColors& colors) {
+    const std::string face = "background: " + v("face"), track = "background: " + v("track");
     const std::string bevel = "border: var(--brisvane-bevel, 2px) solid transparent";
+    const auto solidFill = [](const std::string& color) {
+        return "border-image: linear-gradient(" + color + ", " + color + ") 0 fill";
+    };
+    const auto any = [&](ColorRole state) {
+        return !colors.light.color(state).empty() ||
+               (colors.dark && !colors.dark->color(state).empty());
+    };
 
-    RuleWriter rules(out, 2);
+    RuleWriter rules(out, 3);
     rules.parts(boxes, {"", "-track", "-track-piece", "-corner", "-thumb", "-button"},
                 {"margin: 0", "padding: 0", "border: 0", "border-radius: 0", "box-shadow: none",
                  "image-rendering: pixelated"});
-    rules.parts(boxes, {"", "-track", "-track-piece"}, {track, solidFill(safe.trackColor)});
-    rules.parts(boxes, {"-corner"}, {face, solidFill(*f)});
-    rules.parts(boxes, {"-thumb"}, {face, bevel, "border-image: " + raised + " 2 fill"});
+    rules.parts(boxes, {"", "-track", "-track-piece"}, {track, solidFill(v("track"))});
+    rules.parts(boxes, {"-corner"}, {face, solidFill(v("face"))});
+    rules.parts(boxes, {"-thumb"}, {face, bevel, "border-image: " + v("raised") + " 2 fill"});
     rules.parts(boxes, {"-button"},
                 {"display: block", "width: 16px", "height: 16px", face,
                  "background-origin: border-box", "background-size: 100% 100%",
-                 "background-repeat: no-repeat", bevel, "border-image: " + raised + " 2"});
+                 "background-repeat: no-repeat", bevel, "border-image: " + v("raised") + " 2"});
     // The two buttons of a double-button bar, next to the others, are not drawn.
     rules.parts(boxes, {"-button:start:increment", "-button:end:decrement"}, {"display: none"});
-    rules.parts(boxes, {"-button:active"},
-                {"border-image-source: " + pressed, "background-position: 1px 1px"});
-    for (const auto& [button, path] : arrows) {
-        const std::string part = "-button:" + std::string(button);
-        rules.parts(boxes, {part}, {"background-image: " + arrowUrl(safe.arrowColor, path)});
+    // While pointed at and while held, the thumb and the buttons take their state's face;
+    // held, a button is flat and its glyph moves right and down.
+    if (any(ColorRole::Hover)) {
+        rules.parts(boxes, {"-thumb:hover"}, {"border-image-source: " + v("hover-raised")});
+        rules.parts(boxes, {"-button:hover"}, {"background-color: " + v("hover")});
     }
+    if (any(ColorRole::Pressed))
+        rules.parts(boxes, {"-thumb:active"}, {"border-image-source: " + v("active-raised")});
+    const std::string pressed = "border-image-source: " + v("pressed");
+    if (any(ColorRole::Hover) || any(ColorRole::Pressed))
+        rules.parts(boxes, {"-button:active"},
+                    {pressed, "background-color: " + v("active"), "background-position: 1px 1px"});
+    else
+        rules.parts(boxes, {"-button:active"}, {pressed, "background-position: 1px 1px"});
+    for (const auto& [button, path] : arrows)
+        rules.parts(boxes, {"-button:" + std::string(button)}, {"background-image: " + v(button)});
 }
 
 // Firefox's colours: the page's always; every box's against a site's rules for every box,
 // body's included, which boxes would otherwise inherit; for the page alone, the body takes
 // its own again.
 void appendFirefoxRules(std::string& out, const BlockReach& reach, const std::string& boxes,
-                        const ScrollbarScheme& safe) {
-    const std::string colors =
-        "scrollbar-color: " + safe.faceGroupColors[0] + ' ' + safe.trackColor;
-    RuleWriter rules(out, 2);
+                        const Values& v) {
+    const std::string colors = "scrollbar-color: " + v("face") + ' ' + v("track");
+    RuleWriter rules(out, 3);
     if (reach.kind() == BlockReach::Kind::Selector) {
         rules.rule(boxes, {colors});
         return;
@@ -267,36 +363,53 @@ void appendFirefoxRules(std::string& out, const BlockReach& reach, const std::st
         rules.rule(":is(html *)" + std::string(weight), {colors});
 }
 
-} // namespace
-
-std::string buildEveryBrowserBlock(const ScrollbarScheme& scheme, const BlockReach& reach) {
+ScrollbarScheme safeScheme(const ScrollbarScheme& scheme) {
     ScrollbarScheme safe;
     for (ColorRole role : allColorRoles)
         safe.setColor(role, safeColor(scheme.color(role), role));
+    // A state without a whole colour is unset.
+    for (ColorRole state : stateColorRoles)
+        safe.setColor(state, isWholeColor(scheme.color(state))
+                                 ? safeColor(scheme.color(state), state)
+                                 : std::string());
+    return safe;
+}
+
+} // namespace
+
+std::string buildEveryBrowserBlock(const ProjectColors& colors, const BlockReach& reach,
+                                   const std::string& darkWhen) {
+    ProjectColors safe{safeScheme(colors.light)};
+    if (colors.dark)
+        safe.dark = safeScheme(*colors.dark);
+    const Values values(safe.light, safe.dark ? &*safe.dark : nullptr);
     const std::string boxes = reachedBoxes(reach);
 
     std::string block;
-    block.reserve(9216 + 16 * reach.selectors().size());
+    block.reserve(9216 + 16 * reach.selectors().size() + (safe.dark ? 4096 : 0));
     block += "<style type=\"text/css\">\r\n    /* Internet Explorer 5.5 and later */\r\n";
-    appendClassicBodyRule(block, safe, reach);
-    block += "    /* Chrome, Edge, Opera and Safari */\r\n"
-             "    @supports selector(::-webkit-scrollbar-thumb)\r\n    {\r\n";
+    appendClassicBodyRule(block, safe.light, reach);
+    values.appendProperties(block, darkWhen);
+    // Where the system forces colours of its own, for those who need them, its bars stay.
+    block += "    /* Today's browsers, but where the system forces its own colours */\r\n"
+             "    @media (forced-colors: none)\r\n    {\r\n"
+             "        /* Chrome, Edge, Opera and Safari */\r\n"
+             "        @supports selector(::-webkit-scrollbar-thumb)\r\n        {\r\n";
     appendBlinkReachRules(block, reach, boxes);
-    appendBlinkParts(block, boxes, safe);
-    block += "        /* Both rings of the bevel, in whole device pixels at every display scale "
-             "and zoom */\r\n";
+    appendBlinkParts(block, boxes, values, safe);
+    block += "            /* Both rings of the bevel, in whole device pixels at every display "
+             "scale and zoom */\r\n";
     for (const auto& [ratio, width] : bevelLadder) {
-        block += "        @media (min-resolution: ";
+        block += "            @media (min-resolution: ";
         block += ratio;
         block += "dppx) { :root { --brisvane-bevel: ";
         block += width;
         block += "px; } }\r\n";
     }
-    block +=
-        "    }\r\n    /* Firefox */\r\n    @supports not selector(::-webkit-scrollbar-thumb)\r\n"
-        "    {\r\n";
-    appendFirefoxRules(block, reach, boxes, safe);
-    block += "    }\r\n</style>";
+    block += "        }\r\n        /* Firefox */\r\n"
+             "        @supports not selector(::-webkit-scrollbar-thumb)\r\n        {\r\n";
+    appendFirefoxRules(block, reach, boxes, values);
+    block += "        }\r\n    }\r\n</style>";
     return block;
 }
 

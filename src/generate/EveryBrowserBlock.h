@@ -18,6 +18,11 @@ namespace brisvane {
 // hexadecimal digits are written, upper-cased; any other text of a role is written as that
 // role's default colour. Whatever the scheme holds, the element stays valid CSS and ends at
 // its own last line.
-std::string buildEveryBrowserBlock(const ScrollbarScheme& scheme, const BlockReach& reach = {});
+//
+// A hover or pressed face adds the rules for those states (Firefox has none). A dark set
+// makes every colour a custom property that the dark set changes in dark mode or, where the
+// site switches its theme itself, within the selector list `darkWhen` (checked as a reach's).
+std::string buildEveryBrowserBlock(const ProjectColors& colors, const BlockReach& reach = {},
+                                   const std::string& darkWhen = {});
 
 } // namespace brisvane

@@ -168,6 +168,8 @@ QColor ClassicScrollBarStyle::fallbackColor(ColorRole role, const QPalette& pale
     switch (role) {
     case ColorRole::Face:
     case ColorRole::Track:
+    case ColorRole::Hover:
+    case ColorRole::Pressed:
         return palette.color(QPalette::Button);
     case ColorRole::Highlight:
         return palette.color(QPalette::Light);

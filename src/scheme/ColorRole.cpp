@@ -1,54 +1,73 @@
 #include "scheme/ColorRole.h"
 
+#include <algorithm>
+
 namespace brisvane {
 
 namespace {
 
-struct RoleTexts {
-    std::string_view css;
-    std::string_view key;
-    std::string_view row;
-    std::string_view tooltip;
-    std::string_view chooserTitle;
-    std::string_view spoken; // what a screen reader says of the role's field
-};
+using D = BaseDerivation;
 
-constexpr std::array<RoleTexts, colorRoleCount> roleTexts{{
-    {"scrollbar-face-color", "1", "Face:", "Click here to change the Face Color", "Face Color",
-     "Face color"},
-    {"scrollbar-highlight-color", "2", "Highlight:", "Click here to change the Highlight Color",
-     "Highlight Color", "Highlight color"},
-    {"scrollbar-3dlight-color", "3", "3d Light:", "Click here to change the 3d Light Color",
-     "3D Light Color", "3D Light color"},
-    {"scrollbar-shadow-color", "4", "Shadow:", "Click here to change the Shadow Color",
-     "Shadow Color", "Shadow color"},
-    {"scrollbar-darkshadow-color", "5", "Darkshadow:", "Click here to change the Darkshadow Color",
-     "DarkShadow Color", "Dark Shadow color"},
-    {"scrollbar-track-color", "6", "Track:", "Click here to change the Track Color", "Track Color",
-     "Track color"},
-    {"scrollbar-arrow-color", "7", "Arrows:", "Click here to change the Arrow Color", "ArrowColor",
-     "Arrow color"},
+// Dark defaults: a raised bar a little lighter than the track, whose thumb and arrows stand
+// out from their ground by more than three to one.
+constexpr std::array<RoleRow, everyRoleCount> roleTable{{
+    {ColorRole::Face, "1", "scrollbar-face-color", "Face:", "Click here to change the Face Color",
+     "Face Color", "Face color", "#C0C0C0", "#6E6E6E", D::Base},
+    {ColorRole::Highlight, "2", "scrollbar-highlight-color",
+     "Highlight:", "Click here to change the Highlight Color", "Highlight Color", "Highlight color",
+     "#FFFFFF", "#9A9A9A", D::Lighter},
+    {ColorRole::ThreeDLight, "3", "scrollbar-3dlight-color",
+     "3d Light:", "Click here to change the 3d Light Color", "3D Light Color", "3D Light color",
+     "#C0C0C0", "#7E7E7E", D::Base},
+    {ColorRole::Shadow, "4", "scrollbar-shadow-color",
+     "Shadow:", "Click here to change the Shadow Color", "Shadow Color", "Shadow color", "#808080",
+     "#4A4A4A", D::TwoThirds},
+    {ColorRole::DarkShadow, "5", "scrollbar-darkshadow-color",
+     "Darkshadow:", "Click here to change the Darkshadow Color", "DarkShadow Color",
+     "Dark Shadow color", "#404040", "#0C0C0C", D::OneThird},
+    {ColorRole::Track, "6", "scrollbar-track-color",
+     "Track:", "Click here to change the Track Color", "Track Color", "Track color", "#E0E0E0",
+     "#262626", D::HalfToWhite},
+    {ColorRole::Arrow, "7", "scrollbar-arrow-color",
+     "Arrows:", "Click here to change the Arrow Color", "ArrowColor", "Arrow color", "#000000",
+     "#F2F2F2", D::Contrasting},
+    {ColorRole::Hover, "8", "", "Hover:", "Click here to change the Hover Color", "Hover Color",
+     "Hover color", "", "", D::None},
+    {ColorRole::Pressed, "9", "", "Pressed:", "Click here to change the Pressed Color",
+     "Pressed Color", "Pressed color", "", "", D::None},
 }};
+
+// Every role has its row, in role order, and every classic role what the classic bar needs.
+static_assert(std::ranges::all_of(everyColorRole, [](ColorRole role) {
+    const RoleRow& row = roleTable[roleIndex(role)];
+    return row.role == role && !row.key.empty() && !row.rowLabel.empty() && !row.tooltip.empty() &&
+           !row.chooserTitle.empty() && !row.spoken.empty() &&
+           (isStateRole(role) || (!row.css.empty() && !row.lightDefault.empty() &&
+                                  !row.darkDefault.empty() && row.derivation != D::None));
+}));
 
 } // namespace
 
+const RoleRow& roleRow(ColorRole role) {
+    return roleTable[roleIndex(role)];
+}
 std::string_view cssPropertyName(ColorRole role) {
-    return roleTexts[roleIndex(role)].css;
+    return roleRow(role).css;
 }
 std::string_view projectKey(ColorRole role) {
-    return roleTexts[roleIndex(role)].key;
+    return roleRow(role).key;
 }
 std::string_view rowLabel(ColorRole role) {
-    return roleTexts[roleIndex(role)].row;
+    return roleRow(role).rowLabel;
 }
 std::string_view pictureTooltip(ColorRole role) {
-    return roleTexts[roleIndex(role)].tooltip;
+    return roleRow(role).tooltip;
 }
 std::string_view chooserTitle(ColorRole role) {
-    return roleTexts[roleIndex(role)].chooserTitle;
+    return roleRow(role).chooserTitle;
 }
 std::string_view spokenName(ColorRole role) {
-    return roleTexts[roleIndex(role)].spoken;
+    return roleRow(role).spoken;
 }
 
 } // namespace brisvane

@@ -2,12 +2,27 @@
 
 namespace brisvane {
 
+namespace {
+
+ScrollbarScheme fromTable(std::string_view RoleRow::*column) {
+    ScrollbarScheme scheme;
+    for (ColorRole role : everyColorRole)
+        scheme.setColor(role, std::string(roleRow(role).*column));
+    return scheme;
+}
+
+} // namespace
+
 const std::string& ScrollbarScheme::color(ColorRole role) const {
     switch (role) {
     case ColorRole::Track:
         return trackColor;
     case ColorRole::Arrow:
         return arrowColor;
+    case ColorRole::Hover:
+        return hoverColor;
+    case ColorRole::Pressed:
+        return pressedColor;
     default:
         return faceGroupColors[roleIndex(role)];
     }
@@ -21,14 +36,25 @@ void ScrollbarScheme::setColor(ColorRole role, std::string text) {
     case ColorRole::Arrow:
         arrowColor = std::move(text);
         break;
+    case ColorRole::Hover:
+        hoverColor = std::move(text);
+        break;
+    case ColorRole::Pressed:
+        pressedColor = std::move(text);
+        break;
     default:
         faceGroupColors[roleIndex(role)] = std::move(text);
         break;
     }
 }
 
-const ScrollbarScheme defaultScheme{
-    {"#C0C0C0", "#FFFFFF", "#C0C0C0", "#808080", "#404040"}, "#E0E0E0", "#000000"};
+const std::string& ScrollbarScheme::faceWhile(ColorRole state) const {
+    const std::string& own = color(state);
+    return own.empty() ? faceGroupColors[0] : own;
+}
+
+const ScrollbarScheme defaultScheme = fromTable(&RoleRow::lightDefault);
+const ScrollbarScheme darkDefaultScheme = fromTable(&RoleRow::darkDefault);
 
 const ScrollbarScheme startScheme{
     {"#808080", "#808080", "#808080", "#808080", "#808080"}, "#808080", "#808080"};

@@ -14,6 +14,8 @@ constexpr const char* projectsSection = "Projects";
 // The list is read with a 16-bit count: more entries could never be listed.
 constexpr std::size_t maxProjects = 32767;
 constexpr const char* listFull = "the list of Projects is full: it holds 32,767, as many as it can";
+// The dark set's keys are the light set's with this before them: "D1" to "D9".
+const std::string darkPrefix = "D";
 constexpr const char* noFolderFound = "no folder for the project file could be found";
 
 } // namespace
@@ -81,14 +83,29 @@ bool ProjectStore::addToList(const std::string& name) {
     return true;
 }
 
-void ProjectStore::writeProject(const std::string& name, const ScrollbarScheme& scheme) {
+void ProjectStore::writeProject(const std::string& name, const ProjectColors& colors) {
     // One reading of the clock: a save at midnight must not stamp one day's date with the
     // next day's time.
     const std::tm now = m_clock.localNow();
     m_ini.setKeyValue("Date", formatDate(now), name, m_dataFile);
     m_ini.setKeyValue("Time", formatTime(now), name, m_dataFile);
+    const std::vector<std::string> keys = splitNames(m_ini.getKeysInSection(name, m_dataFile));
+    const std::set<std::string> present(keys.begin(), keys.end());
+    // A colour left unset has no key: one the file holds from before goes.
+    const auto put = [&](const std::string& key, const std::string& value) {
+        if (!value.empty())
+            m_ini.setKeyValue(key, value, name, m_dataFile);
+        else if (present.count(key) != 0)
+            m_ini.deleteKey(key, name, m_dataFile);
+    };
     for (ColorRole role : allColorRoles)
-        m_ini.setKeyValue(std::string(projectKey(role)), scheme.color(role), name, m_dataFile);
+        m_ini.setKeyValue(std::string(projectKey(role)), colors.light.color(role), name,
+                          m_dataFile);
+    for (ColorRole role : stateColorRoles)
+        put(std::string(projectKey(role)), colors.light.color(role));
+    for (ColorRole role : everyColorRole)
+        put(darkPrefix + std::string(projectKey(role)),
+            colors.dark ? colors.dark->color(role) : "");
 }
 
 void ProjectStore::reading(const std::function<void()>& body) {
@@ -99,7 +116,7 @@ void ProjectStore::reading(const std::function<void()>& body) {
         m_ini.readOnlyPass(body, m_dataFile);
 }
 
-WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarScheme& scheme) {
+WriteOutcome ProjectStore::addProject(const std::string& name, const ProjectColors& colors) {
     if (m_dataFile.empty())
         return {false, m_noFileReason};
     // The name was checked before; another program may have taken it since.
@@ -112,7 +129,7 @@ WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarSc
                 return;
             full = !addToList(name);
             if (!full)
-                writeProject(name, scheme);
+                writeProject(name, colors);
         },
         m_dataFile);
     if (taken)
@@ -123,23 +140,44 @@ WriteOutcome ProjectStore::addProject(const std::string& name, const ScrollbarSc
 }
 
 WriteOutcome ProjectStore::createProject(const std::string& name) {
-    return addProject(name, defaultScheme);
+    return addProject(name, {defaultScheme, std::nullopt});
 }
 
-ScrollbarScheme ProjectStore::openProject(const std::string& name) {
-    ScrollbarScheme scheme;
+ProjectColors ProjectStore::openProject(const std::string& name) {
+    ProjectColors colors;
     reading([&] {
         for (ColorRole role : allColorRoles)
-            scheme.setColor(role,
-                            m_ini.getKeyValue(std::string(projectKey(role)), {}, name, m_dataFile));
+            colors.light.setColor(
+                role, m_ini.getKeyValue(std::string(projectKey(role)), {}, name, m_dataFile));
+        // The newer keys are read only where they are: a read of a missing key would write
+        // it back, and call an older project damaged.
+        const std::vector<std::string> keys = splitNames(m_ini.getKeysInSection(name, m_dataFile));
+        const std::set<std::string> present(keys.begin(), keys.end());
+        const auto value = [&](const std::string& key) {
+            return present.count(key) ? m_ini.getKeyValue(key, {}, name, m_dataFile)
+                                      : std::string();
+        };
+        for (ColorRole role : stateColorRoles)
+            colors.light.setColor(role, value(std::string(projectKey(role))));
+        if (std::none_of(everyColorRole.begin(), everyColorRole.end(), [&](ColorRole role) {
+                return present.count(darkPrefix + std::string(projectKey(role)));
+            }))
+            return;
+        // A dark set that lacks one of its seven takes the dark default there.
+        colors.dark = darkDefaultScheme;
+        for (ColorRole role : everyColorRole) {
+            std::string text = value(darkPrefix + std::string(projectKey(role)));
+            if (!text.empty() || isStateRole(role))
+                colors.dark->setColor(role, std::move(text));
+        }
     });
-    return scheme;
+    return colors;
 }
 
 WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& name,
-                                       const ScrollbarScheme& scheme) {
+                                       const ProjectColors& colors) {
     if (isNewProject)
-        return addProject(name, scheme);
+        return addProject(name, colors);
     if (m_dataFile.empty())
         return {false, m_noFileReason};
     // The file may have been deleted or replaced since the project was opened: it is listed
@@ -153,7 +191,7 @@ WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& nam
             });
             full = !isListed && !addToList(name);
             if (!full)
-                writeProject(name, scheme);
+                writeProject(name, colors);
         },
         m_dataFile);
     return full ? WriteOutcome{false, listFull} : outcome;

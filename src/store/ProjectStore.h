@@ -40,12 +40,15 @@ public:
     std::vector<ProjectRow> listProjects();
     // Adds the name to the list and writes its section with the default colours.
     WriteOutcome createProject(const std::string& name);
-    // The project's seven colours; a missing one reads (and is written) as "<not_set>".
-    ScrollbarScheme openProject(const std::string& name);
+    // The project's colours. A missing one of the seven reads (and is written) as
+    // "<not_set>"; the hover and pressed faces ("8", "9") and the dark set ("D1" to "D9"),
+    // which older projects lack, read as unset and write nothing.
+    ProjectColors openProject(const std::string& name);
     // Writes the colours and the time under the name, first adding it to the list if new, or
-    // if the file no longer lists it (deleted or replaced since the project was opened).
+    // if the file no longer lists it (deleted or replaced since the project was opened). A
+    // state or dark set left unset removes its keys; none are written for it.
     WriteOutcome saveProject(bool isNewProject, const std::string& name,
-                             const ScrollbarScheme& scheme);
+                             const ProjectColors& colors);
     NameCheck checkProjectName(const std::string& name);
     // Why the project file can be neither read nor written, said once at start-up; nothing
     // when all is well.
@@ -63,12 +66,12 @@ public:
 
 private:
     void reading(const std::function<void()>& body);
-    WriteOutcome addProject(const std::string& name, const ScrollbarScheme& scheme);
+    WriteOutcome addProject(const std::string& name, const ProjectColors& colors);
     NameCheck listedOrSection(const std::string& name);
     std::vector<std::string> listedNames();
     // False when the list is full.
     bool addToList(const std::string& name);
-    void writeProject(const std::string& name, const ScrollbarScheme& scheme);
+    void writeProject(const std::string& name, const ProjectColors& colors);
 
     clsINI& m_ini;
     const Clock& m_clock;

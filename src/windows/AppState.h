@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace brisvane {
@@ -14,6 +15,18 @@ namespace brisvane {
 struct AppState {
     // The colours being edited; the main window writes the start colours when it loads.
     ScrollbarScheme scheme;
+    // The project's second set, for dark mode, when it has one, and whether the window shows
+    // and edits it rather than the first.
+    std::optional<ScrollbarScheme> darkScheme;
+    bool editingDark = false;
+    // Where the dark set applies besides dark mode: the selector list of a site's own dark
+    // theme (html.dark), or nothing.
+    std::string darkWhen;
+    std::string darkWhenSelectors; // last typed, shown again while none is chosen
+
+    // The set the window shows.
+    ScrollbarScheme& editing() { return editingDark && darkScheme ? *darkScheme : scheme; }
+    ProjectColors project() const { return {scheme, darkScheme}; }
     // Where the hex digit check last found a character that is not allowed.
     std::int16_t invalidCharPos = 0;
     // The colours have changed since the project was last created, opened or saved.

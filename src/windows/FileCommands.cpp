@@ -39,7 +39,7 @@ bool FileCommands::nameIsFree(const QString& name) {
 
 bool FileCommands::saveProject(bool isNewProject) {
     const WriteOutcome written =
-        m_store.saveProject(isNewProject, m_state.currentProjectName, m_state.scheme);
+        m_store.saveProject(isNewProject, m_state.currentProjectName, m_state.project());
     const QString name = textOfBytes(m_state.currentProjectName);
     if (!written.ok) {
         // The colours stay unsaved and marked so; nothing may say they were saved.

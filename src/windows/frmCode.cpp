@@ -197,9 +197,10 @@ void frmCode::showBlock(bool everyBrowser) {
     m_lblClassic->setChosen(!everyBrowser);
     m_lblModern->setChosen(everyBrowser);
     enableReach();
-    const std::string block = everyBrowser
-                                  ? buildEveryBrowserBlock(m_state.scheme, m_state.blockReach)
-                                  : buildStyleBlock(m_state.scheme);
+    const std::string block =
+        everyBrowser
+            ? buildEveryBrowserBlock(m_state.project(), m_state.blockReach, m_state.darkWhen)
+            : buildStyleBlock(m_state.scheme);
     m_txtCode->setPlainText(
         QString::fromStdString(block).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (everyBrowser) {

@@ -371,7 +371,7 @@ bool frmMain::createProject(const std::string& name) {
 }
 
 void frmMain::openProject(const std::string& name) {
-    const ScrollbarScheme opened = m_store.openProject(name);
+    const ProjectColors opened = m_store.openProject(name);
     // A file that could not be read holds no colours: those in the window stay.
     if (const std::string problem = m_store.readProblem(); !problem.empty()) {
         m_ui.showMessage(QStringLiteral("The Project %1 could not be opened: %2.")
@@ -379,7 +379,9 @@ void frmMain::openProject(const std::string& name) {
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
     }
-    m_state.scheme = opened;
+    m_state.scheme = opened.light;
+    m_state.darkScheme = opened.dark;
+    m_state.editingDark = false;
     const ScrollbarScheme stored = m_state.scheme;
     m_ui.pumpEvents();
     // The track's swatch follows its field here.

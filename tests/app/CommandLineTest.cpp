@@ -21,10 +21,12 @@ struct CommandLine : ::testing::Test {
     };
     CommandLine() {
         std::filesystem::copy_file(BRISVANE_EXE, dir.path + "/brisvane");
-        writeBytes(data, "[Projects]\n1=Blue\n2=Old\n"
+        writeBytes(data, "[Projects]\n1=Blue\n2=Old\n3=Night\n"
                          "[Blue]\nDate=07/05/2002\nTime=02:40 PM\n1=#336633\n2=#99CC99\n"
                          "3=#669966\n4=#224422\n5=#000000\n6=#CCDDCC\n7=#FFFFFF\n"
-                         "[Old]\n1=c0c0c0\n2=<not_set>\n3=#12\n");
+                         "[Old]\n1=c0c0c0\n2=<not_set>\n3=#12\n"
+                         "[Night]\n1=#336633\n2=#99CC99\n3=#669966\n4=#224422\n5=#000000\n"
+                         "6=#CCDDCC\n7=#FFFFFF\n8=#4477aa\nD1=#444444\nD7=#FFFFFF\nD9=#eeeeee\n");
     }
     Run run(const std::string& args, const std::string& input = {}) {
         writeBytes(dir.path + "/in", input);
@@ -43,6 +45,14 @@ const ScrollbarScheme blue{
 // What the fields make of "c0c0c0", "<not_set>", "#12" and missing entries.
 const ScrollbarScheme old{
     {"#C0C0C0", "#000000", "#120000", "#000000", "#000000"}, "#000000", "#000000"};
+ProjectColors nightColors() {
+    ScrollbarScheme light = blue, dark = darkDefaultScheme;
+    light.hoverColor = "#4477AA";
+    dark.setColor(ColorRole::Face, "#444444");
+    dark.arrowColor = "#FFFFFF";
+    dark.pressedColor = "#EEEEEE";
+    return {light, dark};
+}
 // A page in Latin-1 that sets two colours, one of them in its body tag, which wins.
 const std::string page = "<html><head><title>Caf\xE9</title><style>\n"
                          "BODY { Scrollbar-Face-Color: rgb(255, 0, 0); "
@@ -71,22 +81,25 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         int status;
         std::string out, err;
     } cases[] = {
-        {"--list", 0, "Blue\t07/05/2002 02:40 PM\nOld\t<not_set> <not_set>\n", ""},
+        {"--list", 0,
+         "Blue\t07/05/2002 02:40 PM\nOld\t<not_set> <not_set>\nNight\t<not_set> <not_set>\n", ""},
         {"--list --data other.ini", 0, "Red\tx y\n", ""},
         {"--data=gone.ini --list", 1, "", "brisvane: gone.ini: No such file or directory\n"},
         {"--css BLUE", 0, buildEveryBrowserBlock(blue) + "\r\n", ""},
         {"--classic --css=Old", 0, buildStyleBlock(old) + "\r\n", ""},
         {"--css Nope", 1, "", "brisvane: Nope: no such project in " + data + "\n"},
-        {"--convert page.htm", 0, buildEveryBrowserBlock(fromPage) + "\r\n", ""},
+        {"--convert page.htm", 0, buildEveryBrowserBlock(fromPage) + "\r\n",
+         "brisvane: page.htm: the arrows against the face: 1.3:1, less than 3:1\n"},
         {"--convert --classic - none.css gone.htm", 1,
          "<style type=\"text/css\">\r\n/* standard input */" +
              buildStyleBlock(fromPage).substr(23) + "\r\n",
+         "brisvane: standard input: the arrows against the face: 1.3:1, less than 3:1\n"
          "brisvane: none.css: none of the seven scrollbar colors is set\n"
          "brisvane: gone.htm: No such file or directory\n"},
         {"--convert .", 1, "", "brisvane: .: Is a directory\n"},
         {"--convert skip.css", 0, buildEveryBrowserBlock(arrowOnly) + "\r\n",
          "brisvane: skip.css:2: scrollbar-face-color: 'foo' is not a colour; the default is "
-         "used\n"},
+         "used\nbrisvane: skip.css: the arrows against the face: 1.0:1, less than 3:1\n"},
         {"--convert /dev/zero", 1, "", "brisvane: /dev/zero: it is larger than 64 MiB\n"},
         {"--convert 'a\nbrisvane: b'", 1, "", // a name cannot forge a second line
          "brisvane: a\\x0Abrisvane: b: No such file or directory\n"},
@@ -94,7 +107,17 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
         {"--scope=page --css Blue", 0, buildEveryBrowserBlock(blue, BlockReach::page()) + "\r\n",
          ""},
         {"--classic --convert page.htm --scope '.side, textarea'", 0,
-         buildStyleBlock(fromPage, side) + "\r\n", ""},
+         buildStyleBlock(fromPage, side) + "\r\n",
+         "brisvane: page.htm: the arrows against the face: 1.3:1, less than 3:1\n"},
+        // The hover face and the dark set, whose missing colours are its defaults; a low one
+        // is named.
+        {"--css Night --dark-when 'html.dark'", 0,
+         buildEveryBrowserBlock(nightColors(), {}, "html.dark") + "\r\n",
+         "brisvane: Night: the arrows against the face held (dark set): 1.1:1, less than 3:1\n"},
+        {"--css Night --dark-when 'a{'", 2, "",
+         "brisvane: --dark-when: the selector list holds \"{\"\n"},
+        {"--convert page.htm --dark-when .dark", 2, "",
+         "brisvane: --dark-when goes with --css and the block for every browser\n" + hint},
         {"--css Blue --scope 'p {'", 2, "", "brisvane: --scope: the selector list holds \"{\"\n"},
         {"--list --scope page", 2, "", "brisvane: --scope goes with --css or --convert\n" + hint},
         {"--bogus", 2, "", "brisvane: unrecognized option '--bogus'\n" + hint},

@@ -9,6 +9,14 @@ namespace {
 
 const ScrollbarScheme seven{
     {"#F0C000", "#00FF00", "#0000FF", "#FF00FF", "#00FFFF"}, "#FF8000", "#800000"};
+// The same scrollbar pointed at and held; and a dark set, its colours the seven's in turn.
+const ScrollbarScheme states{{"#F0C000", "#00FF00", "#0000FF", "#FF00FF", "#00FFFF"},
+                             "#FF8000",
+                             "#800000",
+                             "#4080C0",
+                             "#C04080"};
+const ScrollbarScheme night{
+    {"#FF8000", "#0000FF", "#00FF00", "#00FFFF", "#FF00FF"}, "#F0C000", "#FFFFFF"};
 // Device pixel ratios in Chromium besides 1 and 1.5, at which every page is looked at: the
 // common display scales, and ratios where a picture scaled with smoothing came out a shade off
 // the colour chosen.
@@ -135,6 +143,12 @@ protected:
             {"named-x-bare", page({}, "x", "id='own'", namingSheet)},
             {"named-y", page(block, "y", "data-thin", {}, namingSheet)},
             {"named-y-bare", page({}, "y", "data-thin", {}, namingSheet)},
+            // Hover, held and the dark set; the page says when it is ready for the pointer.
+            {"states", page(buildEveryBrowserBlock({states, night}), "", "") +
+                           "<script>requestAnimationFrame(() => requestAnimationFrame(() => "
+                           "document.title = 'ready'))</script>"},
+            {"dark-selector",
+             page(buildEveryBrowserBlock({seven, night}, {}, ".night"), "night", "")},
             {"firefox-site", page(block, "", "id='own'", namingSheet + siteSheet,
                                   "<style>body { scrollbar-color: #123456 #654321 }</style>")}};
         for (const auto& [name, html] : pages)
@@ -144,7 +158,9 @@ protected:
             command += " chromium:all:" + QString::number(r).toStdString();
         command += " chromium:grid:1:580x950 chromium:grid:1.5:580x950 webkit:grid:1:580x950"
                    " webkit2:all:1 webkit:all:1.5:600x400 webkit:all:3:900x600"
-                   " firefox:all:1 firefox:pick:1 firefox:firefox-site:1";
+                   " firefox:all:1 firefox:pick:1 firefox:firefox-site:1 pointer:states:112,21"
+                   " chromium-dark:states:1 firefox-dark:states:1 chromium:dark-selector:1"
+                   " chromium-forced:states:1";
         ASSERT_EQ(std::system(command.c_str()), 0) << folder->path;
     }
     static Shot shot(const std::string& name, const char* browser, double r) {
@@ -314,6 +330,38 @@ TEST_F(EveryBrowserBlockInBrowsers, FirefoxShowsFaceAndTrackWhereTheBlockReaches
     // The box the site colours by its id keeps the site's colours.
     const Shot site = shot("firefox-site", "firefox", 1);
     EXPECT_EQ(site.image.pixelColor(244, 70).name(), "#654321");
+}
+
+TEST_F(EveryBrowserBlockInBrowsers, ThumbTakesItsHoverAndPressedFacesUnderARealPointer) {
+    // Box A's thumb: pointed at and held at 112, 21, within its bevel.
+    std::string faces, rings;
+    for (const char* when : {"rest", "hover", "held"}) {
+        const QImage image(
+            QString::fromStdString(folder->path + "/states-pointer-" + when + ".png"));
+        faces += image.pixelColor(112, 21).name().toUpper().toStdString() + ' ';
+        rings += Shot{image, 1}.role(104, 21);
+        rings += Shot{image, 1}.role(105, 21);
+    }
+    EXPECT_EQ(faces, "#F0C000 #4080C0 #C04080 ");
+    EXPECT_EQ(rings, "LHLHLH"); // the bevel stays as it is
+}
+
+TEST_F(EveryBrowserBlockInBrowsers, TheDarkSetInDarkModeOrUnderTheSitesOwnDarkSelector) {
+    const auto colors = [](const char* name, const char* browser, int x) {
+        const QImage image(
+            QString::fromStdString(folder->path + "/" + name + "-" + browser + "-1.png"));
+        return image.pixelColor(x, 21).name().toUpper().toStdString() + ' ' +
+               image.pixelColor(x, 50).name().toUpper().toStdString();
+    };
+    // Box A's thumb and track: the dark set's face and track, and Firefox's the same.
+    EXPECT_EQ(colors("states", "chromium-dark", 112), "#FF8000 #F0C000");
+    EXPECT_EQ(colors("states", "firefox-dark", 116), "#FF8000 #F0C000");
+    // The site's own dark theme: box A is within it, box B not.
+    EXPECT_EQ(colors("dark-selector", "chromium", 112), "#FF8000 #F0C000");
+    EXPECT_EQ(colors("dark-selector", "chromium", 242), "#F0C000 #FF8000");
+    // Forced colours: the system's own bars, none of the block's.
+    const Shot forced = shot("states", "chromium-forced", 1);
+    EXPECT_EQ(forced.colored(104, 0, 16, 84), 0);
 }
 
 } // namespace

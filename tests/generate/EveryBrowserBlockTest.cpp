@@ -25,11 +25,22 @@ BlockReach picked(std::string_view selectors) {
 TEST(EveryBrowserBlock, IsTheBlockTheBrowsersWereShown) {
     const std::string folder =
         std::filesystem::path(__FILE__).parent_path().string() + "/golden/every-browser-";
-    const std::pair<const char*, BlockReach> reaches[] = {
-        {"all", {}}, {"page", BlockReach::page()}, {"selector", picked(" .side > p,textarea ")}};
-    for (const auto& [name, reach] : reaches) {
+    ScrollbarScheme states = seven, dark = darkDefaultScheme;
+    states.hoverColor = "#4080C0";
+    dark.pressedColor = "#101010";
+    const struct {
+        const char* name;
+        ProjectColors colors;
+        BlockReach reach;
+        std::string darkWhen;
+    } cases[] = {{"all", seven, {}, {}},
+                 {"page", seven, BlockReach::page(), {}},
+                 {"selector", seven, picked(" .side > p,textarea "), {}},
+                 {"states-dark", {states, dark}, {}, {}},
+                 {"dark-selector", {seven, dark}, picked("textarea"), "[data-theme=dark]"}};
+    for (const auto& [name, colors, reach, darkWhen] : cases) {
         const std::string file = folder + name + ".html",
-                          block = buildEveryBrowserBlock(seven, reach);
+                          block = buildEveryBrowserBlock(colors, reach, darkWhen);
         if (std::getenv("BRISVANE_WRITE_GOLDEN"))
             test::writeBytes(file, block);
         EXPECT_EQ(block, test::readBytes(file)) << file;
@@ -45,11 +56,13 @@ TEST(EveryBrowserBlock, WritesEveryColourItCannotReadAsTheDefault) {
 }
 
 // Where the author's selector list is as long as it may be, the block still fits in 24 KB.
-TEST(EveryBrowserBlock, StaysSmallWithTheLongestSelectorList) {
+TEST(EveryBrowserBlock, StaysSmallWithTheLongestSelectorLists) {
     std::string list = ".a";
     while (list.size() + 4 <= maxSelectorListBytes)
         list += ", .a";
-    EXPECT_LE(buildEveryBrowserBlock(seven, picked(list)).size(), 24u * 1024);
+    ScrollbarScheme states = seven;
+    states.hoverColor = states.pressedColor = "#123456";
+    EXPECT_LE(buildEveryBrowserBlock({states, states}, picked(list), list).size(), 24u * 1024);
 }
 
 // A border is rounded down to whole device pixels: for every ratio from a quarter to four and

@@ -84,7 +84,7 @@ TEST_F(ProjectStoreTest, AcceptedNamesComeBackExactly) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         SCOPED_TRACE(names[i]);
         EXPECT_EQ(rows[i].name, names[i]);
-        EXPECT_EQ(store.openProject(names[i]), names[i] == "a]b" ? forest : defaultScheme);
+        EXPECT_EQ(store.openProject(names[i]).light, names[i] == "a]b" ? forest : defaultScheme);
         EXPECT_EQ(store.checkProjectName(names[i]), NameCheck::Taken);
     }
 }

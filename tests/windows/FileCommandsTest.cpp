@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_FALSE(saveOffered());
     // Opened again over fields holding its texts, it comes in the same, as on the command line.
     window.openProject("Caf\xE9");
-    const ScrollbarScheme stored = store.openProject("Caf\xE9");
+    const ScrollbarScheme stored = store.openProject("Caf\xE9").light;
     for (ColorRole role : allColorRoles)
         EXPECT_EQ(colorTextAfterFieldRules(stored.color(role)), state.scheme.color(role));
     QTest::keyClicks(find("txtHex4"), "4"); // a named project saves without asking, under its bytes
