@@ -189,6 +189,30 @@ std::string blockOf(const ProjectColors& colors, const Options& o) {
                      : buildEveryBrowserBlock(colors, reach, o.darkWhen);
 }
 
+// A page's colours as a project's: the defaults where it sets none; a dark set where it has
+// rules for dark mode, from the dark defaults. With how many colours it gave.
+std::pair<ProjectColors, int> projectColorsOf(const ScrollbarColors& read) {
+    int found = 0;
+    const auto fill = [&found](ScrollbarScheme& scheme, const auto& colors, const auto& states) {
+        for (ColorRole role : everyColorRole) {
+            const auto& color = isStateRole(role) ? states[roleIndex(role) - colorRoleCount]
+                                                  : colors[roleIndex(role)];
+            if (color) {
+                scheme.setColor(role, colorToHex(*color));
+                ++found;
+            }
+        }
+    };
+    ProjectColors colors(defaultScheme);
+    fill(colors.light, read.colors, read.states);
+    const int light = found;
+    ScrollbarScheme dark = darkDefaultScheme;
+    fill(dark, read.darkColors, read.darkStates);
+    if (found > light)
+        colors.dark = dark;
+    return {colors, found};
+}
+
 // One line for each part of a set that stands out from its ground by less than 3 to 1.
 std::string contrastWarnings(const std::string& name, const ProjectColors& colors) {
     std::string said;
@@ -308,14 +332,7 @@ private:
                 continue;
             }
             const ScrollbarColors read = readScrollbarColors(page.text);
-            ScrollbarScheme scheme = defaultScheme;
-            int found = 0;
-            for (ColorRole role : allColorRoles) {
-                if (const auto& color = read.colors[roleIndex(role)]) {
-                    scheme.setColor(role, colorToHex(*color));
-                    ++found;
-                }
-            }
+            const auto [colors, found] = projectColorsOf(read);
             // Said in one write: standard error is not buffered, and a page may skip many.
             std::string said;
             for (const SkippedColor& skipped : read.skipped)
@@ -328,8 +345,8 @@ private:
                 status = 1;
                 continue;
             }
-            m_err << contrastWarnings(name, scheme);
-            std::string block = blockOf(scheme, m_o);
+            m_err << contrastWarnings(name, colors);
+            std::string block = blockOf(colors, m_o);
             if (m_o.files.size() > 1)
                 block.insert(block.find('\n') + 1, "/* " + commentText(name) + " */\r\n");
             m_out << block << "\r\n";

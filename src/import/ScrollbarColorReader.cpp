@@ -2,6 +2,7 @@
 
 #include "import/CssColor.h"
 #include "scheme/Ascii.h"
+#include "scheme/Contrast.h"
 
 #include <unicode/ustring.h>
 
@@ -19,11 +20,17 @@ using ascii::findNoCase;
 using ascii::isSpace;
 using ascii::trimmed;
 
-// The seven roles' properties, then the base colour's.
+// The seven roles' properties, then the base colour's, then the two states' backgrounds.
 constexpr std::size_t baseIndex = colorRoleCount;
+constexpr std::size_t stateIndex = baseIndex + 1;
+constexpr std::size_t propertyCount = stateIndex + stateColorRoles.size();
 constexpr std::string_view baseProperty = "scrollbar-base-color";
+// The light colours, and those for dark mode.
+enum Set { Light, Dark };
 
 std::string_view propertyName(std::size_t index) {
+    if (index >= stateIndex)
+        return "background-color";
     return index == baseIndex ? baseProperty : cssPropertyName(allColorRoles[index]);
 }
 
@@ -158,6 +165,35 @@ bool selectorReachesPage(std::string_view selector) {
         return is(compounds[0], {"html", "body", ":root", "*"});
     return compounds.size() == 2 && is(compounds[0], {"html", ":root", "*"}) &&
            is(compounds[1], {"body", "*"});
+}
+
+// The state a selector of a scrollbar's thumb or buttons on the page names:
+// "::-webkit-scrollbar-thumb:hover", "body::-webkit-scrollbar-button:active"...; the index of
+// its background in the properties read, or nothing.
+std::optional<std::size_t> stateOfSelector(std::string_view selector) {
+    const std::string s = ascii::lowered(trimmed(selector));
+    const std::size_t part = s.find("::-webkit-scrollbar-");
+    if (part == std::string::npos ||
+        (part > 0 && !selectorReachesPage(std::string_view(s).substr(0, part))))
+        return std::nullopt;
+    const std::string_view rest = std::string_view(s).substr(part + 20);
+    if (!rest.starts_with("thumb") && !rest.starts_with("button"))
+        return std::nullopt;
+    for (std::size_t i = 0; i < stateColorRoles.size(); ++i) {
+        if (rest.ends_with(stateColorRoles[i] == ColorRole::Hover ? ":hover" : ":active"))
+            return stateIndex + i;
+    }
+    return std::nullopt;
+}
+
+// Does a media query list ask for dark mode, "(prefers-color-scheme: dark)"?
+bool mediaAsksDark(std::string_view list) {
+    std::string squeezed;
+    for (char c : ascii::lowered(list))
+        if (!isSpace(c))
+            squeezed += c;
+    return squeezed.find("prefers-color-scheme:dark") != std::string::npos &&
+           !squeezed.starts_with("not");
 }
 
 bool selectorListReachesPage(std::string_view list) {
@@ -301,7 +337,8 @@ private:
     // is passed over whole, and said.
     void readRules(std::size_t begin, std::size_t end) {
         const std::string_view s = std::string_view(m_clean).substr(0, end);
-        std::size_t depth = 0; // of the @media blocks around pos
+        std::size_t depth = 0;        // of the @media blocks around pos
+        std::vector<bool> darkBlocks; // which of them are for dark mode
         std::size_t pos = begin;
         while (pos < end) {
             // Between rules: blanks, the marks that hide a sheet from very old browsers, and
@@ -314,7 +351,7 @@ private:
                         pos += mark.size(), skipped = true;
                 }
                 if (pos < end && s[pos] == '}' && depth > 0)
-                    --depth;
+                    --depth, darkBlocks.pop_back();
                 if (pos < end && (isSpace(s[pos]) || s[pos] == '}' || s[pos] == ';'))
                     ++pos, skipped = true;
             }
@@ -335,14 +372,23 @@ private:
                                mediaReachesScreen(prelude.substr(6));
             if (media && depth < maxMediaNesting) {
                 ++depth;
+                darkBlocks.push_back(mediaAsksDark(prelude.substr(6)) ||
+                                     (!darkBlocks.empty() && darkBlocks.back()));
                 pos = open + 1;
                 continue;
             }
             const std::size_t close = closingBrace(s, open);
-            if (media)
+            const Set set = !darkBlocks.empty() && darkBlocks.back() ? Dark : Light;
+            if (media) {
                 skipNested(trimmed(prelude.substr(6)));
-            else if (!atRule && selectorListReachesPage(prelude))
-                readDeclarations(open + 1, close, false);
+            } else if (!atRule && selectorListReachesPage(prelude)) {
+                readDeclarations(open + 1, close, false, set);
+            } else if (!atRule) {
+                splitTopLevel(prelude, ',', [&](std::string_view selector) {
+                    if (const auto state = stateOfSelector(selector))
+                        readStateBackground(open + 1, close, *state, set);
+                });
+            }
             pos = close + 1;
         }
     }
@@ -373,8 +419,28 @@ private:
         return s.size();
     }
 
+    // The colour that a state rule's background-color or background names, if any.
+    void readStateBackground(std::size_t begin, std::size_t end, std::size_t state, Set set) {
+        const std::string_view block = std::string_view(m_clean).substr(begin, end - begin);
+        splitTopLevel(block, ';', [&](std::string_view decl) {
+            const std::size_t colon = decl.find(':');
+            const std::string_view name =
+                trimmed(decl.substr(0, colon == std::string_view::npos ? 0 : colon));
+            if (!equalsNoCase(name, "background") && !equalsNoCase(name, "background-color"))
+                return;
+            // A shorthand's colour is one of its words; an image or a gradient is not one.
+            splitTopLevel(decl.substr(colon + 1), ' ', [&](std::string_view word) {
+                word = trimmed(word);
+                if (!word.empty() && readCssColor(word).kind == CssColorReading::Kind::Color)
+                    m_found[set][state].push_back(
+                        {word, static_cast<std::size_t>(word.data() - m_clean.data()),
+                         SheetNormal});
+            });
+        });
+    }
+
     // The declarations of a rule's block or a style attribute between begin and end.
-    void readDeclarations(std::size_t begin, std::size_t end, bool attribute) {
+    void readDeclarations(std::size_t begin, std::size_t end, bool attribute, Set set = Light) {
         const std::string_view block = std::string_view(m_clean).substr(begin, end - begin);
         splitTopLevel(block, ';', [&](std::string_view decl) {
             const std::size_t colon = decl.find(':');
@@ -395,7 +461,7 @@ private:
                     continue;
                 const Level level = important ? (attribute ? AttributeImportant : SheetImportant)
                                               : (attribute ? AttributeNormal : SheetNormal);
-                m_found[p].push_back(
+                m_found[set][p].push_back(
                     {value, static_cast<std::size_t>(value.data() - m_clean.data()), level});
             }
         });
@@ -421,10 +487,10 @@ private:
 
     // The property's winning usable colour. The values set for it that give nothing are said,
     // `instead` saying what stands in their place, and so is an alpha dropped from a winner.
-    std::optional<ColorValue> resolve(std::size_t p, SkippedColor::Instead instead) {
+    std::optional<ColorValue> resolve(Set set, std::size_t p, SkippedColor::Instead instead) {
         std::vector<CssColorReading> colors;
         const Declaration* winner = nullptr;
-        for (const Declaration& d : m_found[p]) {
+        for (const Declaration& d : m_found[set][p]) {
             m_colors.anySet = true;
             colors.push_back(readCssColor(d.value));
             if (colors.back().kind == CssColorReading::Kind::Color &&
@@ -433,7 +499,7 @@ private:
         }
         if (!winner) {
             for (std::size_t i = 0; i < colors.size(); ++i)
-                skip(p, m_found[p][i],
+                skip(p, m_found[set][p][i],
                      colors[i].kind == CssColorReading::Kind::Unconverted
                          ? "is a colour this program does not convert"
                          : "is not a colour",
@@ -441,7 +507,7 @@ private:
             return std::nullopt;
         }
         const CssColorReading& winning =
-            colors[static_cast<std::size_t>(winner - m_found[p].data())];
+            colors[static_cast<std::size_t>(winner - m_found[set][p].data())];
         if (winning.alpha < 1) {
             std::ostringstream alpha;
             alpha << std::setprecision(2) << winning.alpha;
@@ -453,12 +519,19 @@ private:
     // The base colour first: a role its own property leaves without a colour takes the one
     // derived from it.
     ScrollbarColors resolve() {
-        const auto base = resolve(baseIndex, SkippedColor::Instead::Nothing);
-        const auto derived = base ? std::optional(deriveFromBaseColor(*base)) : std::nullopt;
-        for (std::size_t i = 0; i < colorRoleCount; ++i) {
-            const auto own = resolve(i, derived ? SkippedColor::Instead::FromBase
-                                                : SkippedColor::Instead::Nothing);
-            m_colors.colors[i] = own ? own : derived ? std::optional((*derived)[i]) : std::nullopt;
+        for (const Set set : {Light, Dark}) {
+            const auto base = resolve(set, baseIndex, SkippedColor::Instead::Nothing);
+            const auto derived = base ? std::optional(deriveFromBaseColor(*base)) : std::nullopt;
+            auto& colors = set == Light ? m_colors.colors : m_colors.darkColors;
+            for (std::size_t i = 0; i < colorRoleCount; ++i) {
+                const auto own = resolve(set, i,
+                                         derived ? SkippedColor::Instead::FromBase
+                                                 : SkippedColor::Instead::Nothing);
+                colors[i] = own ? own : derived ? std::optional((*derived)[i]) : std::nullopt;
+            }
+            for (std::size_t i = 0; i < stateColorRoles.size(); ++i)
+                (set == Light ? m_colors.states : m_colors.darkStates)[i] =
+                    resolve(set, stateIndex + i, SkippedColor::Instead::Nothing);
         }
         // In the order of the text, which lets the lines be counted in one pass however many
         // there are.
@@ -481,7 +554,7 @@ private:
     // The text with the comments of its style sheets and attributes made blank, so that
     // offsets and line numbers stay those of the text.
     std::string m_clean;
-    std::array<std::vector<Declaration>, colorRoleCount + 1> m_found;
+    std::array<std::array<std::vector<Declaration>, propertyCount>, 2> m_found; // by Set
     std::vector<std::pair<std::size_t, SkippedColor>> m_skipped; // by the value's offset
     ScrollbarColors m_colors;
 };
@@ -526,17 +599,32 @@ std::array<ColorValue, colorRoleCount> deriveFromBaseColor(ColorValue base) {
     const double lightness =
         (*std::max_element(rgb, rgb + 3) + *std::min_element(rgb, rgb + 3)) / 510.0;
     const double highlight = lightness >= 0.75 ? 1 : 0.25 / (1 - lightness);
-    // Relative luminance, for the arrow's contrast against the face (WCAG).
-    double luminance = 0;
-    for (int i = 0; i < 3; ++i) {
-        const double c = rgb[i] / 255.0;
-        luminance += (i == 0   ? 0.2126
-                      : i == 1 ? 0.7152
-                               : 0.0722) *
-                     (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    const HexColor face = colorToHex(base);
+    std::array<ColorValue, colorRoleCount> colors{};
+    for (ColorRole role : allColorRoles) {
+        ColorValue& color = colors[roleIndex(role)];
+        switch (roleRow(role).derivation) {
+        case BaseDerivation::Lighter:
+            color = mix(highlight, 0);
+            break;
+        case BaseDerivation::HalfToWhite:
+            color = mix(0.5, 0);
+            break;
+        case BaseDerivation::TwoThirds:
+            color = mix(0, 1.0 / 3);
+            break;
+        case BaseDerivation::OneThird:
+            color = mix(0, 2.0 / 3);
+            break;
+        case BaseDerivation::Contrasting: // whichever stands out more against the face
+            color = contrastRatio(face, "#000000") >= contrastRatio(face, "#FFFFFF") ? 0 : 0xFFFFFF;
+            break;
+        default:
+            color = base;
+            break;
+        }
     }
-    const ColorValue arrow = (luminance + 0.05) / 0.05 >= 1.05 / (luminance + 0.05) ? 0 : 0xFFFFFF;
-    return {base, mix(highlight, 0), base, mix(0, 1.0 / 3), mix(0, 2.0 / 3), mix(0.5, 0), arrow};
+    return colors;
 }
 
 } // namespace brisvane

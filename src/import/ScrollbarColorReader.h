@@ -43,6 +43,13 @@ struct ScrollbarColors {
     // Each role's colour: from its own property, else derived from scrollbar-base-color, else
     // none.
     std::array<std::optional<ColorValue>, colorRoleCount> colors;
+    // The thumb's and buttons' background while pointed at and while held, where a newer page
+    // gives one (::-webkit-scrollbar-thumb:hover...), in stateColorRoles' order.
+    std::array<std::optional<ColorValue>, stateColorRoles.size()> states;
+    // The same from the page's rules for dark mode (@media (prefers-color-scheme: dark)), which
+    // do not count for the colours above.
+    std::array<std::optional<ColorValue>, colorRoleCount> darkColors;
+    std::array<std::optional<ColorValue>, stateColorRoles.size()> darkStates;
     // Values set but not taken as written, in the order of the text.
     std::vector<SkippedColor> skipped;
     // Whether any of the eight properties was set, usable or not.
@@ -56,8 +63,10 @@ struct ScrollbarColors {
 // @media for screen or all, up to maxMediaNesting deep. The later declaration wins,
 // !important over normal, a style attribute over a sheet's normal one; html and body count as
 // one. A role that its own property leaves unset takes the colour that deriveFromBaseColor
-// gives. Text in UTF-16 with its byte order mark is read as well as UTF-8 or any ASCII-based
-// encoding; any text is accepted, in time that grows with its length alone.
+// gives. Rules for dark mode give the dark colours instead, and the background colours of
+// a scrollbar's thumb or buttons :hover or :active, for the page, give the states. Text in
+// UTF-16 with its byte order mark is read as well as UTF-8 or any ASCII-based encoding; any
+// text is accepted, in time that grows with its length alone.
 ScrollbarColors readScrollbarColors(std::string_view text);
 
 // The seven colours the old browser drew from scrollbar-base-color: the face and the 3D light

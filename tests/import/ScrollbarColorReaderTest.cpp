@@ -2,6 +2,8 @@
 
 #include "generate/PreviewPage.h"
 
+#include "scheme/Ascii.h"
+
 #include <gtest/gtest.h>
 
 namespace brisvane {
@@ -12,11 +14,18 @@ namespace {
 std::string describe(std::string_view text) {
     const ScrollbarColors read = readScrollbarColors(text);
     std::string out;
-    for (ColorRole role : allColorRoles) {
-        const std::string_view css = cssPropertyName(role);
-        if (const auto& color = read.colors[roleIndex(role)])
-            out += (out.empty() ? "" : " ") + std::string(css.substr(10, css.size() - 16)) + "=" +
-                   colorToHex(*color).substr(1);
+    for (const auto& [set, colors, states] : {std::tuple{"", &read.colors, &read.states},
+                                              {"dark:", &read.darkColors, &read.darkStates}}) {
+        for (ColorRole role : everyColorRole) {
+            const std::string css(isStateRole(role) ? rowLabel(role) : cssPropertyName(role));
+            const auto& color = isStateRole(role) ? (*states)[roleIndex(role) - colorRoleCount]
+                                                  : (*colors)[roleIndex(role)];
+            if (color)
+                out += (out.empty() ? "" : " ") + std::string(set) +
+                       ascii::lowered(isStateRole(role) ? css.substr(0, css.size() - 1)
+                                                        : css.substr(10, css.size() - 16)) +
+                       "=" + colorToHex(*color).substr(1);
+        }
     }
     for (const SkippedColor& s : read.skipped)
         out += "|" + std::to_string(s.line) + " " + describeSkipped(s, "none");
@@ -48,6 +57,14 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          "track=A00006 arrow=A00007"},
         {"a style sheet alone, in any letter case", "BODY { SCROLLBAR-FACE-COLOR: Red }",
          "face=FF0000"},
+        {"dark mode's rules give the dark set; the page's thumb and buttons pointed at and held, "
+         "by a colour of their background, the states",
+         "body{scrollbar-face-color:red} ::-webkit-scrollbar-thumb:hover{background:#00f} "
+         "BODY::-webkit-scrollbar-button:active{background:url(a.png) lime} "
+         ".x::-webkit-scrollbar-thumb:active{background:red} ::-webkit-scrollbar-thumb{color:red}"
+         "@media (prefers-color-scheme: dark) { body{scrollbar-face-color:#111} @media screen { "
+         "::-webkit-scrollbar-thumb:hover{background-color:#222} } }",
+         "face=FF0000 hover=0000FF pressed=00FF00 dark:face=111111 dark:hover=222222"},
         {"a page is known by its tags, not its name",
          "<HEAD></HEAD>body { scrollbar-face-color: red }", " (nothing set)"},
         {"each selector that reaches the page",

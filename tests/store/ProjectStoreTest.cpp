@@ -56,6 +56,30 @@ TEST_F(ProjectStoreTest, SavingChangesOnlyTheNineValues) {
                                  "7=#FFFFFF\r\n");
 }
 
+TEST_F(ProjectStoreTest, StatesAndTheDarkSetHaveKeysOnlyWhileSetAndAnOlderProjectGetsNone) {
+    const std::string older = "[Projects]\r\n1=Old\r\n[Old]\r\nDate=12/06/2026\r\nTime=12:05 "
+                              "AM\r\n1=#C0C0C0\r\n2=#FFFFFF\r\n3=#C0C0C0\r\n4=#808080\r\n"
+                              "5=#404040\r\n6=#E0E0E0\r\n7=#000000\r\n";
+    write(older);
+    clock.now = FixedClock::at(2026, 12, 6, 0, 5);
+    ProjectColors colors = store.openProject("Old");
+    EXPECT_EQ(colors, ProjectColors(defaultScheme)); // no states, no dark set
+    EXPECT_EQ(contents(), older);                    // and nothing written for them
+    colors.light.hoverColor = "#123456";
+    colors.dark = darkDefaultScheme;
+    colors.dark->pressedColor = "#654321";
+    ASSERT_TRUE(store.saveProject(false, "Old", colors).ok);
+    EXPECT_EQ(store.openProject("Old"), colors);
+    const std::string saved = contents();
+    for (const char* key : {"\n8=#123456", "\nD1=#6E6E6E", "\nD9=#654321"})
+        EXPECT_NE(saved.find(key), std::string::npos) << key;
+    for (const char* key : {"\n9=", "\nD8="})
+        EXPECT_EQ(saved.find(key), std::string::npos) << key;
+    // Unset again, their keys go: the file is the older one again.
+    ASSERT_TRUE(store.saveProject(false, "Old", defaultScheme).ok);
+    EXPECT_EQ(contents(), older);
+}
+
 TEST_F(ProjectStoreTest, NamesTheFileCannotKeepApartAreRefused) {
     write("[Projects]\n1=Blue Sky\n[Settings]\nx=1\n");
     const std::pair<std::string, NameCheck> cases[] = {
