@@ -142,6 +142,17 @@ ScrollBarLayout layoutScrollBar(const QStyleOptionSlider& option) {
     return layout;
 }
 
+// Keeps a colour given as a value; true when it differs from the one kept.
+bool take(std::optional<QColor>& kept, std::optional<ColorValue> given) {
+    std::optional<QColor> color;
+    if (given)
+        color = qColorFromValue(*given);
+    if (color == kept)
+        return false;
+    kept = color;
+    return true;
+}
+
 } // namespace
 
 ClassicScrollBarStyle::ClassicScrollBarStyle(QObject* parent)
@@ -152,16 +163,15 @@ ClassicScrollBarStyle::ClassicScrollBarStyle(QObject* parent)
 bool ClassicScrollBarStyle::setColors(
     const std::array<std::optional<ColorValue>, colorRoleCount>& colors) {
     bool changed = false;
-    for (std::size_t i = 0; i < colorRoleCount; ++i) {
-        std::optional<QColor> color;
-        if (colors[i])
-            color = qColorFromValue(*colors[i]);
-        if (color != m_colors[i]) {
-            m_colors[i] = color;
-            changed = true;
-        }
-    }
+    for (std::size_t i = 0; i < colorRoleCount; ++i)
+        changed |= take(m_colors[i], colors[i]);
     return changed;
+}
+
+bool ClassicScrollBarStyle::setStateColors(std::optional<ColorValue> hover,
+                                           std::optional<ColorValue> pressed) {
+    const bool hoverChanged = take(m_colors[roleIndex(ColorRole::Hover)], hover);
+    return take(m_colors[roleIndex(ColorRole::Pressed)], pressed) || hoverChanged;
 }
 
 QColor ClassicScrollBarStyle::fallbackColor(ColorRole role, const QPalette& palette) {
@@ -188,7 +198,7 @@ QColor ClassicScrollBarStyle::fallbackColor(ColorRole role, const QPalette& pale
 QColor ClassicScrollBarStyle::resolvedColor(ColorRole role, const QPalette& palette) const {
     if (const auto& color = m_colors[roleIndex(role)])
         return *color;
-    if (role == ColorRole::Track)
+    if (role == ColorRole::Track || isStateRole(role))
         return resolvedColor(ColorRole::Face, palette);
     return fallbackColor(role, palette);
 }
@@ -257,6 +267,16 @@ void ClassicScrollBarStyle::drawComplexControl(ComplexControl control,
     const auto pressed = [&](SubControl part) {
         return sunken && bar->activeSubControls.testFlag(part);
     };
+    // The scroll bar names the part under the pointer while nothing is held.
+    const bool pointedAt = scrollable && !sunken && (bar->state & State_MouseOver);
+    const auto partColors = [&](SubControl part) {
+        Palette shown = colors;
+        if (pressed(part))
+            shown.face = resolvedColor(ColorRole::Pressed, palette);
+        else if (pointedAt && bar->activeSubControls.testFlag(part))
+            shown.face = resolvedColor(ColorRole::Hover, palette);
+        return shown;
+    };
     const auto rect = [&](SubControl part) {
         return proxy()->subControlRect(CC_ScrollBar, bar, part, widget);
     };
@@ -279,7 +299,7 @@ void ClassicScrollBarStyle::drawComplexControl(ComplexControl control,
             painter->fillRect(rect(page), colors.darkShadow);
     }
     if (scrollable)
-        drawRaised(painter, rect(SC_ScrollBarSlider), colors);
+        drawRaised(painter, rect(SC_ScrollBarSlider), partColors(SC_ScrollBarSlider));
 
     const bool horizontal = bar->orientation == Qt::Horizontal;
     const bool mirrored = horizontal && bar->direction == Qt::RightToLeft;
@@ -289,9 +309,9 @@ void ClassicScrollBarStyle::drawComplexControl(ComplexControl control,
                                        ? (mirrored ? ArrowDirection::Left : ArrowDirection::Right)
                                        : ArrowDirection::Down;
     drawButton(painter, rect(SC_ScrollBarSubLine), back, pressed(SC_ScrollBarSubLine), scrollable,
-               colors);
+               partColors(SC_ScrollBarSubLine));
     drawButton(painter, rect(SC_ScrollBarAddLine), forward, pressed(SC_ScrollBarAddLine),
-               scrollable, colors);
+               scrollable, partColors(SC_ScrollBarAddLine));
     painter->restore();
 }
 

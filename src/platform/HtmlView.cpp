@@ -101,8 +101,11 @@ QByteArray pageText(const QVariant& data) {
 HtmlView::HtmlView(QWidget* parent)
     : QTextBrowser(parent), m_style(new ClassicScrollBarStyle(this)) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    verticalScrollBar()->setStyle(m_style);
-    horizontalScrollBar()->setStyle(m_style);
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        bar->setStyle(m_style);
+        // The bar tells its style which part the pointer is over only when it tracks hovering.
+        bar->setAttribute(Qt::WA_Hover);
+    }
     // Pages reached through links, history or reload have their colours taken here.
     connect(this, &QTextBrowser::sourceChanged, this, &HtmlView::applyLoadedPageColors);
 }
@@ -197,6 +200,13 @@ void HtmlView::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
 
 void HtmlView::applyColors(std::string_view html) {
     if (m_style->setColors(readScrollbarColors(html).colors)) {
+        verticalScrollBar()->update();
+        horizontalScrollBar()->update();
+    }
+}
+
+void HtmlView::setStateColors(std::optional<ColorValue> hover, std::optional<ColorValue> pressed) {
+    if (m_style->setStateColors(hover, pressed)) {
         verticalScrollBar()->update();
         horizontalScrollBar()->update();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/HexColor.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QPixmap>
@@ -36,6 +38,9 @@ public:
     void loadDocument(const std::string& filePath);
 
     const ClassicScrollBarStyle& scrollBarStyle() const { return *m_style; }
+    // The faces of the scroll bar's slider and arrow buttons while the pointer is over them
+    // and while they are held, which no page says; none keeps the face.
+    void setStateColors(std::optional<ColorValue> hover, std::optional<ColorValue> pressed);
 
     // Picture sources without a scheme are plain local paths, '#' and all. Decoded pictures are
     // kept while the file keeps its size and modification time.

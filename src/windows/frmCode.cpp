@@ -59,11 +59,11 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     : QDialog(parent), m_ui(ui), m_state(state) {
     setWindowTitle(QStringLiteral("Brisvane | Copy'n'Paste"));
     setFont(programFont());
-    setFixedSize(twipsToPixels(9015), twipsToPixels(6525));
+    setFixedSize(twipsToPixels(9015), twipsToPixels(7005));
     m_lighting = new LabelButtonGroup(this);
 
     auto* frame1 = new QGroupBox(this);
-    frame1->setGeometry(twipsRect(120, 60, 4695, 6315));
+    frame1->setGeometry(twipsRect(120, 60, 4695, 6795));
     addLabel(
         frame1,
         QStringLiteral("Paste the Brisvane generated code between the <head> Start tag and the "
@@ -103,11 +103,12 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     connect(m_lblModern, &LabelButton::clicked, this, [this] { showBlock(true); });
 
     buildReachRow();
+    buildDarkRow();
 
-    // The notes sit a little lower than the classic window had them, under the reach.
+    // The notes sit lower than the classic window had them, under the reach and the dark theme.
     auto* frame2 = new QGroupBox(QStringLiteral("NOTE"), this);
     frame2->setFont(programFont(true));
-    frame2->setGeometry(twipsRect(4920, 4620, 3975, 1755));
+    frame2->setGeometry(twipsRect(4920, 5100, 3975, 1755));
     // The first note has room for three lines: the note for every browser needs them.
     m_note1 = addLabel(frame2, {}, twipsRect(240, 480, 3630, 600), true);
     m_note2 = addLabel(frame2, {}, twipsRect(240, 1110, 3615, 495), true);
@@ -115,8 +116,8 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     m_note2->setObjectName("note2");
     showBlock(m_state.everyBrowserBlock);
     // Tab goes as one reads: the code, the row of buttons under it, the choices under those.
-    QWidget* order[] = {m_txtCode,    m_lblPreview, m_lblCopy,  m_lblExit,
-                        m_lblClassic, m_lblModern,  m_cboReach, m_txtReach};
+    QWidget* order[] = {m_txtCode,   m_lblPreview, m_lblCopy,  m_lblExit, m_lblClassic,
+                        m_lblModern, m_cboReach,   m_txtReach, m_txtDark};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_lblCopy->setFocus(); // the window's first errand
@@ -181,10 +182,48 @@ void frmCode::cboReach_Change() {
     }
 }
 
+void frmCode::buildDarkRow() {
+    auto* caption = addLabel(this, QStringLiteral("Dark theme:"), twipsRect(4920, 4755, 1020, 255));
+    m_txtDark = new QLineEdit(QString::fromStdString(m_state.darkWhenSelectors), this);
+    m_txtDark->setObjectName("txtDark");
+    m_txtDark->setFont(programFont());
+    m_txtDark->setGeometry(twipsRect(6135, 4710, 2760, 315));
+    m_txtDark->setPlaceholderText(QStringLiteral("html.dark"));
+    m_txtDark->setAccessibleName(QStringLiteral("Dark theme selector"));
+    const QString what = QStringLiteral("The site's own dark theme, as a selector list, where the "
+                                        "dark set applies too; empty for the system's dark mode");
+    m_txtDark->setAccessibleDescription(what);
+    m_txtDark->setToolTip(what + QLatin1Char('.'));
+    caption->setBuddy(m_txtDark);
+    connect(m_txtDark, &QLineEdit::editingFinished, this, &frmCode::txtDark_Change);
+}
+
+// Taken as the reach's selector list is: when the field is left or Enter is pressed, and a list
+// that cannot be used is said while the block stays as it was. Empty is the system's dark mode.
+void frmCode::txtDark_Change() {
+    const std::string text = m_txtDark->text().toStdString();
+    std::string why;
+    if (ascii::trimmed(text).empty()) {
+        m_state.darkWhen.clear();
+    } else if (const auto checked = BlockReach::matching(text, why)) {
+        m_state.darkWhen = checked->selectors();
+    } else {
+        why[0] = ascii::upper(why[0]);
+        m_ui.showMessage(QString::fromStdString(why + ".\r\nThe code stays as it was."),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        return;
+    }
+    m_state.darkWhenSelectors = text;
+    // The field is left also when the classic block is chosen: that one stays.
+    showBlock(m_state.everyBrowserBlock);
+}
+
 // The reach is the every-browser block's (the classic block is the classic program's, whatever
-// the reach), and its selector field is for "Boxes matching:".
+// the reach), and its selector field is for "Boxes matching:"; so is the dark theme.
 void frmCode::enableReach() {
     m_cboReach->setEnabled(m_state.everyBrowserBlock);
+    // Only a project with a dark set has a dark theme to apply it in.
+    m_txtDark->setEnabled(m_state.everyBrowserBlock && m_state.darkScheme);
     m_txtReach->setEnabled(m_state.everyBrowserBlock &&
                            m_cboReach->currentIndex() ==
                                static_cast<int>(BlockReach::Kind::Selector));

@@ -19,7 +19,8 @@ class PlatformUi;
 // one for every browser, an example page that shows where it goes, the button that copies
 // the block to the clipboard and the one that shows it in the desktop's browser. The block
 // for every browser reaches every scroll box, the page's own, or the boxes a selector list
-// names.
+// names; a project's dark set applies in the system's dark mode or under the site's own dark
+// theme, which a selector list names.
 class frmCode : public QDialog {
     Q_OBJECT
 
@@ -38,6 +39,8 @@ private:
     void enableReach();
     void showBlock(bool everyBrowser);
     void cboReach_Change();
+    void buildDarkRow();
+    void txtDark_Change();
     void lblCopy_Click();
     void lblPreview_Click();
     void lblExit_Click();
@@ -52,6 +55,7 @@ private:
     LabelButton* m_lblPreview = nullptr;
     QComboBox* m_cboReach = nullptr;
     QLineEdit* m_txtReach = nullptr;
+    QLineEdit* m_txtDark = nullptr;
     QLabel* m_note1 = nullptr;
     QLabel* m_note2 = nullptr;
     LabelButtonGroup* m_lighting = nullptr;

@@ -14,9 +14,11 @@
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
+#include "windows/ColorSetControls.h"
 #include "windows/FileCommands.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
+#include "windows/PictureFaceStates.h"
 #include "windows/ProgramFont.h"
 #include "windows/ShapeControl.h"
 #include "windows/UserCharacters.h"
@@ -73,7 +75,7 @@ frmMain::~frmMain() = default;
 void frmMain::buildForm() {
     m_form = new QWidget(this);
     m_form->setFont(programFont());
-    m_form->setFixedSize(twipsToPixels(9015), twipsToPixels(5430));
+    m_form->setFixedSize(twipsToPixels(9015), twipsToPixels(6900));
     setCentralWidget(m_form);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_lighting = new LabelButtonGroup(m_form);
@@ -85,6 +87,9 @@ void frmMain::buildForm() {
     buildPicture();
     buildColorRows();
     buildButtons();
+    // The band under the rows: the hover and pressed rows (made with the others), the sets.
+    m_setControls = new ColorSetControls(m_state, m_ui, m_form, *m_lighting);
+    connect(m_setControls, &ColorSetControls::setChanged, this, [this] { showColors(true); });
 
     auto* shape2 = new ShapeControl(ShapeControl::Form::Rectangle, m_form);
     shape2->setBorderColor(Qt::black);
@@ -95,6 +100,9 @@ void frmMain::buildForm() {
     m_DHTMLEdit1->setGeometry(twipsRect(5925, 3015, 2835, 2175));
     m_DHTMLEdit1->setAccessibleName(QStringLiteral("Sample page"));
     m_DHTMLEdit1->setTabChangesFocus(true); // the sample page has no links to go through
+    // Tab goes down each column as one reads it, which is the order the parts are made in, but
+    // for the button under the sample page.
+    setTabOrder(m_DHTMLEdit1, m_setControls->darkSetButton());
 }
 
 void frmMain::buildPicture() {
@@ -122,6 +130,11 @@ void frmMain::buildPicture() {
     m_picBColor[0] = part(ColorRole::Face, "picBColor0", twipsRect(2400, 720, 3255, 1455));
     m_picBArrow[0] = part(ColorRole::Arrow, "picBArrow0", twipsRect(7200, 1080, 255, 735));
     m_picBArrow[1] = part(ColorRole::Arrow, "picBArrow1", twipsRect(7440, 1320, 255, 255));
+    // The thumb's strips, and the button's with the arrow drawn on it.
+    m_faceStates = new PictureFaceStates(m_state, this);
+    m_faceStates->addPart({m_picBColor.begin(), m_picBColor.end()});
+    m_faceStates->addPart({m_picTColor[0], m_picTColor[1], m_picTColor[2], m_picTColor[3],
+                           m_picTColor[4], m_picBArrow[0], m_picBArrow[1]});
 }
 
 void frmMain::buildColorRows() {
@@ -154,21 +167,33 @@ void frmMain::buildColorRows() {
         m_picColors[i] = swatch(1560, top, QStringLiteral("picColors%1").arg(i));
         m_txtHex[i] = field(1920, top, QStringLiteral("txtHex%1").arg(i));
     }
+    // The hover and pressed rows go on down the left column, in the band under the others.
+    for (ColorRole role : stateColorRoles) {
+        const std::size_t i = roleIndex(role) - colorRoleCount;
+        const int top = 5400 + 480 * static_cast<int>(i);
+        const QString name = caption(role).chopped(1); // "Hover:" names "txtHexHover"
+        addLabel(m_form, caption(role), twipsRect(240, top, 1200, 255));
+        m_picColorsStates[i] = swatch(1560, top, QStringLiteral("picColors") + name);
+        m_txtHexStates[i] = field(1920, top, QStringLiteral("txtHex") + name);
+    }
     addLabel(m_form, caption(ColorRole::Track), twipsRect(3360, 3000, 840, 255));
     m_picColorsTrack = swatch(4200, 3000, "picColorsTrack");
     m_txtHexTrack = field(4560, 3000, "txtHexTrack");
     addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
     m_picColorsArrows = swatch(4200, 3480, "picColorsArrows");
     m_txtHexArrows = field(4560, 3480, "txtHexArrows");
-    // Until a project is created or opened, the window shows the start colours.
-    for (ColorRole role : allColorRoles) {
+    // Until a project is created or opened, the window shows the start colours; the states
+    // are unset and show the face.
+    for (ColorRole role : everyColorRole) {
         roleParts(role).front()->setAccessibleName(spoken(role) + QStringLiteral(": choose"));
         colorField(role)->setAccessibleName(spoken(role));
-        colorField(role)->setAccessibleDescription(QStringLiteral("# and six hexadecimal digits"));
-        const std::string& text = startScheme.color(role);
+        colorField(role)->setAccessibleDescription(
+            isStateRole(role)
+                ? QStringLiteral("# and six hexadecimal digits, or empty for the face")
+                : QStringLiteral("# and six hexadecimal digits"));
         for (ColorPicture* part : roleParts(role))
-            part->setBackColor(hexToColor(text));
-        colorField(role)->setText(QString::fromStdString(text));
+            part->setBackColor(hexToColor(startScheme.faceWhile(role)));
+        colorField(role)->setText(QString::fromStdString(startScheme.color(role)));
         connectRole(role);
     }
 }
@@ -269,11 +294,13 @@ void frmMain::Form_Load() {
 }
 
 ColorField* frmMain::colorField(ColorRole role) const {
-    // The face group's fields are an array indexed by role; Track and Arrow have their own.
+    // The face group's and the states' fields are arrays by role; Track and Arrow have their own.
     if (role == ColorRole::Track)
         return m_txtHexTrack;
     if (role == ColorRole::Arrow)
         return m_txtHexArrows;
+    if (isStateRole(role))
+        return m_txtHexStates[roleIndex(role) - colorRoleCount];
     return m_txtHex[roleIndex(role)];
 }
 
@@ -283,6 +310,9 @@ std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {
         return {m_picColorsTrack, m_picBTrack};
     case ColorRole::Arrow:
         return {m_picColorsArrows, m_picBArrow[0], m_picBArrow[1]};
+    case ColorRole::Hover:
+    case ColorRole::Pressed: // the picture shows them under the pointer only
+        return {m_picColorsStates[roleIndex(role) - colorRoleCount]};
     default: {
         const std::size_t i = roleIndex(role);
         return {m_picColors[i], m_picBColor[i], m_picTColor[i]};
@@ -293,6 +323,12 @@ std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {
 void frmMain::txtHex_Change(ColorRole role) {
     ColorField* field = colorField(role);
     m_state.schemeModified = true;
+    if (isStateRole(role) && field->text().isEmpty()) {
+        // An empty state field leaves the state unset, where the rules would make it "#".
+        m_state.editing().setColor(role, {});
+        colorsChanged();
+        return;
+    }
     const ColorFieldOutcome outcome =
         processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters));
     if (outcome.invalidCharPos)
@@ -302,11 +338,11 @@ void frmMain::txtHex_Change(ColorRole role) {
         // Writing the processed text comes back here, and that run shows it everywhere.
         field->setText(text);
     } else {
-        m_state.scheme.setColor(role, outcome.storedText);
-        showPreviewPage();
+        m_state.editing().setColor(role, outcome.storedText);
         const ColorValue color = hexToColor(outcome.fieldText);
         for (ColorPicture* part : roleParts(role))
             part->setBackColor(color);
+        colorsChanged();
         field->setCursorPosition(static_cast<int>(text.size()));
     }
     // The windows come after the field, the swatch and the preview show the cleaned text.
@@ -316,7 +352,8 @@ void frmMain::txtHex_Change(ColorRole role) {
 void frmMain::txtHex_LostFocus(ColorRole role) {
     ColorField* field = colorField(role);
     const auto length = firstUserCharacters(field->text(), colorFieldCharacters).size();
-    if (length < colorFieldCharacters)
+    // An empty state field is a state left unset, nothing to complete.
+    if (length < colorFieldCharacters && !(length == 0 && isStateRole(role)))
         field->setText(field->text() + QString(colorFieldCharacters - length, QLatin1Char('0')));
 }
 
@@ -345,13 +382,28 @@ void frmMain::pickColor(ColorRole role) {
     for (ColorPicture* part : roleParts(role))
         part->setBackColor(*chosen);
     const HexColor text = colorToHex(*chosen);
-    m_state.scheme.setColor(role, text);
+    m_state.editing().setColor(role, text);
     colorField(role)->setText(QString::fromStdString(text));
+    colorsChanged();
+}
+
+void frmMain::colorsChanged() {
+    // A state's swatch shows its colour, or the face while it is unset.
+    for (ColorRole state : stateColorRoles)
+        roleParts(state).front()->setBackColor(hexToColor(m_state.editing().faceWhile(state)));
     showPreviewPage();
+    m_faceStates->showFaces();
+    m_setControls->showContrast();
 }
 
 void frmMain::showPreviewPage() {
-    m_txtHTML = QString::fromStdString(buildPreviewPage(m_state.scheme, m_pictureFolder));
+    const ScrollbarScheme& shown = m_state.editing();
+    // The page says the seven colours; the states, which no page can say, go to its bar.
+    const auto state = [](const std::string& text) {
+        return text.empty() ? std::nullopt : std::optional(hexToColor(text));
+    };
+    m_DHTMLEdit1->setStateColors(state(shown.hoverColor), state(shown.pressedColor));
+    m_txtHTML = QString::fromStdString(buildPreviewPage(shown, m_pictureFolder));
     m_DHTMLEdit1->setDocumentHtml(m_txtHTML);
 }
 
@@ -366,6 +418,8 @@ bool frmMain::createProject(const std::string& name) {
         return false;
     }
     m_state.scheme = defaultScheme;
+    m_state.darkScheme.reset();
+    m_state.editingDark = false;
     showProject(name, true);
     return true;
 }
@@ -391,9 +445,9 @@ void frmMain::openProject(const std::string& name) {
 
 void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme& stored) {
     QString damaged;
-    for (ColorRole role : allColorRoles) {
+    for (ColorRole role : everyColorRole) {
         const std::string& text = stored.color(role);
-        if (!isWholeColor(text))
+        if (!isWholeColor(text) && !(isStateRole(role) && text.empty()))
             damaged += QString::fromUtf8(rowLabel(role).data(),
                                          static_cast<qsizetype>(rowLabel(role).size())) +
                        QLatin1Char(' ') + textOfBytes(text) + QStringLiteral("\r\n");
@@ -421,17 +475,28 @@ void frmMain::setProjectName(const std::string& name) {
 }
 
 void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
+    showColors(setTrackSwatch);
+    setProjectName(name);
+    m_state.currentProjectName = name;
+    // Last: the fields' rules have marked the scheme changed.
+    m_state.schemeModified = false;
+}
+
+void frmMain::showColors(bool setTrackSwatch) {
     // Colours first, then each field: a field whose text changes goes through its rules and
-    // stores its text again. The face group goes first, then the arrows, then the track.
+    // stores its text again. The face group goes first, then the arrows, then the track, then
+    // the states, whose swatches may show the face.
     static constexpr ColorRole order[] = {
-        ColorRole::Face,       ColorRole::Highlight, ColorRole::ThreeDLight, ColorRole::Shadow,
-        ColorRole::DarkShadow, ColorRole::Arrow,     ColorRole::Track};
+        ColorRole::Face,   ColorRole::Highlight,  ColorRole::ThreeDLight,
+        ColorRole::Shadow, ColorRole::DarkShadow, ColorRole::Arrow,
+        ColorRole::Track,  ColorRole::Hover,      ColorRole::Pressed};
+    m_setControls->showChoice();
     m_showingProject = true;
     for (ColorRole role : order) {
-        const std::string text = m_state.scheme.color(role);
+        const std::string text = m_state.editing().color(role);
         for (ColorPicture* part : roleParts(role)) {
             if (setTrackSwatch || part != m_picColorsTrack)
-                part->setBackColor(hexToColor(text));
+                part->setBackColor(hexToColor(m_state.editing().faceWhile(role)));
         }
         // A field that holds this text already would not change, and its rules would not run:
         // they run all the same, so that the scheme keeps what they leave.
@@ -442,11 +507,7 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
             colorField(role)->setText(shown);
     }
     m_showingProject = false;
-    showPreviewPage();
-    setProjectName(name);
-    m_state.currentProjectName = name;
-    // Last: the fields' rules above have marked the scheme changed.
-    m_state.schemeModified = false;
+    colorsChanged();
 }
 
 void frmMain::lblCreate_Click() {
@@ -466,11 +527,12 @@ void frmMain::lblReset_Click() {
     if (answer != PlatformUi::Answer::Yes)
         return;
     // A field whose text changes shows the new colour everywhere through its own rules; one
-    // that already holds its default shows it already.
-    m_state.scheme = defaultScheme;
-    for (ColorRole role : allColorRoles)
-        colorField(role)->setText(QString::fromStdString(m_state.scheme.color(role)));
-    showPreviewPage();
+    // that already holds its default shows it already. The dark set has defaults of its own.
+    const bool dark = m_state.editingDark && m_state.darkScheme;
+    m_state.editing() = dark ? darkDefaultScheme : defaultScheme;
+    for (ColorRole role : everyColorRole)
+        colorField(role)->setText(QString::fromStdString(m_state.editing().color(role)));
+    colorsChanged();
 }
 
 void frmMain::lblExit_Click() {

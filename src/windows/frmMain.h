@@ -19,16 +19,19 @@ namespace brisvane {
 struct AppState;
 class ColorField;
 class ColorPicture;
+class ColorSetControls;
 class FileCommands;
 class HtmlView;
 class LabelButton;
 class LabelButtonGroup;
+class PictureFaceStates;
 class PlatformUi;
 class ProjectStore;
 class frmOpen;
 
-// The main window: the seven colour fields with their swatches, the enlarged scrollbar
-// picture, the label-buttons, the live preview page and the menus.
+// The main window: the colour fields with their swatches, the enlarged scrollbar picture, the
+// label-buttons, the live preview page, the band of the hover and pressed faces and of the
+// light and dark sets, and the menus. Fields, swatches, picture and page show the set edited.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -37,7 +40,8 @@ public:
     ~frmMain() override;
 
     // Each part's object name is the name the program knows it by, an array's index appended:
-    // "txtHex0", "picBArrow1", "lblCreate", "mnuFileSave", "DHTMLEdit1".
+    // "txtHex0", "picBArrow1", "lblCreate", "mnuFileSave", "DHTMLEdit1"; the hover and pressed
+    // rows' are named after their roles: "txtHexHover", "picColorsPressed".
 
     // The text of the preview page last built, the one the preview shows; for tests, as the
     // view gives no page back as it was given.
@@ -48,7 +52,7 @@ public:
     // The swatch (first) and the parts of the enlarged picture that show a role's colour.
     std::vector<ColorPicture*> roleParts(ColorRole role) const;
 
-    // Builds the preview page from the current colours and shows it.
+    // Builds the preview page from the colours of the set edited and shows it.
     void showPreviewPage();
 
     // Adds a project with the default colours to data.ini and makes it the one being edited.
@@ -73,6 +77,7 @@ private:
     void buildForm();
     void buildPicture();
     void buildColorRows();
+    void buildStateRows();
     void buildButtons();
     void buildMenus();
     void Form_Load();
@@ -82,6 +87,10 @@ private:
     void txtHex_LostFocus(ColorRole role);
     void showHexErrors(int count);
     void pickColor(ColorRole role);
+    // Everything that follows the colours of the set edited, after any of them changed.
+    void colorsChanged();
+    // Shows the set edited everywhere, its colours through the fields' rules.
+    void showColors(bool setTrackSwatch);
     void picture_Click(ColorRole role);
 
     void lblCreate_Click();
@@ -113,6 +122,11 @@ private:
     std::array<ColorPicture*, faceGroupCount> m_picTColor{};
     ColorPicture* m_picBTrack = nullptr;
     std::array<ColorPicture*, 2> m_picBArrow{};
+    // Hover, then Pressed.
+    std::array<ColorField*, stateColorRoles.size()> m_txtHexStates{};
+    std::array<ColorPicture*, stateColorRoles.size()> m_picColorsStates{};
+    PictureFaceStates* m_faceStates = nullptr;
+    ColorSetControls* m_setControls = nullptr;
     LabelButton* m_lblCreate = nullptr;
     LabelButton* m_lblReset = nullptr;
     LabelButton* m_lblExit = nullptr;

@@ -39,6 +39,12 @@ TEST_F(MainWindowTest, EveryControlHasItsRoleAndNameAndEveryButtonCanBePressed) 
         {&window, "picColors2", R::Button, "3D Light color: choose"},
         {&window, "picColorsArrows", R::Button, "Arrow color: choose"},
         {&window, "picBColor3", R::Graphic, "Shadow color in the enlarged scrollbar"},
+        {&window, "txtHexHover", R::EditableText, "Hover color"},
+        {&window, "picColorsPressed", R::Button, "Pressed color: choose"},
+        {&window, "lblDark", R::RadioButton, "Dark"},
+        {&window, "lblDarkSet", R::Button, "Add Dark Set"},
+        {&window, "lblContrast", R::StaticText, "Contrast"},
+        {&code, "txtDark", R::EditableText, "Dark theme selector"},
         {&code, "lblCopy", R::Button, "Copy to Clipboard"},
         {&code, "lblModern", R::RadioButton, "Every Browser"},
         {&code, "lblExit", R::Button, "Exit"},
@@ -57,6 +63,7 @@ TEST_F(MainWindowTest, EveryControlHasItsRoleAndNameAndEveryButtonCanBePressed) 
                   role == R::Button || role == R::RadioButton || role == R::PageTab)
             << name;
     }
+    EXPECT_TRUE(window.colorField(ColorRole::Pressed)->accessibleDescription().contains("empty"));
     // Nothing the keyboard reaches is nameless.
     for (QWidget* top : std::initializer_list<QWidget*>{&window, &code, &open, &help, &hexError}) {
         for (QWidget* w : top->findChildren<QWidget*>()) {
@@ -83,6 +90,20 @@ void tabTo(QWidget& top, const QString& name) {
     for (int i = 0; i < 40 && focus(top)->objectName() != name; ++i)
         press(top, Qt::Key_Tab);
     ASSERT_EQ(focus(top)->objectName(), name);
+}
+
+TEST_F(MainWindowTest, TabGoesDownEachColumnOfTheMainWindowAsOneReadsIt) {
+    window.activateWindow();
+    find("txtHex4")->setFocus();
+    QStringList reached;
+    while (reached.size() < 20 && (reached.isEmpty() || reached.back() != "txtHex0")) {
+        press(window, Qt::Key_Tab);
+        reached.push_back(focus(window)->objectName());
+    }
+    EXPECT_EQ(reached.join(' '),
+              "picColorsHover txtHexHover picColorsPressed txtHexPressed "
+              "picColorsTrack txtHexTrack picColorsArrows txtHexArrows lblCreate "
+              "lblReset lblExit lblLight DHTMLEdit1 lblDarkSet picColors0 txtHex0");
 }
 
 TEST_F(MainWindowTest, AProjectIsMadeColouredCopiedAndSavedWithTheKeyboardAlone) {

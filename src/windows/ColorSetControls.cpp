@@ -1,0 +1,161 @@
+#include "windows/ColorSetControls.h"
+
+#include "platform/PlatformUi.h"
+#include "platform/Twips.h"
+#include "scheme/Contrast.h"
+#include "windows/AppState.h"
+#include "windows/LabelButton.h"
+#include "windows/LabelButtonGroup.h"
+
+#include <QLabel>
+
+namespace brisvane {
+
+namespace {
+
+// "Contrast: thumb 7.8:1, arrows 11.5:1", the states' after it when set, and a sentence on the
+// part that stands out least when that is too little.
+QString contrastText(const ScrollbarScheme& scheme) {
+    struct Shown {
+        ColorRole state;
+        const char* ratios; // the state's in the line of ratios
+        const char* thumb;  // what stands out, in the sentence
+        const char* arrows;
+    };
+    static constexpr Shown shown[] = {
+        {ColorRole::Face, " thumb ", "The thumb stands out from the track",
+         "The arrows stand out from the face"},
+        {ColorRole::Hover, "; hover ", "The thumb under the pointer stands out from the track",
+         "The arrows stand out from the hover face"},
+        {ColorRole::Pressed, "; pressed ", "The held thumb stands out from the track",
+         "The arrows stand out from the pressed face"}};
+    // The checks come in pairs, thumb then arrows: the face's, then each set state's.
+    const std::vector<ContrastCheck> checks = checkContrast(scheme);
+    std::string text = "Contrast:";
+    const ContrastCheck* least = nullptr;
+    const char* leastPart = nullptr;
+    std::size_t next = 0;
+    for (const Shown& s : shown) {
+        if ((s.state != ColorRole::Face && scheme.color(s.state).empty()) ||
+            next + 1 >= checks.size())
+            continue;
+        text += s.ratios + ratioText(checks[next].ratio) +
+                (s.state == ColorRole::Face ? ", arrows " : ", ") +
+                ratioText(checks[next + 1].ratio);
+        for (const auto& [check, part] :
+             {std::pair{&checks[next], s.thumb}, {&checks[next + 1], s.arrows}}) {
+            if (!least || check->ratio < least->ratio) {
+                least = check;
+                leastPart = part;
+            }
+        }
+        next += 2;
+    }
+    if (least && !least->enough())
+        text += '\n' + std::string(leastPart) + " by only " + ratioText(least->ratio) +
+                ", less than the " +
+                std::to_string(static_cast<int>(ContrastCheck::minimumContrast)) +
+                ":1 that controls need.";
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+ColorSetControls::ColorSetControls(AppState& state, PlatformUi& ui, QWidget* form,
+                                   LabelButtonGroup& lighting)
+    : QObject(form), m_state(state), m_ui(ui) {
+    // The shapes as the window's other buttons have them: the back one 45 twips above the
+    // caption and 15 beyond it on each side.
+    const auto button = [&](const QString& caption, QAnyStringView name, int left, int width) {
+        constexpr int top = 5400;
+        auto* b = new LabelButton(caption, twipsRect(left, top, width, 255),
+                                  twipsRect(left - 15, top - 45, width + 30, 315),
+                                  twipsRect(left, top - 30, width + 15, 300), form);
+        b->setObjectName(name);
+        lighting.add(b);
+        return b;
+    };
+    // The switch under Reset and Exit, as wide as they are; the other under the sample page.
+    m_lblLight = button(QStringLiteral("Light"), "lblLight", 3495, 855);
+    m_lblDark = button(QStringLiteral("Dark"), "lblDark", 4560, 855);
+    m_lblDarkSet = button(QStringLiteral("Add Dark Set"), "lblDarkSet", 5925, 1920);
+    m_lblLight->setAccessibleRole(QAccessible::RadioButton);
+    m_lblDark->setAccessibleRole(QAccessible::RadioButton);
+    m_lblLight->setToolTip(QStringLiteral("Edit the colors of the scrollbar in light mode."));
+    m_lblDark->setToolTip(QStringLiteral("Edit the colors of the scrollbar in dark mode."));
+    m_lblDarkSet->setToolTip(
+        QStringLiteral("Adds or removes a second set of colors, which pages show in dark mode."));
+    // Room for two lines of ratios and two of the sentence on the one that falls short.
+    m_lblContrast = new QLabel(form);
+    m_lblContrast->setObjectName("lblContrast");
+    m_lblContrast->setTextFormat(Qt::PlainText);
+    m_lblContrast->setWordWrap(true);
+    m_lblContrast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblContrast->setGeometry(twipsRect(3360, 5880, 5415, 780));
+    m_lblContrast->setAccessibleName(QStringLiteral("Contrast"));
+    connect(m_lblLight, &LabelButton::clicked, this, [this] { choose(false); });
+    connect(m_lblDark, &LabelButton::clicked, this, [this] { choose(true); });
+    connect(m_lblDarkSet, &LabelButton::clicked, this, &ColorSetControls::lblDarkSet_Click);
+    showChoice();
+}
+
+QWidget* ColorSetControls::darkSetButton() const {
+    return m_lblDarkSet;
+}
+
+void ColorSetControls::showChoice() {
+    const bool hasDark = m_state.darkScheme.has_value();
+    const bool dark = hasDark && m_state.editingDark;
+    m_lblLight->setChosen(!dark);
+    m_lblDark->setChosen(dark);
+    m_lblDark->setEnabled(hasDark);
+    m_lblDarkSet->setText(hasDark ? QStringLiteral("Remove Dark Set")
+                                  : QStringLiteral("Add Dark Set"));
+}
+
+void ColorSetControls::showContrast() {
+    const QString text = contrastText(m_state.editing());
+    if (text == m_lblContrast->text())
+        return;
+    m_lblContrast->setText(text);
+    m_lblContrast->setAccessibleDescription(text);
+}
+
+void ColorSetControls::showSet() {
+    // The window shows a set through the fields' rules, which mark a change: showing another
+    // is none.
+    const bool modified = m_state.schemeModified;
+    emit setChanged();
+    m_state.schemeModified = modified;
+}
+
+void ColorSetControls::choose(bool dark) {
+    m_lblLight->setLit(false);
+    m_lblDark->setLit(false);
+    if (dark == m_state.editingDark || (dark && !m_state.darkScheme))
+        return;
+    m_state.editingDark = dark;
+    showSet();
+}
+
+void ColorSetControls::lblDarkSet_Click() {
+    m_lblDarkSet->setLit(false);
+    if (!m_state.darkScheme) {
+        // A new dark set starts from colours that stand out on a dark page, shown at once.
+        m_state.darkScheme = darkDefaultScheme;
+        m_state.editingDark = true;
+    } else {
+        const auto answer = m_ui.showMessage(
+            QStringLiteral("You are about to remove the Dark Set of colors.\r\nAre you sure?"),
+            PlatformUi::Buttons::YesNo, PlatformUi::Icon::None,
+            QStringLiteral("Confirm Remove Dark Set"));
+        if (answer != PlatformUi::Answer::Yes)
+            return;
+        m_state.darkScheme.reset();
+        m_state.editingDark = false;
+    }
+    m_state.schemeModified = true;
+    showSet();
+}
+
+} // namespace brisvane
