@@ -46,11 +46,13 @@ constexpr const char* usage =
     "  --version          show the version and exit\n"
     "\n"
     "A page's colors come from its rules for body, html, :root or *, also in @media\n"
-    "for the screen, and the style attributes of its html and body tags. Any CSS\n"
-    "color is read but lab(), lch(), oklab(), oklch() and color(); system colors\n"
-    "(ButtonFace...) as the classic Windows scheme. scrollbar-base-color gives the\n"
-    "colors not set: the face, a lighter highlight and track, darker shadows, an\n"
-    "arrow in black or white. See Help, Contents for the whole rule.\n"
+    "for the screen, and the style attributes of its html and body tags: body's\n"
+    "first, html's first where the doctype asks for standards mode, as Internet\n"
+    "Explorer 6 chose. Server code (<?php ... ?>, <% ... %>) is passed over. Any\n"
+    "CSS color is read but lab(), lch(), oklab(), oklch() and color(); system\n"
+    "colors (ButtonFace...) as the classic Windows scheme. scrollbar-base-color\n"
+    "gives the colors not set: the face, a lighter highlight and track, darker\n"
+    "shadows, an arrow in black or white. See Help, Contents for the whole rule.\n"
     "A thumb or arrows that stand out from their ground by less than 3:1 (the\n"
     "guidelines' minimum for controls) are named on stderr.\n"
     "\n"
@@ -333,15 +335,16 @@ private:
             }
             const ScrollbarColors read = readScrollbarColors(page.text);
             const auto [colors, found] = projectColorsOf(read);
-            // Said in one write: standard error is not buffered, and a page may skip many.
+            // Said in one write: standard error is not buffered, and a page may skip many. What
+            // stands in a value's place is said only when a block is printed.
             std::string said;
             for (const SkippedColor& skipped : read.skipped)
                 said += "brisvane: " + ascii::oneLine(name) + ':' + std::to_string(skipped.line) +
-                        ": " + describeSkipped(skipped, "the default is used") + '\n';
+                        ": " + describeSkipped(skipped, found > 0 ? "the default is used" : "") +
+                        '\n';
             m_err << said;
             if (found == 0) {
-                fail(name, read.anySet ? "none of the scrollbar colors it sets can be used"
-                                       : "none of the seven scrollbar colors is set");
+                fail(name, whyNothingIsTaken(read));
                 status = 1;
                 continue;
             }

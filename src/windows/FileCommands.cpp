@@ -164,24 +164,22 @@ void FileCommands::mnuFileImport_Click() {
         return;
     }
     const ScrollbarColors read = readScrollbarColors(page.text);
+    // What stands in a skipped value's place is said only where colours are taken.
+    const bool taken = givesAnyColor(read);
     QString skipped;
     for (const SkippedColor& s : read.skipped)
         skipped +=
             QStringLiteral("\r\nLine %1: %2")
                 .arg(s.line)
-                .arg(QString::fromStdString(describeSkipped(s, "it keeps the color it had")));
-    if (std::none_of(read.colors.begin(), read.colors.end(),
-                     [](const auto& c) { return c.has_value(); })) {
-        m_ui.showMessage(read.anySet ? QStringLiteral("None of the scrollbar colors that %1 sets "
-                                                      "can be used; no color has changed.%2")
-                                           .arg(shown, skipped)
-                                     : QStringLiteral("The file %1 sets none of the seven "
-                                                      "scrollbar colors; no color has changed.")
-                                           .arg(shown),
+                .arg(textOfBytes(describeSkipped(s, taken ? "it keeps the color it had" : "")));
+    if (!taken) {
+        const std::string why = whyNothingIsTaken(read);
+        m_ui.showMessage(QStringLiteral("In %1, %2; no color has changed.%3")
+                             .arg(shown, textOfBytes(ascii::oneLine(why)), skipped),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
         return;
     }
-    emit colorsImported(read.colors);
+    emit colorsImported(read);
     m_state.schemeModified = true;
     if (!skipped.isEmpty())
         m_ui.showMessage(QStringLiteral("Not every scrollbar color in %1 could be taken as it "

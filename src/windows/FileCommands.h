@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/ScrollbarColorReader.h"
 #include "scheme/ColorRole.h"
 #include "scheme/HexColor.h"
 
@@ -41,7 +42,9 @@ signals:
     // A Create/Open window about to be shown, for the window to hear what it creates or opens.
     void createOpenWindowMade(frmOpen& window);
     // Colours a page set, each to go into its field as if typed; the others stay.
-    void colorsImported(const std::array<std::optional<ColorValue>, colorRoleCount>& colors);
+    // A page's colours: the light set's roles and states as typed, and a dark set where it has
+    // rules for dark mode.
+    void colorsImported(const ScrollbarColors& colors);
 
 public:
     // True when the window must stay open.

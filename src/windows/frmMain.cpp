@@ -277,15 +277,37 @@ void frmMain::buildMenus() {
     connect(m_commands, &FileCommands::projectNamed, this, &frmMain::setProjectName);
     connect(m_commands, &FileCommands::createOpenWindowMade, this, &frmMain::attach);
     connect(m_commands, &FileCommands::colorsImported, this,
-            [this](const std::array<std::optional<ColorValue>, colorRoleCount>& colors) {
-                // Each colour goes in as if typed, with all that follows.
-                for (ColorRole role : allColorRoles) {
-                    if (const auto& color = colors[roleIndex(role)])
-                        colorField(role)->setText(QString::fromStdString(colorToHex(*color)));
-                }
-            });
+            [this](const ScrollbarColors& read) { importColors(read); });
     connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
     connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
+}
+
+void frmMain::importColors(const ScrollbarColors& read) {
+    // The page's dark-mode colours make the dark set, over the dark defaults.
+    const auto given = [](const auto& colors, const auto& states, ColorRole role) {
+        return isStateRole(role) ? states[roleIndex(role) - colorRoleCount]
+                                 : colors[roleIndex(role)];
+    };
+    if (std::any_of(everyColorRole.begin(), everyColorRole.end(), [&](ColorRole role) {
+            return given(read.darkColors, read.darkStates, role).has_value();
+        })) {
+        ScrollbarScheme dark = m_state.darkScheme.value_or(darkDefaultScheme);
+        for (ColorRole role : everyColorRole) {
+            if (const auto& color = given(read.darkColors, read.darkStates, role))
+                dark.setColor(role, colorToHex(*color));
+        }
+        m_state.darkScheme = dark;
+    }
+    // The light set's colours go in as if typed, with all that follows.
+    if (m_state.editingDark) {
+        m_state.editingDark = false;
+        showColors(true);
+    }
+    for (ColorRole role : everyColorRole) {
+        if (const auto& color = given(read.colors, read.states, role))
+            colorField(role)->setText(QString::fromStdString(colorToHex(*color)));
+    }
+    m_setControls->showChoice();
 }
 
 void frmMain::Form_Load() {

@@ -16,6 +16,8 @@ class QMenu;
 
 namespace brisvane {
 
+struct ScrollbarColors;
+
 struct AppState;
 class ColorField;
 class ColorPicture;
@@ -64,6 +66,8 @@ public:
     void setProjectName(const std::string& name);
     // Makes a listed project the one being edited, with its stored colours.
     void openProject(const std::string& name);
+    // Takes a page's colours as Import reads them.
+    void importColors(const ScrollbarColors& read);
 
     // The close prompt ran already and let the window go (the desktop's session is ending).
     void approveClose() { m_closeApproved = true; }

@@ -65,6 +65,8 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
     fromPage.setColor(ColorRole::Track, "#AABBCC");
     writeBytes(dir.path + "/page.htm", page);
     writeBytes(dir.path + "/none.css", "body { color: red }");
+    writeBytes(dir.path + "/elsewhere.css",
+               "textarea { scrollbar-face-color: red }\nbody { scrollbar-arrow-color: foo }");
     writeBytes(dir.path + "/skip.css",
                "html {\n scrollbar-face-color: foo; scrollbar-arrow-color: #abc }");
     ScrollbarScheme arrowOnly = defaultScheme;
@@ -96,9 +98,13 @@ TEST_F(CommandLine, AnswersEachOptionWithoutADisplayAndNeverWritesTheProjectFile
          "brisvane: standard input: the arrows against the face: 1.3:1, less than 3:1\n"
          "brisvane: none.css: none of the seven scrollbar colors is set\n"
          "brisvane: gone.htm: No such file or directory\n"},
+        {"--convert elsewhere.css", 1, "", // nothing printed: nothing stands in any place
+         "brisvane: elsewhere.css:2: scrollbar-arrow-color: 'foo' is not a color\nbrisvane: "
+         "elsewhere.css: none of the scrollbar colors it sets for the page's own scrollbar can be "
+         "used; colors are also set for textarea (line 1)\n"},
         {"--convert .", 1, "", "brisvane: .: Is a directory\n"},
         {"--convert skip.css", 0, buildEveryBrowserBlock(arrowOnly) + "\r\n",
-         "brisvane: skip.css:2: scrollbar-face-color: 'foo' is not a colour; the default is "
+         "brisvane: skip.css:2: scrollbar-face-color: 'foo' is not a color; the default is "
          "used\nbrisvane: skip.css: the arrows against the face: 1.0:1, less than 3:1\n"},
         {"--convert /dev/zero", 1, "", "brisvane: /dev/zero: it is larger than 64 MiB\n"},
         {"--convert 'a\nbrisvane: b'", 1, "", // a name cannot forge a second line

@@ -10,7 +10,7 @@ namespace brisvane {
 namespace {
 
 // The roles with a colour, as "face=FF0000 arrow=0000FF" ("scrollbar-" and "-color" left
-// off), then each skipped value as "|line property why".
+// off), then each skipped value as "|line property why"; for none, why none, in brackets.
 std::string describe(std::string_view text) {
     const ScrollbarColors read = readScrollbarColors(text);
     std::string out;
@@ -29,7 +29,7 @@ std::string describe(std::string_view text) {
     }
     for (const SkippedColor& s : read.skipped)
         out += "|" + std::to_string(s.line) + " " + describeSkipped(s, "none");
-    return out + (read.anySet ? "" : " (nothing set)");
+    return out + (givesAnyColor(read) ? "" : " (" + whyNothingIsTaken(read) + ")");
 }
 
 // ASCII text as Notepad saves "Unicode": UTF-16, little-endian, after its byte order mark.
@@ -51,6 +51,25 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
     };
     const std::string tooDeep =
         " @media 'screen' is nested deeper than 64 levels; its rules are skipped";
+    // html and body set the face, both the track (by *), body the arrow: whose face the bar
+    // takes tells the page's mode.
+    const auto both = [](std::string before) {
+        return before + "<html style='scrollbar-face-color:#100'><style>*{scrollbar-track-color:"
+                        "#200}</style><body style='scrollbar-face-color:#300;scrollbar-arrow-"
+                        "color:#400'>";
+    };
+    const std::string quirks = "face=330000 track=220000 arrow=440000";
+    const auto standards = [](std::string doctype) {
+        return "face=110000 track=220000 arrow=440000|1 body sets scrollbar-face-color '#300' and "
+               "scrollbar-arrow-color '#400', which Internet Explorer 6 and later did not show on "
+               "this page: its doctype " +
+               doctype +
+               " puts it in standards mode, where the page's "
+               "own scrollbar takes html's colors; html's own scrollbar-face-color is used, the "
+               "rest as Internet Explorer 5.5 showed it";
+    };
+    const std::string html401 = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01";
+    const std::string misspelt = " sets nothing: the name is misspelt, scrollbar-";
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"our preview page", buildPreviewPage(preview, "/home/user/my app"),
          "face=A00001 highlight=A00002 3dlight=A00003 shadow=A00004 darkshadow=A00005 "
@@ -66,7 +85,8 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          "::-webkit-scrollbar-thumb:hover{background-color:#222} } }",
          "face=FF0000 hover=0000FF pressed=00FF00 dark:face=111111 dark:hover=222222"},
         {"a page is known by its tags, not its name",
-         "<HEAD></HEAD>body { scrollbar-face-color: red }", " (nothing set)"},
+         "<HEAD></HEAD>body { scrollbar-face-color: red }",
+         " (none of the seven scrollbar colors is set)"},
         {"each selector that reaches the page",
          "html{scrollbar-face-color:#100}:ROOT{scrollbar-highlight-color:#200}"
          "*{scrollbar-3dlight-color:#300}html body{scrollbar-shadow-color:#400}"
@@ -76,7 +96,8 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
         {"and those that do not",
          "body.home, .x, div, textarea, body p, body *, html + body, bodyx "
          "{ scrollbar-face-color: red }",
-         " (nothing set)"},
+         " (none of the seven scrollbar colors is set for the page's own scrollbar; colors are "
+         "set for body.home, .x, div, textarea, body p, body *, ht... (line 1))"},
         {"@media for the screen counts, for print alone not; other at-rules are passed over",
          "@charset \"utf-8\";@media screen{body{scrollbar-face-color:#100}}@media print, all{"
          "body{scrollbar-highlight-color:#200}}@media print{body{scrollbar-arrow-color:red}}"
@@ -88,11 +109,10 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          "print'>body{scrollbar-arrow-color:#100}</style>",
          "arrow=110000"},
         {"the later wins, !important over normal, the attribute over a sheet's normal",
-         "<html style='scrollbar-face-color:#100;scrollbar-track-color:#200'><style>"
-         "body{scrollbar-face-color:red;scrollbar-arrow-color:#300 !IMPORTANT}html{"
+         "<style>body{scrollbar-face-color:red;scrollbar-arrow-color:#300 !IMPORTANT}html body{"
          "scrollbar-arrow-color:red;scrollbar-track-color:#400!important}</style><body style="
-         "'scrollbar-track-color:red;scrollbar-highlight-color:#500'><style>body{"
-         "scrollbar-highlight-color:red}</style>",
+         "'scrollbar-face-color:#100;scrollbar-track-color:red;scrollbar-highlight-color:#500'>"
+         "<style>body{scrollbar-highlight-color:red}</style>",
          "face=110000 highlight=550000 track=440000 arrow=330000"},
         {"comments, hiding marks, scripts and text that only looks like a tag",
          "<!-- <body style='scrollbar-face-color:red'> --><script>document.write('<style>"
@@ -109,14 +129,61 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          "body {\n scrollbar-face-color: foo;\n scrollbar-arrow-color: rgba(0, 0, 255, .5);\n"
          " scrollbar-track-color: oklab(0.5 0 0);\n scrollbar-shadow-color: red; "
          "scrollbar-shadow-color: inherit }",
-         "shadow=FF0000 arrow=0000FF|2 scrollbar-face-color: 'foo' is not a colour; none|3 "
+         "shadow=FF0000 arrow=0000FF|2 scrollbar-face-color: 'foo' is not a color; none|3 "
          "scrollbar-arrow-color: 'rgba(0, 0, 255, .5)' has an alpha of 0.5; it is taken opaque|"
-         "4 scrollbar-track-color: 'oklab(0.5 0 0)' is a colour this program does not convert; "
+         "4 scrollbar-track-color: 'oklab(0.5 0 0)' is a color this program does not convert; "
          "none"},
         {"set, but nothing usable",
          "<body style=\"scrollbar-face-color: transparent; scrollbar-base-color: var(--x)\">",
-         "|1 scrollbar-face-color: 'transparent' is not a colour; none|1 scrollbar-base-color: "
-         "'var(--x)' is not a colour; nothing is derived from it"},
+         "|1 scrollbar-face-color: 'transparent' is not a color; none|1 scrollbar-base-color: "
+         "'var(--x)' is not a color; nothing is derived from it (none of the scrollbar colors it "
+         "sets can be used)"},
+        {"no doctype: quirks mode, body's colors, html's where body sets none", both(""), quirks},
+        {"HTML 3.2", both("<!doctype html public '-//W3C//DTD HTML 3.2 Final//EN'>"), quirks},
+        {"4.01 Transitional without its DTD's address", both(html401 + " Transitional//EN\">"),
+         quirks},
+        {"a comment before the doctype", both("<!-- x -->" + html401 + "//EN\">"), quirks},
+        {"an XML declaration before it", both("<?xml version='1.0'?><!DOCTYPE html>"), quirks},
+        {"Strict: standards mode, html's colors, body's where html sets none, said",
+         both(html401 + "//EN\">"), standards("\"-//W3C//DTD HTML 4.01//EN\"")},
+        {"Transitional with its DTD's address",
+         both(html401 + " Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">"),
+         standards("\"-//W3C//DTD HTML 4.01 Transitional//EN\" with its DTD address")},
+        {"HTML 5", both("<!DOCTYPE html>"), standards("<!DOCTYPE html>")},
+        {"one it did not know", both("<!DOCTYPE x PUBLIC '-//A//DTD B//EN'>"),
+         standards("\"-//A//DTD B//EN\", unknown to Internet Explorer,")},
+        {"a sheet: body's over html's, each with its own base; the more specific selector wins",
+         "body{scrollbar-base-color:silver;scrollbar-arrow-color:#100}*{scrollbar-arrow-color:red;"
+         "scrollbar-highlight-color:#200}html{scrollbar-face-color:red;scrollbar-track-color:red}",
+         "face=C0C0C0 highlight=220000 3dlight=C0C0C0 shadow=808080 darkshadow=404040 track=E0E0E0 "
+         "arrow=110000"},
+        {"server code is passed over; a value it writes is named",
+         "<?php header('Content-type: text/css'); ?>\nbody{scrollbar-face-color:#100;<% if x %>\n"
+         "scrollbar-arrow-color:<?= $arrow ?>}<? '<body style=scrollbar-track-color:red>'",
+         "face=110000|3 scrollbar-arrow-color: '<?= $arrow ?>' is written by the server when the "
+         "page is served; none"},
+        {"misspelt properties are named",
+         "*{scrollbar-dark-shadow-color:red;Scrollbar-3d-light-color:red;\n"
+         "scrollbar-arow-color:red;_scrollbar-face-color:red;scrollbar-track-colour:red}",
+         "|1 scrollbar-dark-shadow-color: 'red'" + misspelt +
+             "darkshadow-color was probably "
+             "meant|1 Scrollbar-3d-light-color: 'red'" +
+             misspelt +
+             "3dlight-color was probably "
+             "meant|2 scrollbar-arow-color: 'red'" +
+             misspelt +
+             "arrow-color was probably meant|2 "
+             "scrollbar-track-colour: 'red'" +
+             misspelt +
+             "track-color was probably meant (none of "
+             "the seven scrollbar colors is set)"},
+        {"colors set elsewhere are pointed at",
+         "<style>textarea{scrollbar-face-color:red}\nbody,{scrollbar-face-color:red}</style><style "
+         "media=print>body{scrollbar-arrow-color:red}</style>\n<style>@media print{body{"
+         "scrollbar-face-color:red}}</style><p style='scrollbar-track-color:red'>",
+         " (none of the seven scrollbar colors is set for the page's own scrollbar; colors are set "
+         "for textarea (line 1), in the selector \"body,\" that the browser drops (line 2), in "
+         "<style media=\"print\"> (line 2), in @media print (line 3) and in 1 more place)"},
         {"an unfinished style element", "<style>body { scrollbar-face-color: red", "face=FF0000"},
         {"an unfinished body tag", "<body style=\"scrollbar-arrow-color: red", "arrow=FF0000"},
         {"a style attribute without a value", "<html style><body style=scrollbar-face-color:red>",

@@ -206,11 +206,18 @@ TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedSaysWhatItSkippedAndLeave
         {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
     import(buildPreviewPage(full, "")); // a page that sets all seven
     expectShows(full);
+    // A newer page's thumb pointed at, and its colours for dark mode, which make a dark set.
+    import("body{scrollbar-face-color:#222222} ::-webkit-scrollbar-thumb:hover{background:#333}"
+           "@media (prefers-color-scheme: dark) { body { scrollbar-face-color: #111111 } }");
+    EXPECT_EQ(state.scheme.faceGroupColors[0] + state.scheme.hoverColor, "#222222#333333");
+    ASSERT_TRUE(state.darkScheme);
+    EXPECT_EQ(state.darkScheme->faceGroupColors[0], "#111111");
     const char* said[] = {"page.htm could be taken as it stands:\r\nLine 2: scrollbar-track-color: "
-                          "'nonsense' is not a colour; it keeps the color it had",
+                          "'nonsense' is not a color; it keeps the color it had",
                           "as it stands:\r\nLine 2: scrollbar-track-color: 'nonsense' is not a "
-                          "colour; it keeps the color it had",
-                          "sets none of the seven scrollbar colors; no color has changed.",
+                          "color; it keeps the color it had",
+                          "page.htm, none of the seven scrollbar colors is set; no color has "
+                          "changed.",
                           "/none could not be read: No such file or directory.",
                           "/pipe could not be read: it is not a regular file."};
     ASSERT_EQ(ui.messages.size(), std::size(said));
