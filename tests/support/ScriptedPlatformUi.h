@@ -17,14 +17,17 @@ public:
         QString prompt;
         Buttons buttons;
         Icon icon;
+        QString title = {}; // empty for the program's own
     };
     using Modal = std::pair<QString, QWidget*>; // the title and the owner
 
     explicit ScriptedPlatformUi(std::string folder) : folder(std::move(folder)) {}
 
-    Answer showMessage(const QString& prompt, Buttons buttons, Icon icon, const QString&) override {
-        messages.push_back({prompt, buttons, icon});
-        log.push_back(prompt);
+    // The log shows a message's own title before its prompt: "[Confirm Reset] You are...".
+    Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
+                       const QString& title) override {
+        messages.push_back({prompt, buttons, icon, title});
+        log.push_back(title.isEmpty() ? prompt : "[" + title + "] " + prompt);
         // Unscripted, No: it ends the save question, which asks again after Yes.
         return buttons == Buttons::Ok ? Answer::Ok : answers.empty() ? Answer::No : take(answers);
     }

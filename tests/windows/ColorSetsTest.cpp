@@ -79,8 +79,8 @@ TEST_F(ColorSetsTest, ADarkSetIsAddedShownBesideTheLightOneResetAndRemovedAfterA
     expectShows(darkDefaultScheme);
     click("lblDarkSet"); // No
     click("lblDarkSet");
-    EXPECT_EQ(ui.messages.back().prompt,
-              "You are about to remove the Dark Set of colors.\r\nAre you sure?");
+    EXPECT_EQ(ui.log.back(), "[Confirm Remove Dark Set] You are about to remove the Dark Set of "
+                             "colors.\r\nAre you sure?");
     EXPECT_EQ(state.project(), ProjectColors(startScheme));
     expectShows(startScheme);
     EXPECT_FALSE(find("lblDark")->isEnabled());

@@ -133,6 +133,8 @@ TEST_F(EditingTest, ResetAsksFirstAndRestoresTheDefaultsEverywhere) {
     ui.answers = {PlatformUi::Answer::No, PlatformUi::Answer::Yes};
     QTest::mouseClick(find("lblReset"), Qt::LeftButton);
     ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.log.back(), "[Confirm Reset] You are about to Reset the current Scrollbar to "
+                             "default settings.\r\nAre you sure?");
     EXPECT_FALSE(find<LabelButton>("lblReset")->isLit());
     EXPECT_TRUE(saveOffered()); // asking counts as a change
     EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#123");

@@ -131,7 +131,8 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     QTest::keyClick(child(again, "txtName"), Qt::Key_Return); // Enter is Ok: the name is taken now
     child<QLineEdit>(again, "txtName")->clear();
     QTest::mouseClick(child(again, "lblReset"), Qt::LeftButton);
-    EXPECT_EQ(ui.log, (Texts{taken("My Colorful Scrollbar"), "You must type in a Project Name."}));
+    EXPECT_EQ(ui.log,
+              (Texts{taken("My Colorful Scrollbar"), "[ERROR] You must type in a Project Name."}));
     QTest::mouseClick(child(again, "lblOpen"), Qt::LeftButton); // the Existing tab
     EXPECT_TRUE(child(again, "fmeOpenPnl")->isVisible());
     QTest::keyClick(&again, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
