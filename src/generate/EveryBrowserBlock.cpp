@@ -198,40 +198,52 @@ std::string reachedBoxes(const BlockReach& reach) {
 // made of them.
 class SetValues {
 public:
-    explicit SetValues(const ScrollbarScheme& safe) {
-        const HexColor *f = &safe.faceGroupColors[0], *h = &safe.faceGroupColors[1],
-                       *l = &safe.faceGroupColors[2], *s = &safe.faceGroupColors[3],
-                       *d = &safe.faceGroupColors[4];
-        const HexColor &hover = safe.faceWhile(ColorRole::Hover),
-                       &active = safe.faceWhile(ColorRole::Pressed);
+    explicit SetValues(ScrollbarScheme safe) : m_safe(std::move(safe)) {}
+
+    // A value, made when a rule asks for it: a block without states or a dark set uses fewer
+    // than half of them, and each picture costs an encoding.
+    std::string operator[](std::string_view name) const {
+        const auto& g = m_safe.faceGroupColors;
+        const HexColor &hover = m_safe.faceWhile(ColorRole::Hover),
+                       &active = m_safe.faceWhile(ColorRole::Pressed);
         // Outer ring 3D light and dark shadow, inner ring highlight and shadow, the face within.
-        const auto raised = [&](const HexColor* face) {
-            return pictureUrl({"22224", "21134", "21034", "23334", "44444"}, {face, h, l, s, d});
+        const auto raised = [&g](const HexColor& face) {
+            return pictureUrl({"22224", "21134", "21034", "23334", "44444"},
+                              {&face, &g[1], &g[2], &g[3], &g[4]});
         };
-        add("face", *f);
-        add("track", safe.trackColor);
-        add("raised", raised(f));
-        // Pressed, a button is flat in a frame of the shadow colour.
-        add("pressed", pictureUrl({"11111", "10001", "10001", "10001", "11111"}, {&active, s}));
-        add("hover", hover);
-        add("hover-raised", raised(&hover));
-        add("active", active);
-        add("active-raised", raised(&active));
-        for (const auto& [button, path] : arrows)
-            add(button, arrowUrl(safe.arrowColor, path));
+        if (name == "face")
+            return g[0];
+        if (name == "track")
+            return m_safe.trackColor;
+        if (name == "raised")
+            return raised(g[0]);
+        if (name == "pressed") // flat, in a frame of the shadow colour
+            return pictureUrl({"11111", "10001", "10001", "10001", "11111"}, {&active, &g[3]});
+        if (name == "hover")
+            return hover;
+        if (name == "hover-raised")
+            return raised(hover);
+        if (name == "active")
+            return active;
+        if (name == "active-raised")
+            return raised(active);
+        for (const auto& [button, path] : arrows) {
+            if (name == button)
+                return arrowUrl(m_safe.arrowColor, path);
+        }
+        return {};
     }
-    const std::vector<std::pair<std::string, std::string>>& all() const { return m_values; }
-    const std::string& operator[](std::string_view name) const {
-        return std::find_if(m_values.begin(), m_values.end(),
-                            [&](const auto& value) { return value.first == name; })
-            ->second;
+    // Every value, with its name, in the order the block gives them as custom properties.
+    template <typename Each> void forEach(Each each) const {
+        for (std::string_view name : {"face", "track", "raised", "pressed", "hover", "hover-raised",
+                                      "active", "active-raised"})
+            each(name, (*this)[name]);
+        for (const auto& [button, path] : arrows)
+            each(button, (*this)[button]);
     }
 
 private:
-    void add(std::string_view name, std::string value) {
-        m_values.emplace_back(std::string(name), std::move(value));
-    }
-    std::vector<std::pair<std::string, std::string>> m_values;
+    ScrollbarScheme m_safe;
 };
 
 // What the rules write for a value: the light set's itself, or, where there is a dark set
@@ -259,8 +271,9 @@ public:
         const auto set = [&out](const SetValues& values, std::size_t depth,
                                 const std::string& selector) {
             std::vector<std::string> lines;
-            for (const auto& [name, value] : values.all())
+            values.forEach([&lines](std::string_view name, const std::string& value) {
                 lines.push_back(propertyOf(name) + ": " + value);
+            });
             std::vector<std::string_view> declarations(lines.begin(), lines.end());
             RuleWriter(out, depth).rule(selector, declarations);
         };
