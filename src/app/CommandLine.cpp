@@ -192,27 +192,12 @@ std::string blockOf(const ProjectColors& colors, const Options& o) {
 }
 
 // A page's colours as a project's: the defaults where it sets none; a dark set where it has
-// rules for dark mode, from the dark defaults. With how many colours it gave.
-std::pair<ProjectColors, int> projectColorsOf(const ScrollbarColors& read) {
-    int found = 0;
-    const auto fill = [&found](ScrollbarScheme& scheme, const auto& colors, const auto& states) {
-        for (ColorRole role : everyColorRole) {
-            const auto& color = isStateRole(role) ? states[roleIndex(role) - colorRoleCount]
-                                                  : colors[roleIndex(role)];
-            if (color) {
-                scheme.setColor(role, colorToHex(*color));
-                ++found;
-            }
-        }
-    };
-    ProjectColors colors(defaultScheme);
-    fill(colors.light, read.colors, read.states);
-    const int light = found;
-    ScrollbarScheme dark = darkDefaultScheme;
-    fill(dark, read.darkColors, read.darkStates);
-    if (found > light)
-        colors.dark = dark;
-    return {colors, found};
+// rules for dark mode, from the dark defaults.
+ProjectColors projectColorsOf(const ScrollbarColors& read) {
+    ProjectColors colors(read.over(defaultScheme, false));
+    if (read.givesDark())
+        colors.dark = read.over(darkDefaultScheme, true);
+    return colors;
 }
 
 // One line for each part of a set that stands out from its ground by less than 3 to 1.
@@ -334,20 +319,20 @@ private:
                 continue;
             }
             const ScrollbarColors read = readScrollbarColors(page.text);
-            const auto [colors, found] = projectColorsOf(read);
+            const bool found = givesAnyColor(read);
             // Said in one write: standard error is not buffered, and a page may skip many. What
             // stands in a value's place is said only when a block is printed.
             std::string said;
             for (const SkippedColor& skipped : read.skipped)
                 said += "brisvane: " + ascii::oneLine(name) + ':' + std::to_string(skipped.line) +
-                        ": " + describeSkipped(skipped, found > 0 ? "the default is used" : "") +
-                        '\n';
+                        ": " + describeSkipped(skipped, found ? "the default is used" : "") + '\n';
             m_err << said;
-            if (found == 0) {
+            if (!found) {
                 fail(name, whyNothingIsTaken(read));
                 status = 1;
                 continue;
             }
+            const ProjectColors colors = projectColorsOf(read);
             m_err << contrastWarnings(name, colors);
             std::string block = blockOf(colors, m_o);
             if (m_o.files.size() > 1)

@@ -1110,12 +1110,29 @@ std::string describeSkipped(const SkippedColor& skipped, std::string_view nothin
     return line + "; " + std::string(nothing);
 }
 
+const std::optional<ColorValue>& ScrollbarColors::color(ColorRole role, bool dark) const {
+    if (isStateRole(role))
+        return (dark ? darkStates : states)[roleIndex(role) - colorRoleCount];
+    return (dark ? darkColors : colors)[roleIndex(role)];
+}
+
+bool ScrollbarColors::givesDark() const {
+    return std::any_of(everyColorRole.begin(), everyColorRole.end(),
+                       [this](ColorRole role) { return color(role, true).has_value(); });
+}
+
+ScrollbarScheme ScrollbarColors::over(ScrollbarScheme base, bool dark) const {
+    for (ColorRole role : everyColorRole) {
+        if (const auto& given = color(role, dark))
+            base.setColor(role, colorToHex(*given));
+    }
+    return base;
+}
+
 bool givesAnyColor(const ScrollbarColors& read) {
-    const auto any = [](const auto& colors) {
-        return std::any_of(colors.begin(), colors.end(),
-                           [](const auto& c) { return c.has_value(); });
-    };
-    return any(read.colors) || any(read.states) || any(read.darkColors) || any(read.darkStates);
+    return read.givesDark() ||
+           std::any_of(everyColorRole.begin(), everyColorRole.end(),
+                       [&read](ColorRole role) { return read.color(role, false).has_value(); });
 }
 
 std::string whyNothingIsTaken(const ScrollbarColors& read) {

@@ -2,6 +2,7 @@
 
 #include "scheme/ColorRole.h"
 #include "scheme/HexColor.h"
+#include "scheme/ScrollbarScheme.h"
 
 #include <array>
 #include <cstddef>
@@ -89,6 +90,13 @@ struct ScrollbarColors {
     // order of the text, and how many more there are.
     std::vector<ColorsElsewhere> elsewhere;
     std::size_t moreElsewhere = 0;
+
+    // The colour the page gives a role, a state included, for the light set or the dark one.
+    const std::optional<ColorValue>& color(ColorRole role, bool dark) const;
+    // Whether the page has any colour for dark mode.
+    bool givesDark() const;
+    // `base` with the colours the page gives the set.
+    ScrollbarScheme over(ScrollbarScheme base, bool dark) const;
 };
 
 // Reads the scrollbar colours of a web page, or of a style sheet. Text that holds a <style>,

@@ -283,28 +283,16 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::importColors(const ScrollbarColors& read) {
-    // The page's dark-mode colours make the dark set, over the dark defaults.
-    const auto given = [](const auto& colors, const auto& states, ColorRole role) {
-        return isStateRole(role) ? states[roleIndex(role) - colorRoleCount]
-                                 : colors[roleIndex(role)];
-    };
-    if (std::any_of(everyColorRole.begin(), everyColorRole.end(), [&](ColorRole role) {
-            return given(read.darkColors, read.darkStates, role).has_value();
-        })) {
-        ScrollbarScheme dark = m_state.darkScheme.value_or(darkDefaultScheme);
-        for (ColorRole role : everyColorRole) {
-            if (const auto& color = given(read.darkColors, read.darkStates, role))
-                dark.setColor(role, colorToHex(*color));
-        }
-        m_state.darkScheme = dark;
-    }
+    // The page's dark-mode colours go into the dark set, or make one over the dark defaults.
+    if (read.givesDark())
+        m_state.darkScheme = read.over(m_state.darkScheme.value_or(darkDefaultScheme), true);
     // The light set's colours go in as if typed, with all that follows.
     if (m_state.editingDark) {
         m_state.editingDark = false;
         showColors(true);
     }
     for (ColorRole role : everyColorRole) {
-        if (const auto& color = given(read.colors, read.states, role))
+        if (const auto& color = read.color(role, false))
             colorField(role)->setText(QString::fromStdString(colorToHex(*color)));
     }
     m_setControls->showChoice();

@@ -14,14 +14,11 @@ namespace {
 std::string describe(std::string_view text) {
     const ScrollbarColors read = readScrollbarColors(text);
     std::string out;
-    for (const auto& [set, colors, states] : {std::tuple{"", &read.colors, &read.states},
-                                              {"dark:", &read.darkColors, &read.darkStates}}) {
+    for (const bool dark : {false, true}) {
         for (ColorRole role : everyColorRole) {
             const std::string css(isStateRole(role) ? rowLabel(role) : cssPropertyName(role));
-            const auto& color = isStateRole(role) ? (*states)[roleIndex(role) - colorRoleCount]
-                                                  : (*colors)[roleIndex(role)];
-            if (color)
-                out += (out.empty() ? "" : " ") + std::string(set) +
+            if (const auto& color = read.color(role, dark))
+                out += (out.empty() ? "" : " ") + std::string(dark ? "dark:" : "") +
                        ascii::lowered(isStateRole(role) ? css.substr(0, css.size() - 1)
                                                         : css.substr(10, css.size() - 16)) +
                        "=" + colorToHex(*color).substr(1);
