@@ -33,12 +33,10 @@ std::vector<std::string> ProjectStore::listedNames() {
     // The list is read by number from 1 to the count of its keys. A number that a damaged
     // list lacks reads as "<not_set>" but is not written: the count would grow with it, and
     // so the list with every reading.
-    const std::vector<std::string> keys =
-        splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile));
-    const std::set<std::string> present(keys.begin(), keys.end());
+    const std::set<std::string> present = keysIn(projectsSection);
     std::vector<std::string> names;
-    names.reserve(keys.size());
-    for (std::size_t i = 1; i <= keys.size(); ++i) {
+    names.reserve(present.size());
+    for (std::size_t i = 1; i <= present.size(); ++i) {
         const std::string number = std::to_string(i);
         names.push_back(present.count(number) == 0
                             ? std::string(clsINI::notSet)
@@ -68,9 +66,7 @@ bool ProjectStore::addToList(const std::string& name) {
     // where a damaged list already uses it, the lowest free one, which the count, one higher
     // now, still reaches. Either way the new project is listed and no listed one is pushed
     // out.
-    const std::vector<std::string> keys =
-        splitNames(m_ini.getKeysInSection(projectsSection, m_dataFile));
-    const std::set<std::string> used(keys.begin(), keys.end());
+    const std::set<std::string> used = keysIn(projectsSection);
     if (used.size() >= maxProjects)
         return false;
     std::size_t number = used.size() + 1;
@@ -89,8 +85,7 @@ void ProjectStore::writeProject(const std::string& name, const ProjectColors& co
     const std::tm now = m_clock.localNow();
     m_ini.setKeyValue("Date", formatDate(now), name, m_dataFile);
     m_ini.setKeyValue("Time", formatTime(now), name, m_dataFile);
-    const std::vector<std::string> keys = splitNames(m_ini.getKeysInSection(name, m_dataFile));
-    const std::set<std::string> present(keys.begin(), keys.end());
+    const std::set<std::string> present = keysIn(name);
     // A colour left unset has no key: one the file holds from before goes.
     const auto put = [&](const std::string& key, const std::string& value) {
         if (!value.empty())
@@ -151,8 +146,7 @@ ProjectColors ProjectStore::openProject(const std::string& name) {
                 role, m_ini.getKeyValue(std::string(projectKey(role)), {}, name, m_dataFile));
         // The newer keys are read only where they are: a read of a missing key would write
         // it back, and call an older project damaged.
-        const std::vector<std::string> keys = splitNames(m_ini.getKeysInSection(name, m_dataFile));
-        const std::set<std::string> present(keys.begin(), keys.end());
+        const std::set<std::string> present = keysIn(name);
         const auto value = [&](const std::string& key) {
             return present.count(key) ? m_ini.getKeyValue(key, {}, name, m_dataFile)
                                       : std::string();
@@ -185,11 +179,7 @@ WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& nam
     bool full = false;
     const WriteOutcome outcome = m_ini.transaction(
         [&] {
-            const std::vector<std::string> listed = listedNames();
-            const bool isListed = std::any_of(listed.begin(), listed.end(), [&](const auto& n) {
-                return ascii::equalsNoCase(n, name);
-            });
-            full = !isListed && !addToList(name);
+            full = !isListed(name) && !addToList(name);
             if (!full)
                 writeProject(name, colors);
         },
@@ -220,11 +210,20 @@ NameCheck ProjectStore::checkProjectName(const std::string& name) {
     return result;
 }
 
+std::set<std::string> ProjectStore::keysIn(const std::string& section) {
+    const std::vector<std::string> keys = splitNames(m_ini.getKeysInSection(section, m_dataFile));
+    return {keys.begin(), keys.end()};
+}
+
+bool ProjectStore::isListed(const std::string& name) {
+    const std::vector<std::string> listed = listedNames();
+    return std::any_of(listed.begin(), listed.end(),
+                       [&name](const std::string& n) { return ascii::equalsNoCase(n, name); });
+}
+
 NameCheck ProjectStore::listedOrSection(const std::string& name) {
-    for (const std::string& listed : listedNames()) {
-        if (ascii::equalsNoCase(listed, name))
-            return NameCheck::Taken;
-    }
+    if (isListed(name))
+        return NameCheck::Taken;
     for (const std::string& section : splitNames(m_ini.getSections(m_dataFile))) {
         if (ascii::equalsNoCase(section, name))
             return NameCheck::SectionExists;

@@ -5,6 +5,7 @@
 #include "store/clsINI.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,10 @@ private:
     void reading(const std::function<void()>& body);
     WriteOutcome addProject(const std::string& name, const ProjectColors& colors);
     NameCheck listedOrSection(const std::string& name);
+    // The keys of a section, as a set; the list's or a project's.
+    std::set<std::string> keysIn(const std::string& section);
+    // Whether the list holds the name, letter case aside.
+    bool isListed(const std::string& name);
     std::vector<std::string> listedNames();
     // False when the list is full.
     bool addToList(const std::string& name);
