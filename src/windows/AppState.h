@@ -25,7 +25,8 @@ struct AppState {
     std::string darkWhenSelectors; // last typed, shown again while none is chosen
 
     // The set the window shows.
-    ScrollbarScheme& editing() { return editingDark && darkScheme ? *darkScheme : scheme; }
+    bool showsDark() const { return editingDark && darkScheme; }
+    ScrollbarScheme& editing() { return showsDark() ? *darkScheme : scheme; }
     ProjectColors project() const { return {scheme, darkScheme}; }
     // Where the hex digit check last found a character that is not allowed.
     std::int16_t invalidCharPos = 0;

@@ -176,10 +176,14 @@ void frmCode::cboReach_Change() {
         m_state.reachSelectors = text;
         showBlock(true);
     } else {
-        why[0] = ascii::upper(why[0]);
-        m_ui.showMessage(QString::fromStdString(why + ".\r\nThe code stays as it was."),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        refuseSelectors(why);
     }
+}
+
+void frmCode::refuseSelectors(std::string why) {
+    why[0] = ascii::upper(why[0]);
+    m_ui.showMessage(QString::fromStdString(why + ".\r\nThe code stays as it was."),
+                     PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
 }
 
 void frmCode::buildDarkRow() {
@@ -191,7 +195,8 @@ void frmCode::buildDarkRow() {
     m_txtDark->setPlaceholderText(QStringLiteral("html.dark"));
     m_txtDark->setAccessibleName(QStringLiteral("Dark theme selector"));
     const QString what = QStringLiteral("The site's own dark theme, as a selector list, where the "
-                                        "dark set applies too; empty for the system's dark mode");
+                                        "dark set applies instead of in the system's dark mode; "
+                                        "empty for the system's dark mode");
     m_txtDark->setAccessibleDescription(what);
     m_txtDark->setToolTip(what + QLatin1Char('.'));
     caption->setBuddy(m_txtDark);
@@ -208,9 +213,7 @@ void frmCode::txtDark_Change() {
     } else if (const auto checked = BlockReach::matching(text, why)) {
         m_state.darkWhen = checked->selectors();
     } else {
-        why[0] = ascii::upper(why[0]);
-        m_ui.showMessage(QString::fromStdString(why + ".\r\nThe code stays as it was."),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        refuseSelectors(why);
         return;
     }
     m_state.darkWhenSelectors = text;

@@ -41,6 +41,8 @@ private:
     void cboReach_Change();
     void buildDarkRow();
     void txtDark_Change();
+    // Says why a typed selector list cannot be used, and that the code stays as it was.
+    void refuseSelectors(std::string why);
     void lblCopy_Click();
     void lblPreview_Click();
     void lblExit_Click();

@@ -538,8 +538,7 @@ void frmMain::lblReset_Click() {
         return;
     // A field whose text changes shows the new colour everywhere through its own rules; one
     // that already holds its default shows it already. The dark set has defaults of its own.
-    const bool dark = m_state.editingDark && m_state.darkScheme;
-    m_state.editing() = dark ? darkDefaultScheme : defaultScheme;
+    m_state.editing() = m_state.showsDark() ? darkDefaultScheme : defaultScheme;
     for (ColorRole role : everyColorRole)
         colorField(role)->setText(QString::fromStdString(m_state.editing().color(role)));
     colorsChanged();
