@@ -40,9 +40,9 @@ std::vector<ContrastCheck> checkContrast(const ScrollbarScheme& scheme) {
         for (const std::string& part : {face(state), scheme.color(ColorRole::ThreeDLight),
                                         scheme.color(ColorRole::DarkShadow)})
             thumb = std::max(thumb, contrastRatio(part, scheme.trackColor));
-        checks.push_back({std::string("the thumb") + name + " against the track", thumb});
+        checks.push_back({std::string("the thumb") + name + " against the track", thumb, state});
         checks.push_back({std::string("the arrows against the face") + name,
-                          contrastRatio(scheme.arrowColor, face(state))});
+                          contrastRatio(scheme.arrowColor, face(state)), state, true});
     }
     return checks;
 }

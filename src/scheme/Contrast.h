@@ -19,6 +19,8 @@ double contrastRatio(std::string_view first, std::string_view second);
 struct ContrastCheck {
     std::string what; // "the thumb against the track", "the arrows against the hover face"...
     double ratio = 0;
+    ColorRole state = ColorRole::Face; // or Hover, or Pressed
+    bool arrows = false;               // the arrows against the face, else the thumb
     bool enough() const { return ratio >= minimumContrast; }
     static constexpr double minimumContrast = 3.0;
 };

@@ -9,6 +9,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace brisvane {
 
 namespace {
@@ -29,27 +31,21 @@ QString contrastText(const ScrollbarScheme& scheme) {
          "The arrows stand out from the hover face"},
         {ColorRole::Pressed, "; pressed ", "The held thumb stands out from the track",
          "The arrows stand out from the pressed face"}};
-    // The checks come in pairs, thumb then arrows: the face's, then each set state's.
+    // Each state's thumb, then its arrows; a state left unset has no checks.
     const std::vector<ContrastCheck> checks = checkContrast(scheme);
     std::string text = "Contrast:";
     const ContrastCheck* least = nullptr;
     const char* leastPart = nullptr;
-    std::size_t next = 0;
-    for (const Shown& s : shown) {
-        if ((s.state != ColorRole::Face && scheme.color(s.state).empty()) ||
-            next + 1 >= checks.size())
-            continue;
-        text += s.ratios + ratioText(checks[next].ratio) +
-                (s.state == ColorRole::Face ? ", arrows " : ", ") +
-                ratioText(checks[next + 1].ratio);
-        for (const auto& [check, part] :
-             {std::pair{&checks[next], s.thumb}, {&checks[next + 1], s.arrows}}) {
-            if (!least || check->ratio < least->ratio) {
-                least = check;
-                leastPart = part;
-            }
+    for (const ContrastCheck& check : checks) {
+        const Shown& s =
+            *std::find_if(std::begin(shown), std::end(shown),
+                          [&check](const Shown& row) { return row.state == check.state; });
+        text += check.arrows ? (check.state == ColorRole::Face ? ", arrows " : ", ") : s.ratios;
+        text += ratioText(check.ratio);
+        if (!least || check.ratio < least->ratio) {
+            least = &check;
+            leastPart = check.arrows ? s.arrows : s.thumb;
         }
-        next += 2;
     }
     if (least && !least->enough())
         text += '\n' + std::string(leastPart) + " by only " + ratioText(least->ratio) +
