@@ -5,11 +5,11 @@
 // text must come back byte for byte from a document of it. The script drives clsINI while a
 // model follows: the file's entries, (section, key) -> value, in lower case. After each step
 // the file holds what the model says and no temporary file is left.
-#include "scheme/Ascii.h"
 #include "store/NameList.h"
 #include "store/ProfileDocument.h"
 #include "store/clsINI.h"
 #include "support/CoreTestSupport.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,10 +4,10 @@
 #include "generate/StyleBlock.h"
 #include "import/PageFile.h"
 #include "import/ScrollbarColorReader.h"
-#include "scheme/Ascii.h"
+#include "scheme/ColorFieldText.h"
 #include "scheme/Contrast.h"
-#include "scheme/UserCharacters.h"
 #include "store/ProjectStore.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 #include <cerrno>

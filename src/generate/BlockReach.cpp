@@ -1,6 +1,6 @@
 #include "generate/BlockReach.h"
 
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
 
 namespace brisvane {
 

@@ -1,8 +1,8 @@
 #include "generate/EveryBrowserBlock.h"
 
 #include "generate/StyleBlock.h"
-#include "scheme/Ascii.h"
 #include "scheme/HexColor.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 #include <array>

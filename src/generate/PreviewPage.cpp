@@ -1,6 +1,6 @@
 #include "generate/PreviewPage.h"
 
-#include "scheme/PathSeparator.h"
+#include "text/PathSeparator.h"
 
 namespace brisvane {
 

@@ -1,6 +1,6 @@
 #include "import/CssColor.h"
 
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 #include <array>

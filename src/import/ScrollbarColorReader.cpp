@@ -1,8 +1,8 @@
 #include "import/ScrollbarColorReader.h"
 
 #include "import/CssColor.h"
-#include "scheme/Ascii.h"
 #include "scheme/Contrast.h"
+#include "text/Ascii.h"
 
 #include <unicode/ustring.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scheme/Utf8.h"
+#include "text/Utf8.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "import/ScrollbarColorReader.h"
 #include "platform/ClassicScrollBarStyle.h"
 #include "platform/LooseInlineContent.h"
-#include "scheme/Utf8.h"
+#include "text/Utf8.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>

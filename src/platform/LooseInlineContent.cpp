@@ -1,6 +1,6 @@
 #include "platform/LooseInlineContent.h"
 
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 #include <array>

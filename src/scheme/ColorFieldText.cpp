@@ -1,6 +1,7 @@
 #include "scheme/ColorFieldText.h"
 
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
+#include "text/UserCharacters.h"
 
 #include <algorithm>
 
@@ -48,6 +49,17 @@ ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characte
     outcome.storedText = outcome.fieldText;
     outcome.storedText.append(limit - outcome.fieldText.size(), '0');
     return outcome;
+}
+
+std::string colorTextAfterFieldRules(const std::string& text) {
+    std::string field = text;
+    while (true) {
+        const ColorFieldOutcome outcome =
+            processColorFieldText(firstUserCharacters(field, colorFieldCharacters));
+        if (outcome.fieldText == field)
+            return outcome.storedText;
+        field = outcome.fieldText;
+    }
 }
 
 } // namespace brisvane

@@ -31,4 +31,9 @@ ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characte
 // How many user-perceived characters the processing looks at.
 inline constexpr int colorFieldCharacters = 7;
 
+// The colour text that a colour field leaves in the scheme when it is given `text`, as
+// opening a project gives it a stored one: the field rules run until the field's text holds
+// still. The command line and the window both ask this.
+std::string colorTextAfterFieldRules(const std::string& text);
+
 } // namespace brisvane

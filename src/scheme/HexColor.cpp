@@ -1,7 +1,7 @@
 #include "scheme/HexColor.h"
 
-#include "scheme/Ascii.h"
-#include "scheme/Utf8.h"
+#include "text/Ascii.h"
+#include "text/Utf8.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "store/ProfileDocument.h"
 
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "store/ProgramFolders.h"
 
-#include "scheme/PathSeparator.h"
+#include "text/PathSeparator.h"
 
 namespace brisvane {
 

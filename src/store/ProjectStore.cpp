@@ -1,7 +1,7 @@
 #include "store/ProjectStore.h"
 
-#include "scheme/Ascii.h"
 #include "store/NameList.h"
+#include "text/Ascii.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
 #include "store/clsINI.h"
 
-#include "scheme/Ascii.h"
-#include "scheme/PathSeparator.h"
 #include "store/NameList.h"
+#include "text/Ascii.h"
+#include "text/PathSeparator.h"
 
 #include <algorithm>
 

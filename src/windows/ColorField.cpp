@@ -1,7 +1,7 @@
 #include "windows/ColorField.h"
 
 #include "scheme/ColorFieldText.h"
-#include "windows/UserCharacters.h"
+#include "windows/FieldCharacters.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,7 +7,7 @@
 #include "platform/PlatformUi.h"
 #include "platform/PrivatePage.h"
 #include "platform/Twips.h"
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
 #include "windows/AppState.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"

@@ -4,7 +4,7 @@
 #include "platform/HtmlView.h"
 #include "platform/PlatformUi.h"
 #include "platform/Twips.h"
-#include "scheme/PathSeparator.h"
+#include "text/PathSeparator.h"
 #include "windows/AppState.h"
 #include "windows/ProgramFont.h"
 

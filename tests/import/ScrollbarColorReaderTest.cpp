@@ -2,7 +2,7 @@
 
 #include "generate/PreviewPage.h"
 
-#include "scheme/Ascii.h"
+#include "text/Ascii.h"
 
 #include <gtest/gtest.h>
 

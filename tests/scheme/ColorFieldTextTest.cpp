@@ -1,5 +1,5 @@
 #include "scheme/ColorFieldText.h"
-#include "scheme/UserCharacters.h"
+#include "text/UserCharacters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "scheme/UserCharacters.h"
+#include "scheme/ColorFieldText.h"
 #include "support/MainWindowFixture.h"
 #include "windows/frmOpen.h"
 

@@ -6,7 +6,7 @@
 
 namespace brisvane {
 
-// The core's user-perceived characters (scheme/UserCharacters.h) for a field's text: the
+// The core's user-perceived characters (text/UserCharacters.h) for a field's text: the
 // first `count` of them, each as UTF-8, as the field rules take them.
 std::vector<std::string> firstUserCharacters(const QString& text, int count);
 

@@ -13,9 +13,4 @@ namespace brisvane {
 // as characters of their own.
 std::vector<std::string> firstUserCharacters(std::string_view utf8, int count);
 
-// The colour text that a colour field leaves in the scheme when it is given `text`, as
-// opening a project gives it a stored one: the field rules run until the field's text holds
-// still. The command line and the window both ask this.
-std::string colorTextAfterFieldRules(const std::string& text);
-
 } // namespace brisvane

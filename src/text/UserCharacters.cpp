@@ -1,6 +1,4 @@
-#include "scheme/UserCharacters.h"
-
-#include "scheme/ColorFieldText.h"
+#include "text/UserCharacters.h"
 
 #include <unicode/ubrk.h>
 #include <unicode/utext.h>
@@ -59,17 +57,6 @@ std::vector<std::string> firstUserCharacters(std::string_view utf8, int count) {
     }
     utext_close(text);
     return characters;
-}
-
-std::string colorTextAfterFieldRules(const std::string& text) {
-    std::string field = text;
-    while (true) {
-        const ColorFieldOutcome outcome =
-            processColorFieldText(firstUserCharacters(field, colorFieldCharacters));
-        if (outcome.fieldText == field)
-            return outcome.storedText;
-        field = outcome.fieldText;
-    }
 }
 
 } // namespace brisvane

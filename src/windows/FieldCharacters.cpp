@@ -1,6 +1,6 @@
-#include "windows/UserCharacters.h"
+#include "windows/FieldCharacters.h"
 
-#include "scheme/UserCharacters.h"
+#include "text/UserCharacters.h"
 
 namespace brisvane {
 

@@ -1,4 +1,4 @@
-#include "scheme/Utf8.h"
+#include "text/Utf8.h"
 
 namespace brisvane {
 
