@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "base/SystemError.h"
 #include "generate/EveryBrowserBlock.h"
 #include "generate/StyleBlock.h"
 #include "import/PageFile.h"
@@ -8,6 +9,7 @@
 #include "scheme/Contrast.h"
 #include "store/ProjectStore.h"
 #include "text/Ascii.h"
+#include "text/HexDigits.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -176,8 +178,7 @@ std::string commentText(const std::string& name) {
     std::string text;
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7F || c == '*' || c == '<' || c == '%') {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            text += {'%', hex[c >> 4], hex[c & 0xF]};
+            text += {'%', hexDigit(c >> 4), hexDigit(c)};
         } else {
             text += static_cast<char>(c);
         }
@@ -251,7 +252,7 @@ private:
         std::string problem = m_store.fileProblem();
         struct stat info {};
         if (problem.empty() && m_o.data && ::stat(m_o.data->c_str(), &info) != 0)
-            problem = strerrordesc_np(errno);
+            problem = systemError(errno);
         if (!problem.empty())
             fail(m_ini.inifile(), problem);
         return problem.empty();

@@ -1,6 +1,7 @@
 #include "generate/BlockReach.h"
 
 #include "text/Ascii.h"
+#include "text/HexDigits.h"
 
 namespace brisvane {
 
@@ -11,13 +12,6 @@ constexpr std::string_view breakers = "{};<@";
 // What selectors are made of besides letters, digits, the other bytes of UTF-8 names, quotes,
 // brackets, backslashes and commas.
 constexpr std::string_view selectorMarks = "-_.#:=~|^$*+> \t";
-
-constexpr int hexDigitValue(char c) {
-    return c >= '0' && c <= '9'   ? c - '0'
-           : c >= 'a' && c <= 'f' ? c - 'a' + 10
-           : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                  : -1;
-}
 
 // A letter, a digit, or a byte of a name's UTF-8 beyond ASCII.
 constexpr bool isNameByte(char c) {

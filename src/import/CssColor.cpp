@@ -1,6 +1,7 @@
 #include "import/CssColor.h"
 
 #include "text/Ascii.h"
+#include "text/HexDigits.h"
 
 #include <algorithm>
 #include <array>
@@ -16,11 +17,6 @@ ColorValue rgb(int red, int green, int blue) {
     return static_cast<ColorValue>(red | (green << 8) | (blue << 16));
 }
 
-int hexDigit(char c) {
-    c = ascii::lower(c);
-    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-}
-
 // "#RGB", "#RGBA", "#RRGGBB" or "#RRGGBBAA" without its "#".
 std::optional<CssColorReading> readHex(std::string_view digits) {
     if (digits.size() != 3 && digits.size() != 4 && digits.size() != 6 && digits.size() != 8)
@@ -28,7 +24,7 @@ std::optional<CssColorReading> readHex(std::string_view digits) {
     const std::size_t width = digits.size() <= 4 ? 1 : 2;
     int values[4] = {255, 255, 255, 255};
     for (std::size_t i = 0; i < digits.size(); i += width) {
-        const int high = hexDigit(digits[i]), low = hexDigit(digits[i + width - 1]);
+        const int high = hexDigitValue(digits[i]), low = hexDigitValue(digits[i + width - 1]);
         if (high < 0 || low < 0)
             return std::nullopt;
         values[i / width] = high * 16 + low; // "#ABC" stands for "#AABBCC"

@@ -1,4 +1,5 @@
 #include "import/PageFile.h"
+#include "base/SystemError.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,18 +11,14 @@ namespace brisvane {
 
 namespace {
 
-std::string reason(int error) {
-    return strerrordesc_np(error);
-}
-
 // Reads fd to its end, at most maxPageBytes; one byte more says the input is too large.
 PageFile readAll(int fd) {
     PageFile page;
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        return {{}, reason(errno)};
+        return {{}, systemError(errno)};
     if (S_ISDIR(info.st_mode))
-        return {{}, reason(EISDIR)};
+        return {{}, systemError(EISDIR)};
     if (S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) <= maxPageBytes)
         page.text.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -30,7 +27,7 @@ PageFile readAll(int fd) {
         if (got == 0)
             return page;
         if (got < 0 && errno != EINTR)
-            return {{}, reason(errno)};
+            return {{}, systemError(errno)};
         if (got > 0)
             page.text.append(buffer, static_cast<std::size_t>(got));
     }
@@ -43,15 +40,15 @@ PageFile readPageFile(const std::string& path, bool regularOnly) {
     // Without O_NONBLOCK, opening a named pipe waits for a writer, for ever if none comes.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return {{}, reason(errno)};
+        return {{}, systemError(errno)};
     struct stat info {};
     PageFile page;
     if (::fstat(fd, &info) != 0)
-        page.problem = reason(errno);
+        page.problem = systemError(errno);
     else if (regularOnly && !S_ISREG(info.st_mode))
-        page.problem = S_ISDIR(info.st_mode) ? reason(EISDIR) : "it is not a regular file";
+        page.problem = S_ISDIR(info.st_mode) ? systemError(EISDIR) : "it is not a regular file";
     else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        page.problem = reason(errno);
+        page.problem = systemError(errno);
     else
         page = readAll(fd);
     ::close(fd);

@@ -3,8 +3,7 @@
 #include "import/CssColor.h"
 #include "scheme/Contrast.h"
 #include "text/Ascii.h"
-
-#include <unicode/ustring.h>
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cmath>
@@ -466,28 +465,6 @@ bool mediaReachesScreen(std::string_view list) {
         reaches = reaches || (screen != negated);
     });
     return reaches;
-}
-
-// A page saved as UTF-16 (Notepad's "Unicode"), known by its byte order mark, as UTF-8;
-// nothing for any other text. A unit that is no character becomes U+FFFD.
-std::optional<std::string> fromUtf16(std::string_view bytes) {
-    const bool little = bytes.starts_with("\xFF\xFE"), big = bytes.starts_with("\xFE\xFF");
-    if (!little && !big)
-        return std::nullopt;
-    std::u16string units;
-    units.reserve(bytes.size() / 2);
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        units.push_back(static_cast<char16_t>(little ? first | second << 8 : first << 8 | second));
-    }
-    std::string utf8(units.size() * 3, '\0');
-    int32_t length = 0;
-    UErrorCode status = U_ZERO_ERROR;
-    u_strToUTF8WithSub(utf8.data(), static_cast<int32_t>(utf8.size()), &length, units.data(),
-                       static_cast<int32_t>(units.size()), 0xFFFD, nullptr, &status);
-    utf8.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
-    return utf8;
 }
 
 class Reader {
@@ -1080,7 +1057,7 @@ private:
 } // namespace
 
 ScrollbarColors readScrollbarColors(std::string_view text) {
-    if (const auto utf8 = fromUtf16(text))
+    if (const auto utf8 = utf16ToUtf8(text))
         return Reader(*utf8).read();
     return Reader(text).read();
 }

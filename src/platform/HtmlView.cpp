@@ -3,6 +3,7 @@
 #include "import/ScrollbarColorReader.h"
 #include "platform/ClassicScrollBarStyle.h"
 #include "platform/LooseInlineContent.h"
+#include "text/HexDigits.h"
 #include "text/Utf8.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -133,7 +134,6 @@ std::string pathForHtml(std::string_view bytes) {
     if (isUtf8(bytes))
         return std::string(bytes);
     // Percent escapes carry the bytes through the page's text; loadResource() turns them back.
-    static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
@@ -141,8 +141,8 @@ std::string pathForHtml(std::string_view bytes) {
             text += c;
         } else {
             text += '%';
-            text += digits[byte >> 4];
-            text += digits[byte & 0xF];
+            text += hexDigit(byte >> 4);
+            text += hexDigit(byte);
         }
     }
     return text;

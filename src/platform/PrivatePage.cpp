@@ -1,4 +1,5 @@
 #include "platform/PrivatePage.h"
+#include "base/SystemError.h"
 
 #include <cerrno>
 #include <cstring>
@@ -49,7 +50,7 @@ std::string writePrivatePage(const std::string& folder, std::string_view bytes, 
     std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), made);
     if (made || (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)) {
         why = "the folder " + folder +
-              " could not be made: " + (made ? made.message() : strerrordesc_np(errno));
+              " could not be made: " + (made ? made.message() : systemError(errno));
         return {};
     }
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -57,7 +58,7 @@ std::string writePrivatePage(const std::string& folder, std::string_view bytes, 
     if (dir < 0 || ::fstat(dir, &info) != 0)
         why = "the folder " + folder + " cannot be used: " +
               (errno == ELOOP || errno == ENOTDIR ? "it is a link or not a folder"
-                                                  : strerrordesc_np(errno));
+                                                  : systemError(errno));
     else if (info.st_uid != ::geteuid())
         why = "the folder " + folder + " belongs to another user";
     else if ((info.st_mode & 022) != 0)
@@ -94,7 +95,7 @@ std::string writePrivatePage(const std::string& folder, std::string_view bytes, 
     if (fd >= 0 && ::close(fd) != 0 && written)
         written = false;
     if (!written) {
-        why = strerrordesc_np(error);
+        why = systemError(error);
         if (fd >= 0)
             ::unlink((folder + "/" + name).c_str());
         return {};

@@ -1,4 +1,5 @@
 #include "platform/System.h"
+#include "base/SystemError.h"
 
 #include <cstddef>
 #include <cstdlib>
@@ -83,12 +84,12 @@ std::string makePrivateFolder(const std::string& folder, bool isPrivate, std::st
         return error ? error.message() : std::string();
     // Another user who may write in the folder may put a link in place of data.ini.
     if (::stat(folder.c_str(), &info) != 0)
-        return strerrordesc_np(errno);
+        return systemError(errno);
     if (info.st_uid != ::geteuid())
         return "it belongs to another user";
     if ((info.st_mode & 022) != 0) {
         if (::chmod(folder.c_str(), 0700) != 0)
-            return strerrordesc_np(errno);
+            return systemError(errno);
         note = "Other users could change the folder " + folder +
                ", where Brisvane keeps your Projects; it is now yours alone.";
     }

@@ -1,6 +1,7 @@
 #include "scheme/ColorFieldText.h"
 
 #include "text/Ascii.h"
+#include "text/HexDigits.h"
 #include "text/UserCharacters.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ namespace brisvane {
 namespace {
 
 bool isHexDigit(const std::string& c) {
-    return c.size() == 1 && ((c[0] >= '0' && c[0] <= '9') || (c[0] >= 'A' && c[0] <= 'F'));
+    return c.size() == 1 && hexDigitValue(c[0]) >= 0 && ascii::upper(c[0]) == c[0];
 }
 
 } // namespace

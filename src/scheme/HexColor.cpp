@@ -1,6 +1,7 @@
 #include "scheme/HexColor.h"
 
 #include "text/Ascii.h"
+#include "text/HexDigits.h"
 #include "text/Utf8.h"
 
 #include <algorithm>
@@ -10,22 +11,17 @@ namespace brisvane {
 
 namespace {
 
-constexpr std::u32string_view hexDigits = U"0123456789ABCDEF";
 constexpr std::u32string_view fieldCharacters = U"#0123456789ABCDEF";
-
-char32_t asciiUpper(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - U'a' + U'A' : c;
-}
 
 std::int32_t digitsValue(std::u32string_view digits) {
     if (digits.size() > 255)
         return 0;
     std::uint64_t sum = 0;
     for (char32_t c : digits) {
-        const auto p = hexDigits.find(asciiUpper(c));
-        if (p == std::u32string_view::npos)
+        const int digit = hexDigitValue(c);
+        if (digit < 0)
             return 0;
-        sum = sum * 16 + p;
+        sum = sum * 16 + static_cast<std::uint64_t>(digit);
         // Beyond 32 bits the value cannot be stored; such a text is as bad as a wrong digit.
         if (sum > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
             return 0;
@@ -36,13 +32,12 @@ std::int32_t digitsValue(std::u32string_view digits) {
 } // namespace
 
 HexColor colorToHex(ColorValue value) {
-    static constexpr char upper[] = "0123456789ABCDEF";
     // Hexadecimal digits without leading zeros, then zeros in front up to six.
     char buffer[8];
     std::size_t start = sizeof buffer;
     auto v = static_cast<std::uint32_t>(value);
     do {
-        buffer[--start] = upper[v & 0xF];
+        buffer[--start] = hexDigit(v);
         v >>= 4;
     } while (v != 0);
     while (sizeof buffer - start < 6)
@@ -88,9 +83,7 @@ bool isHexText(std::string_view text, std::int16_t& invalidCharPos) {
 
 bool isWholeColor(std::string_view text) {
     return text.size() == 7 && text.front() == '#' &&
-           std::all_of(text.begin() + 1, text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (ascii::lower(c) >= 'a' && ascii::lower(c) <= 'f');
-           });
+           std::all_of(text.begin() + 1, text.end(), [](char c) { return hexDigitValue(c) >= 0; });
 }
 
 } // namespace brisvane

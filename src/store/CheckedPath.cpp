@@ -1,4 +1,5 @@
 #include "store/CheckedPath.h"
+#include "base/SystemError.h"
 
 #include <cerrno>
 #include <climits>

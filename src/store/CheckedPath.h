@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Descriptor.h"
+#include "base/Descriptor.h"
 
 #include <optional>
 #include <string>

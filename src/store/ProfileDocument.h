@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Utf16.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,9 +41,6 @@ public:
 
     // The text came in UTF-16 (by its byte-order mark): no line of it reads as one of ours.
     bool isUtf16() const { return startsUtf16(*m_content); }
-    static bool startsUtf16(std::string_view text) {
-        return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
-    }
     // True once an edit has changed the text.
     bool changed() const { return m_changed; }
     std::string text() const;

@@ -1,6 +1,8 @@
 #include "store/ProfileEngine.h"
 
+#include "base/SystemError.h"
 #include "store/CheckedPath.h"
+#include "text/Utf16.h"
 
 #include <cerrno>
 #include <chrono>
@@ -162,8 +164,7 @@ std::string ProfileEngine::problem(const std::string& path) {
     }
     if (got < 0)
         return systemError(errno);
-    return ProfileDocument::startsUtf16({start, static_cast<std::size_t>(got)}) ? utf16Refused(path)
-                                                                                : std::string();
+    return startsUtf16({start, static_cast<std::size_t>(got)}) ? utf16Refused(path) : std::string();
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/HexDigits.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -64,11 +66,10 @@ constexpr std::size_t findNoCase(std::string_view haystack, std::string_view nee
 // A text to show in one line of a message: control characters, line breaks among them, as
 // \xNN, so that a file name cannot end the line or forge another.
 inline std::string oneLine(std::string_view text) {
-    static constexpr char hex[] = "0123456789ABCDEF";
     std::string out;
     for (unsigned char c : text) {
         if (c < 0x20 || c == 0x7F)
-            out += {'\\', 'x', hex[c >> 4], hex[c & 0xF]};
+            out += {'\\', 'x', hexDigit(c >> 4), hexDigit(c)};
         else
             out += static_cast<char>(c);
     }

@@ -1,18 +1,9 @@
 #pragma once
 
-#include <cstring>
-#include <string>
 #include <unistd.h>
 #include <utility>
 
 namespace brisvane {
-
-// The system's words for an error ("Permission denied"); strerror() would share one buffer
-// among threads, and an unknown number gets words too.
-inline std::string systemError(int error) {
-    const char* text = ::strerrordesc_np(error);
-    return text ? text : "Unknown error " + std::to_string(error);
-}
 
 // A file descriptor, closed when it goes out of scope.
 class Descriptor {
