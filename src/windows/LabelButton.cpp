@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace brisvane {
 
@@ -63,15 +64,12 @@ LabelButton::LabelButton(const QString& caption, const QRect& label, const QRect
 }
 
 LabelButton::LabelButton(const QString& caption, const QRect& label, QWidget* parent)
-    : QLabel(parent) {
+    : QWidget(parent), m_text(caption) {
     static const bool installed = [] {
         QAccessible::installFactory(labelButtonInterface);
         return true;
     }();
     (void)installed;
-    setText(caption);
-    setTextFormat(Qt::PlainText);
-    setAlignment(Qt::AlignCenter);
     setGeometry(label);
     setMouseTracking(true);
     // Tab reaches it; a click leaves the focus where it was, as before.
@@ -82,6 +80,16 @@ LabelButton::~LabelButton() {
     // The shapes belong to the button, though they are its parent's children for stacking.
     delete m_front;
     delete m_back;
+}
+
+void LabelButton::setText(const QString& caption) {
+    m_text = caption;
+    update();
+}
+
+void LabelButton::setAlignment(Qt::Alignment alignment) {
+    m_alignment = alignment;
+    update();
 }
 
 void LabelButton::setLit(bool lit) {
@@ -119,13 +127,16 @@ void LabelButton::keyPressEvent(QKeyEvent* event) {
         press();
         return;
     }
-    QLabel::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
-void LabelButton::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void LabelButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    style()->drawItemText(&p, rect(), m_alignment, palette(), isEnabled(), m_text,
+                          foregroundRole());
+    p.end();
     if (hasFocus())
-        paintFocusMark(*this, fontMetrics().boundingRect(rect(), alignment(), text()));
+        paintFocusMark(*this, fontMetrics().boundingRect(rect(), m_alignment, m_text));
 }
 
 void paintFocusMark(QWidget& widget, const QRect& around, const QColor& color) {

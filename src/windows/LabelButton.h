@@ -4,8 +4,8 @@
 #include "windows/ShapeControl.h"
 
 #include <QAccessible>
-#include <QLabel>
 #include <QPointer>
+#include <QWidget>
 
 namespace brisvane {
 
@@ -17,7 +17,7 @@ namespace brisvane {
 // caption shows the focus, as on the classic desktop, and Space or Enter presses it. For
 // assistive technology it is a push button (or a radio button or page tab of a set of
 // choices) named by its caption, with the Press action.
-class LabelButton : public QLabel {
+class LabelButton : public QWidget {
     Q_OBJECT
 
 public:
@@ -27,6 +27,13 @@ public:
     // A caption alone, with no shapes: a tab's.
     LabelButton(const QString& caption, const QRect& label, QWidget* parent);
     ~LabelButton() override;
+
+    // The caption, drawn centred. A plain widget rather than a label: a label that takes the
+    // focus keeps a whole text document for its caption, which costs every button at start-up.
+    const QString& text() const { return m_text; }
+    void setText(const QString& caption);
+    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
 
     ShapeControl* backShape() const { return m_back; }
     ShapeControl* frontShape() const { return m_front; }
@@ -57,6 +64,8 @@ private:
     // The parent may delete the shapes first: they stack below the caption.
     QPointer<ShapeControl> m_back;
     QPointer<ShapeControl> m_front;
+    QString m_text;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
     ClickTracker m_click;
     bool m_lit = false;
     bool m_chosen = false;
