@@ -1,20 +1,12 @@
 #include "scheme/ColorFieldText.h"
 
+#include "scheme/HexColor.h"
 #include "text/Ascii.h"
-#include "text/HexDigits.h"
 #include "text/UserCharacters.h"
 
 #include <algorithm>
 
 namespace brisvane {
-
-namespace {
-
-bool isHexDigit(const std::string& c) {
-    return c.size() == 1 && hexDigitValue(c[0]) >= 0 && ascii::upper(c[0]) == c[0];
-}
-
-} // namespace
 
 ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characters) {
     const std::size_t limit = colorFieldCharacters;
@@ -36,9 +28,9 @@ ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characte
     } else {
         // Each bad character is found and removed in turn from the left, so the last one is
         // found where the good characters before it end.
-        std::int16_t kept = 0;
+        std::int16_t kept = 0, refused = 0;
         for (const std::string& c : text) {
-            if (c == "#" || isHexDigit(c)) {
+            if (isHexText(c, refused)) {
                 outcome.fieldText += c;
                 ++kept;
             } else {

@@ -13,22 +13,6 @@ namespace {
 
 constexpr std::u32string_view fieldCharacters = U"#0123456789ABCDEF";
 
-std::int32_t digitsValue(std::u32string_view digits) {
-    if (digits.size() > 255)
-        return 0;
-    std::uint64_t sum = 0;
-    for (char32_t c : digits) {
-        const int digit = hexDigitValue(c);
-        if (digit < 0)
-            return 0;
-        sum = sum * 16 + static_cast<std::uint64_t>(digit);
-        // Beyond 32 bits the value cannot be stored; such a text is as bad as a wrong digit.
-        if (sum > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
-            return 0;
-    }
-    return static_cast<std::int32_t>(sum);
-}
-
 } // namespace
 
 HexColor colorToHex(ColorValue value) {
@@ -59,13 +43,34 @@ ColorValue hexToColor(std::string_view text) {
     if (digits.empty() || digits.size() >= 7)
         return 0;
     digits.append(6 - digits.size(), U'0');
-    const std::u32string_view d = digits;
-    return digitsValue(d.substr(0, 2)) + digitsValue(d.substr(2, 2)) * 256 +
-           digitsValue(d.substr(4, 2)) * 65536;
+    // A pair with a character beyond ASCII holds no hexadecimal digit there and counts 0.
+    const auto pair = [&digits](std::size_t at) {
+        std::string ascii;
+        for (char32_t c : std::u32string_view(digits).substr(at, 2)) {
+            if (c >= 0x80)
+                return 0;
+            ascii += static_cast<char>(c);
+        }
+        return hexDigitsValue(ascii);
+    };
+    return pair(0) + pair(2) * 256 + pair(4) * 65536;
 }
 
 std::int32_t hexDigitsValue(std::string_view text) {
-    return digitsValue(decodeUtf8(text));
+    const std::u32string digits = decodeUtf8(text);
+    if (digits.size() > 255)
+        return 0;
+    std::uint64_t sum = 0;
+    for (char32_t c : digits) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0)
+            return 0;
+        sum = sum * 16 + static_cast<std::uint64_t>(digit);
+        // Beyond 32 bits the value cannot be stored; such a text is as bad as a wrong digit.
+        if (sum > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+            return 0;
+    }
+    return static_cast<std::int32_t>(sum);
 }
 
 bool isHexText(std::string_view text, std::int16_t& invalidCharPos) {
