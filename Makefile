@@ -7,7 +7,7 @@ JOBS := $(shell nproc 2>/dev/null || echo 2)
 # The build's own makes need not say which folder they enter.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: deps configure build run test bench fuzz format clean check-asan
+.PHONY: deps configure build run test bench fuzz format clean check-asan check-clang
 
 deps:
 	@scripts/install-deps
@@ -73,11 +73,22 @@ check-asan: deps
 	@ASAN_OPTIONS=detect_leaks=0 $(ASAN_BUILD)/core_tests --gtest_brief=1
 	@ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen $(ASAN_BUILD)/ui_tests --gtest_brief=1
 
+# Everything (program, tests, benchmarks) built with clang++ in build-clang/, warnings as errors
+# as with g++, and the tests that need neither browsers nor a display run.
+CLANG_BUILD := build-clang
+
+check-clang:
+	@scripts/install-deps fuzz
+	@cmake -S . -B $(CLANG_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
+		-DBRISVANE_BENCH=ON >/dev/null
+	@cmake --build $(CLANG_BUILD) -j$(JOBS)
+	@cd $(CLANG_BUILD) && QT_QPA_PLATFORM=offscreen ctest -j$(JOBS) -LE "browser|display"
+
 format:
 	@scripts/check-format --fix
 
 clean:
-	@rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(ASAN_BUILD)
+	@rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(ASAN_BUILD) $(CLANG_BUILD)
 	@rm -rf $(PACKAGE_BUILD) brisvane_*.deb
 
 # Installs what `make build` built under PREFIX; DESTDIR, when given, is put before it, as a
