@@ -67,9 +67,9 @@ const std::string namingSheet =
 // The pages, each in a frame of 280 by 150 on one page, two to a row 300 apart, rows 160
 // apart, so that a browser is started once for them all. At every ratio looked at, each frame
 // starts at a whole device pixel.
-const char* const cases[] = {"all",         "page",         "pick",    "unguarded",
-                             "site-before", "site-after",   "hidden",  "hidden-parts",
-                             "named-x",     "named-x-bare", "named-y", "named-y-bare"};
+const char* const cases[] = {
+    "all",          "page",    "pick",         "unguarded", "site-before",  "site-after", "hidden",
+    "hidden-parts", "named-x", "named-x-bare", "named-y",   "named-y-bare", "page-site"};
 constexpr int caseCount = static_cast<int>(std::size(cases));
 
 // A screenshot read in CSS pixels scaled by its device pixel ratio, from the top left of the
@@ -130,6 +130,8 @@ protected:
             {"all", page(block, "", "frame")},
             {"frame", "<!DOCTYPE html>" + block + "<body style='margin:0'>" + tall},
             {"page", page(buildEveryBrowserBlock(seven, BlockReach::page()), "", "")},
+            {"page-site",
+             page(buildEveryBrowserBlock(seven, BlockReach::page()), "", "", siteSheet)},
             {"pick", page(buildEveryBrowserBlock(seven, picked), "pick", "")},
             {"unguarded", unguarded},
             {"site-before", page(block, "", "class='scrollbar-none'", siteSheet)},
@@ -156,7 +158,7 @@ protected:
         std::string command = SHOOT_PAGES " " + folder->path;
         for (double r : ratios)
             command += " chromium:all:" + QString::number(r).toStdString();
-        command += " chromium:grid:1:580x950 chromium:grid:1.5:580x950 webkit:grid:1:580x950"
+        command += " chromium:grid:1:580x1110 chromium:grid:1.5:580x1110 webkit:grid:1:580x1110"
                    " webkit2:all:1 webkit:all:1.5:600x400 webkit:all:3:900x600"
                    " firefox:all:1 firefox:pick:1 firefox:firefox-site:1 pointer:states:112,21"
                    " chromium-dark:states:1 firefox-dark:states:1 chromium:dark-selector:1"
@@ -202,11 +204,18 @@ protected:
                 ++widths.back();
             }
             EXPECT_TRUE(lines == "LHFAFSD" || (b <= 8 && lines == "LHASD")) << lines;
-            const std::size_t n = widths.size();
-            const bool equal = n >= 4 && widths[0] == widths[1] && widths[1] == widths[n - 2] &&
-                               widths[n - 2] == widths[n - 1];
-            EXPECT_TRUE(equal || !equalRings) << lines;
+            // Each ring one device pixel per CSS pixel, the ratio rounded, and one at least.
+            const int ring = std::max(1, s.device(1)), n = static_cast<int>(widths.size());
+            for (int i : {0, 1, n - 2, n - 1})
+                EXPECT_TRUE(!equalRings || widths[std::max(i, 0)] == ring) << lines << ' ' << i;
         }
+        // Bottom and right own the corners they share with top and left, ring by ring: the
+        // first button's corners, outer and inner, from the top left.
+        const int w = std::max(1, s.device(1)), e = b - 1;
+        std::string corners;
+        for (const auto& [u, v] : {std::pair{0, 0}, {e, 0}, {0, e}, {w, w}, {e - w, w}, {w, e - w}})
+            corners += s.role(x0 + u, y0 + v);
+        EXPECT_TRUE(corners == "LDDHSS" || !equalRings) << corners;
     }
 
     // The arrow in the button at left, top (CSS pixels): a solid triangle pointing its way
@@ -312,6 +321,13 @@ TEST_F(EveryBrowserBlockInBrowsers, EachReachColoursItsBoxesAndNoOthers) {
     const Shot page = frame("chromium", 1, "page"), pick = frame("chromium", 1, "pick");
     expectRaised(page, 264, 0, 150, true);
     EXPECT_EQ(page.colored(104, 0, 16, 100), 0);
+    // Beside a site's rules for every box, the page's own bar is still the block's alone.
+    for (const auto& [browser, r] :
+         {std::pair{"chromium", 1.0}, {"chromium", 1.5}, {"webkit", 1.0}}) {
+        const Shot site = frame(browser, r, "page-site");
+        expectRaised(site, 264, 0, 150, true);
+        EXPECT_EQ(site.colored(0, 0, 250, 100), 0) << browser << ' ' << r;
+    }
     expectRaised(pick, 104, 0, 84, true);
     EXPECT_EQ(pick.colored(234, 0, 16, 100), 0);
     EXPECT_EQ(pick.colored(264, 0, 16, 150), 0);
