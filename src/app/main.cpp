@@ -39,8 +39,10 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
                        PlatformUi::Icon::Information);
     const std::string problem = folderProblem.empty() ? store.fileProblem() : folderProblem;
     if (!problem.empty())
-        ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
-                                      "still be edited and their code generated.")
+        ui.showMessage(QCoreApplication::translate("Main",
+                                                   "Brisvane cannot read or save Projects: "
+                                                   "%1.\r\nColours can still be edited and their "
+                                                   "code generated.")
                            .arg(textOfBytes(ascii::oneLine(problem))),
                        PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     frmOpen open(ui, store);
