@@ -3,6 +3,7 @@
 #include "platform/ByteText.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
+#include "platform/Translations.h"
 #include "store/ProjectStore.h"
 #include "text/Ascii.h"
 #include "windows/AppState.h"
@@ -10,6 +11,7 @@
 #include "windows/frmOpen.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QSessionManager>
 
@@ -39,8 +41,10 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
                        PlatformUi::Icon::Information);
     const std::string problem = folderProblem.empty() ? store.fileProblem() : folderProblem;
     if (!problem.empty())
-        ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
-                                      "still be edited and their code generated.")
+        ui.showMessage(QCoreApplication::translate("Main",
+                                                   "Brisvane cannot read or save Projects: "
+                                                   "%1.\r\nColours can still be edited and their "
+                                                   "code generated.")
                            .arg(textOfBytes(ascii::oneLine(problem))),
                        PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     frmOpen open(ui, store);
@@ -71,6 +75,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Brisvane"));
     // The desktop entry that names this window on Wayland, and in the menu.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quelmark.Brisvane"));
+    // The windows speak the user's language where the program has it; the command line, above,
+    // stays English.
+    brisvane::installTranslations(QLocale(), app);
     brisvane::QtPlatformUi ui(folders);
     // The data folder is made (or, the user's own, closed to others) before the window opens;
     // one that cannot be used is not: the store then keeps nothing, and says so at once, as

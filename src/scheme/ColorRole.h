@@ -58,7 +58,8 @@ enum class BaseDerivation {
 };
 
 // Everything the program says and keeps of one role: one row each, so that a colour left
-// out of any list is a row left out, which the table's check below refuses to build.
+// out of any list is a row left out, which the table's check below refuses to build. The four
+// texts the windows show, label to spoken name, are marked for the translators ("ColorRole").
 struct RoleRow {
     ColorRole role;
     std::string_view key;          // in a project's section of the project file: "1" to "9"

@@ -16,43 +16,70 @@ namespace brisvane {
 namespace {
 
 // "Contrast: thumb 7.8:1, arrows 11.5:1", the states' after it when set, and a sentence on the
-// part that stands out least when that is too little.
+// part that stands out least when that is too little. The sentences are whole, for languages
+// that put the ratio elsewhere.
 QString contrastText(const ScrollbarScheme& scheme) {
     struct Shown {
         ColorRole state;
-        const char* ratios; // the state's in the line of ratios
-        const char* thumb;  // what stands out, in the sentence
+        const char* ratios; // the state's thumb and arrows in the line of ratios
+        const char* thumb;  // the sentence when the state's thumb stands out least
         const char* arrows;
     };
     static constexpr Shown shown[] = {
-        {ColorRole::Face, " thumb ", "The thumb stands out from the track",
-         "The arrows stand out from the face"},
-        {ColorRole::Hover, "; hover ", "The thumb under the pointer stands out from the track",
-         "The arrows stand out from the hover face"},
-        {ColorRole::Pressed, "; pressed ", "The held thumb stands out from the track",
-         "The arrows stand out from the pressed face"}};
+        {ColorRole::Face, QT_TRANSLATE_NOOP("brisvane::ColorSetControls", "thumb %1, arrows %2"),
+         QT_TRANSLATE_NOOP(
+             "brisvane::ColorSetControls",
+             "The thumb stands out from the track by only %1, less than the %2:1 that controls "
+             "need."),
+         QT_TRANSLATE_NOOP(
+             "brisvane::ColorSetControls",
+             "The arrows stand out from the face by only %1, less than the %2:1 that controls "
+             "need.")},
+        {ColorRole::Hover, QT_TRANSLATE_NOOP("brisvane::ColorSetControls", "hover %1, %2"),
+         QT_TRANSLATE_NOOP(
+             "brisvane::ColorSetControls",
+             "The thumb under the pointer stands out from the track by only %1, less than the "
+             "%2:1 that controls need."),
+         QT_TRANSLATE_NOOP(
+             "brisvane::ColorSetControls",
+             "The arrows stand out from the hover face by only %1, less than the %2:1 that "
+             "controls need.")},
+        {ColorRole::Pressed, QT_TRANSLATE_NOOP("brisvane::ColorSetControls", "pressed %1, %2"),
+         QT_TRANSLATE_NOOP(
+             "brisvane::ColorSetControls",
+             "The held thumb stands out from the track by only %1, less than the %2:1 that "
+             "controls need."),
+         QT_TRANSLATE_NOOP(
+             "brisvane::ColorSetControls",
+             "The arrows stand out from the pressed face by only %1, less than the %2:1 that "
+             "controls need.")}};
+    const auto ratio = [](const ContrastCheck& check) {
+        return QString::fromStdString(ratioText(check.ratio));
+    };
     // Each state's thumb, then its arrows; a state left unset has no checks.
     const std::vector<ContrastCheck> checks = checkContrast(scheme);
-    std::string text = "Contrast:";
+    QStringList ratios;
     const ContrastCheck* least = nullptr;
-    const char* leastPart = nullptr;
-    for (const ContrastCheck& check : checks) {
-        const Shown& s =
-            *std::find_if(std::begin(shown), std::end(shown),
-                          [&check](const Shown& row) { return row.state == check.state; });
-        text += check.arrows ? (check.state == ColorRole::Face ? ", arrows " : ", ") : s.ratios;
-        text += ratioText(check.ratio);
-        if (!least || check.ratio < least->ratio) {
-            least = &check;
-            leastPart = check.arrows ? s.arrows : s.thumb;
+    const char* leastText = nullptr;
+    for (std::size_t i = 0; i + 1 < checks.size(); i += 2) {
+        const Shown& s = *std::find_if(std::begin(shown), std::end(shown), [&](const Shown& row) {
+            return row.state == checks[i].state;
+        });
+        ratios += ColorSetControls::tr(s.ratios).arg(ratio(checks[i]), ratio(checks[i + 1]));
+        for (const ContrastCheck* check : {&checks[i], &checks[i + 1]}) {
+            if (!least || check->ratio < least->ratio) {
+                least = check;
+                leastText = check->arrows ? s.arrows : s.thumb;
+            }
         }
     }
+    QString text = ColorSetControls::tr("Contrast: %1").arg(ratios.join(QStringLiteral("; ")));
     if (least && !least->enough())
-        text += '\n' + std::string(leastPart) + " by only " + ratioText(least->ratio) +
-                ", less than the " +
-                std::to_string(static_cast<int>(ContrastCheck::minimumContrast)) +
-                ":1 that controls need.";
-    return QString::fromStdString(text);
+        text +=
+            QLatin1Char('\n') +
+            ColorSetControls::tr(leastText).arg(
+                ratio(*least), QString::number(static_cast<int>(ContrastCheck::minimumContrast)));
+    return text;
 }
 
 } // namespace
@@ -72,15 +99,15 @@ ColorSetControls::ColorSetControls(AppState& state, PlatformUi& ui, QWidget* for
         return b;
     };
     // The switch under Reset and Exit, as wide as they are; the other under the sample page.
-    m_lblLight = button(QStringLiteral("Light"), "lblLight", 3495, 855);
-    m_lblDark = button(QStringLiteral("Dark"), "lblDark", 4560, 855);
-    m_lblDarkSet = button(QStringLiteral("Add Dark Set"), "lblDarkSet", 5925, 1920);
+    m_lblLight = button(tr("Light"), "lblLight", 3495, 855);
+    m_lblDark = button(tr("Dark"), "lblDark", 4560, 855);
+    m_lblDarkSet = button(tr("Add Dark Set"), "lblDarkSet", 5925, 1920);
     m_lblLight->setAccessibleRole(QAccessible::RadioButton);
     m_lblDark->setAccessibleRole(QAccessible::RadioButton);
-    m_lblLight->setToolTip(QStringLiteral("Edit the colors of the scrollbar in light mode."));
-    m_lblDark->setToolTip(QStringLiteral("Edit the colors of the scrollbar in dark mode."));
+    m_lblLight->setToolTip(tr("Edit the colors of the scrollbar in light mode."));
+    m_lblDark->setToolTip(tr("Edit the colors of the scrollbar in dark mode."));
     m_lblDarkSet->setToolTip(
-        QStringLiteral("Adds or removes a second set of colors, which pages show in dark mode."));
+        tr("Adds or removes a second set of colors, which pages show in dark mode."));
     // Room for two lines of ratios and two of the sentence on the one that falls short.
     m_lblContrast = new QLabel(form);
     m_lblContrast->setObjectName("lblContrast");
@@ -88,7 +115,7 @@ ColorSetControls::ColorSetControls(AppState& state, PlatformUi& ui, QWidget* for
     m_lblContrast->setWordWrap(true);
     m_lblContrast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblContrast->setGeometry(twipsRect(3360, 5880, 5415, 780));
-    m_lblContrast->setAccessibleName(QStringLiteral("Contrast"));
+    m_lblContrast->setAccessibleName(tr("Contrast"));
     connect(m_lblLight, &LabelButton::clicked, this, [this] { choose(false); });
     connect(m_lblDark, &LabelButton::clicked, this, [this] { choose(true); });
     connect(m_lblDarkSet, &LabelButton::clicked, this, &ColorSetControls::lblDarkSet_Click);
@@ -105,8 +132,7 @@ void ColorSetControls::showChoice() {
     m_lblLight->setChosen(!dark);
     m_lblDark->setChosen(dark);
     m_lblDark->setEnabled(hasDark);
-    m_lblDarkSet->setText(hasDark ? QStringLiteral("Remove Dark Set")
-                                  : QStringLiteral("Add Dark Set"));
+    m_lblDarkSet->setText(hasDark ? tr("Remove Dark Set") : tr("Add Dark Set"));
 }
 
 void ColorSetControls::showContrast() {
@@ -142,9 +168,8 @@ void ColorSetControls::lblDarkSet_Click() {
         m_state.editingDark = true;
     } else {
         const auto answer = m_ui.showMessage(
-            QStringLiteral("You are about to remove the Dark Set of colors.\r\nAre you sure?"),
-            PlatformUi::Buttons::YesNo, PlatformUi::Icon::None,
-            QStringLiteral("Confirm Remove Dark Set"));
+            tr("You are about to remove the Dark Set of colors.\r\nAre you sure?"),
+            PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, tr("Confirm Remove Dark Set"));
         if (answer != PlatformUi::Answer::Yes)
             return;
         m_state.darkScheme.reset();

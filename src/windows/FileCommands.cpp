@@ -16,15 +16,6 @@
 
 namespace brisvane {
 
-namespace {
-
-const QString saveQuestionText = QStringLiteral("Do you want to save the current Scrollbar?");
-const QString notSavedText = QStringLiteral("The current Scrollbar has not been saved.");
-const QString namePromptText = QStringLiteral("Type in a Project Name.");
-const QString nameTitle = QStringLiteral("Project Name");
-
-} // namespace
-
 FileCommands::FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* owner)
     : QObject(owner), m_state(state), m_ui(ui), m_store(store), m_owner(owner) {}
 
@@ -43,14 +34,14 @@ bool FileCommands::saveProject(bool isNewProject) {
     const QString name = textOfBytes(m_state.currentProjectName);
     if (!written.ok) {
         // The colours stay unsaved and marked so; nothing may say they were saved.
-        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
+        m_ui.showMessage(tr("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
                              .arg(name, textOfBytes(ascii::oneLine(m_store.placeShown())),
                                   textOfBytes(ascii::oneLine(written.error))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
     m_state.schemeModified = false;
-    m_ui.showMessage(name + QStringLiteral(", has been Saved."), PlatformUi::Buttons::Ok,
+    m_ui.showMessage(tr("%1, has been Saved.").arg(name), PlatformUi::Buttons::Ok,
                      PlatformUi::Icon::Information);
     return true;
 }
@@ -70,7 +61,7 @@ FileCommands::Outcome FileCommands::saveQuestion(const QuestionTexts& texts) {
             m_ui.pumpEvents();
             return saved ? Outcome::Saved : Outcome::Cancel;
         }
-        const QString name = m_ui.askText(texts.namePrompt, nameTitle);
+        const QString name = m_ui.askText(texts.namePrompt, tr("Project Name"));
         if (name.isEmpty()) {
             m_ui.showMessage(texts.notSaved, PlatformUi::Buttons::Ok,
                              PlatformUi::Icon::Information);
@@ -88,14 +79,18 @@ FileCommands::Outcome FileCommands::saveQuestion(const QuestionTexts& texts) {
 }
 
 void FileCommands::mnuFileNew_Click() {
-    const Outcome outcome = saveQuestion(
-        {saveQuestionText,
-         QStringLiteral("Type in a Project Name to Save the current Scrollbar as."), notSavedText});
+    const Outcome outcome =
+        saveQuestion({tr("Do you want to save the current Scrollbar?"),
+                      tr("Type in a Project Name to Save the current Scrollbar as."),
+                      tr("The current Scrollbar has not been saved.")});
     showCreateOpen(outcome, false);
 }
 
 void FileCommands::mnuFileOpen_Click() {
-    showCreateOpen(saveQuestion({saveQuestionText, namePromptText, notSavedText}), true);
+    showCreateOpen(saveQuestion({tr("Do you want to save the current Scrollbar?"),
+                                 tr("Type in a Project Name."),
+                                 tr("The current Scrollbar has not been saved.")}),
+                   true);
 }
 
 void FileCommands::showCreateOpen(Outcome outcome, bool existing) {
@@ -120,9 +115,10 @@ void FileCommands::mnuFileSave_Click() {
         return;
     }
     while (true) {
-        const QString name = m_ui.askText(namePromptText, nameTitle);
+        const QString name = m_ui.askText(tr("Type in a Project Name."), tr("Project Name"));
         if (name.isEmpty()) {
-            m_ui.showMessage(notSavedText, PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
+            m_ui.showMessage(tr("The current Scrollbar has not been saved."),
+                             PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
             return;
         }
         if (!nameIsFree(name))
@@ -139,17 +135,18 @@ void FileCommands::mnuFileSave_Click() {
 }
 
 bool FileCommands::Form_QueryUnload() {
-    const Outcome outcome =
-        saveQuestion({QStringLiteral("You are about to close Brisvane.\r\n") + saveQuestionText,
-                      namePromptText, QStringLiteral("The current Scrollbar has not been Saved.")});
+    const Outcome outcome = saveQuestion(
+        {tr("You are about to close Brisvane.\r\nDo you want to save the current "
+            "Scrollbar?"),
+         tr("Type in a Project Name."), tr("The current Scrollbar has not been Saved.")});
     m_ui.pumpEvents();
     return outcome == Outcome::Cancel;
 }
 
 void FileCommands::mnuFileImport_Click() {
-    const QString path = m_ui.chooseFileToOpen(
-        QStringLiteral("Import Colors from Page"),
-        QStringLiteral("Web Pages and Style Sheets (*.htm *.html *.css);;All Files (*)"));
+    const QString path =
+        m_ui.chooseFileToOpen(tr("Import Colors from Page"),
+                              tr("Web Pages and Style Sheets (*.htm *.html *.css);;All Files (*)"));
     if (path.isEmpty())
         return;
     // Regular files only, and no more than a page can hold: a pipe or a device could keep the
@@ -158,7 +155,7 @@ void FileCommands::mnuFileImport_Click() {
     const QString shown = textOfBytes(ascii::oneLine(file));
     const PageFile page = readPageFile(file, true);
     if (!page.problem.empty()) {
-        m_ui.showMessage(QStringLiteral("The file %1 could not be read: %2.")
+        m_ui.showMessage(tr("The file %1 could not be read: %2.")
                              .arg(shown, QString::fromLocal8Bit(page.problem)),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
@@ -167,14 +164,16 @@ void FileCommands::mnuFileImport_Click() {
     // What stands in a skipped value's place is said only where colours are taken.
     const bool taken = givesAnyColor(read);
     QString skipped;
+    // The reader says what it skipped in English, as the command line does; so does its close.
     for (const SkippedColor& s : read.skipped)
         skipped +=
-            QStringLiteral("\r\nLine %1: %2")
-                .arg(s.line)
-                .arg(textOfBytes(describeSkipped(s, taken ? "it keeps the color it had" : "")));
+            QStringLiteral("\r\n") +
+            tr("Line %1: %2")
+                .arg(QString::number(s.line),
+                     textOfBytes(describeSkipped(s, taken ? "it keeps the color it had" : "")));
     if (!taken) {
         const std::string why = whyNothingIsTaken(read);
-        m_ui.showMessage(QStringLiteral("In %1, %2; no color has changed.%3")
+        m_ui.showMessage(tr("In %1, %2; no color has changed.%3")
                              .arg(shown, textOfBytes(ascii::oneLine(why)), skipped),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
         return;
@@ -182,8 +181,7 @@ void FileCommands::mnuFileImport_Click() {
     emit colorsImported(read);
     m_state.schemeModified = true;
     if (!skipped.isEmpty())
-        m_ui.showMessage(QStringLiteral("Not every scrollbar color in %1 could be taken as it "
-                                        "stands:%2")
+        m_ui.showMessage(tr("Not every scrollbar color in %1 could be taken as it stands:%2")
                              .arg(shown, skipped),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }

@@ -57,7 +57,7 @@ struct ExampleRow {
 
 frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     : QDialog(parent), m_ui(ui), m_state(state) {
-    setWindowTitle(QStringLiteral("Brisvane | Copy'n'Paste"));
+    setWindowTitle(tr("Brisvane | Copy'n'Paste"));
     setFont(programFont());
     setFixedSize(twipsToPixels(9015), twipsToPixels(7005));
     m_lighting = new LabelButtonGroup(this);
@@ -66,13 +66,12 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     frame1->setGeometry(twipsRect(120, 60, 4695, 6795));
     addLabel(
         frame1,
-        QStringLiteral("Paste the Brisvane generated code between the <head> Start tag and the "
-                       "</head> End tag, for each of your web pages. (see the following "
-                       "example Web Page)"),
+        tr("Paste the Brisvane generated code between the <head> Start tag and the </head> End "
+           "tag, for each of your web pages. (see the following example Web Page)"),
         twipsRect(150, 225, 4395, 810), true);
     buildExamplePage(frame1);
 
-    addLabel(this, QStringLiteral("Brisvane generated code"), twipsRect(5535, 120, 2760, 255))
+    addLabel(this, tr("Brisvane generated code"), twipsRect(5535, 120, 2760, 255))
         ->setFont(programFont(true));
     m_txtCode = new QTextEdit(this);
     m_txtCode->setObjectName("txtCode");
@@ -82,18 +81,17 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     m_txtCode->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_txtCode->setLineWrapMode(QTextEdit::NoWrap);
     m_txtCode->setTabChangesFocus(true);
-    m_txtCode->setAccessibleName(QStringLiteral("Brisvane generated code"));
+    m_txtCode->setAccessibleName(tr("Brisvane generated code"));
 
-    m_lblCopy = addButton(QStringLiteral("Copy to Clipboard"), "lblCopy", 5985, 3435, 1920, 255);
+    m_lblCopy = addButton(tr("Copy to Clipboard"), "lblCopy", 5985, 3435, 1920, 255);
     m_lblExit =
-        new LabelButton(QStringLiteral("Exit"), twipsRect(7995, 3435, 885, 270),
+        new LabelButton(tr("Exit"), twipsRect(7995, 3435, 885, 270),
                         twipsRect(7995, 3390, 885, 315), twipsRect(8010, 3405, 870, 300), this);
     m_lblExit->setObjectName("lblExit");
     m_lighting->add(m_lblExit);
-    m_lblPreview = addButton(QStringLiteral("Preview"), "lblPreview", 4920, 3435, 885, 270);
-    m_lblClassic =
-        addButton(QStringLiteral("Classic (IE 5.5+)"), "lblClassic", 4920, 3915, 1920, 255);
-    m_lblModern = addButton(QStringLiteral("Every Browser"), "lblModern", 6975, 3915, 1920, 255);
+    m_lblPreview = addButton(tr("Preview"), "lblPreview", 4920, 3435, 885, 270);
+    m_lblClassic = addButton(tr("Classic (IE 5.5+)"), "lblClassic", 4920, 3915, 1920, 255);
+    m_lblModern = addButton(tr("Every Browser"), "lblModern", 6975, 3915, 1920, 255);
     m_lblClassic->setAccessibleRole(QAccessible::RadioButton);
     m_lblModern->setAccessibleRole(QAccessible::RadioButton);
     connect(m_lblCopy, &LabelButton::clicked, this, &frmCode::lblCopy_Click);
@@ -106,7 +104,7 @@ frmCode::frmCode(PlatformUi& ui, AppState& state, QWidget* parent)
     buildDarkRow();
 
     // The notes sit lower than the classic window had them, under the reach and the dark theme.
-    auto* frame2 = new QGroupBox(QStringLiteral("NOTE"), this);
+    auto* frame2 = new QGroupBox(tr("NOTE"), this);
     frame2->setFont(programFont(true));
     frame2->setGeometry(twipsRect(4920, 5100, 3975, 1755));
     // The first note has room for three lines: the note for every browser needs them.
@@ -136,23 +134,22 @@ LabelButton* frmCode::addButton(const QString& caption, QAnyStringView name, int
 }
 
 void frmCode::buildReachRow() {
-    auto* caption = addLabel(this, QStringLiteral("Reach:"), twipsRect(4920, 4275, 540, 255));
+    auto* caption = addLabel(this, tr("Reach:"), twipsRect(4920, 4275, 540, 255));
     m_cboReach = new QComboBox(this);
     m_cboReach->setObjectName("cboReach");
     m_cboReach->setFont(programFont());
     // In the order of BlockReach::Kind.
-    m_cboReach->addItems({QStringLiteral("Every scroll box"), QStringLiteral("The page only"),
-                          QStringLiteral("Boxes matching:")});
+    m_cboReach->addItems({tr("Every scroll box"), tr("The page only"), tr("Boxes matching:")});
     m_cboReach->setGeometry(twipsRect(5460, 4230, 1935, 315));
     m_cboReach->setCurrentIndex(static_cast<int>(m_state.blockReach.kind()));
-    m_cboReach->setAccessibleName(QStringLiteral("Reach of the code for every browser"));
+    m_cboReach->setAccessibleName(tr("Reach of the code for every browser"));
     caption->setBuddy(m_cboReach);
     m_txtReach = new QLineEdit(QString::fromStdString(m_state.reachSelectors), this);
     m_txtReach->setObjectName("txtReach");
     m_txtReach->setFont(programFont());
     m_txtReach->setGeometry(twipsRect(7455, 4230, 1440, 315));
     m_txtReach->setPlaceholderText(QStringLiteral(".sidebar, textarea"));
-    m_txtReach->setAccessibleName(QStringLiteral("Selector list"));
+    m_txtReach->setAccessibleName(tr("Selector list"));
     connect(m_cboReach, &QComboBox::activated, this, &frmCode::cboReach_Change);
     connect(m_txtReach, &QLineEdit::editingFinished, this, &frmCode::cboReach_Change);
 }
@@ -182,21 +179,22 @@ void frmCode::cboReach_Change() {
 
 void frmCode::refuseSelectors(std::string why) {
     why[0] = ascii::upper(why[0]);
-    m_ui.showMessage(QString::fromStdString(why + ".\r\nThe code stays as it was."),
+    // The reason is the selector check's, in English as the command line has it.
+    m_ui.showMessage(tr("%1.\r\nThe code stays as it was.").arg(QString::fromStdString(why)),
                      PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
 }
 
 void frmCode::buildDarkRow() {
-    auto* caption = addLabel(this, QStringLiteral("Dark theme:"), twipsRect(4920, 4755, 1020, 255));
+    auto* caption = addLabel(this, tr("Dark theme:"), twipsRect(4920, 4755, 1020, 255));
     m_txtDark = new QLineEdit(QString::fromStdString(m_state.darkWhenSelectors), this);
     m_txtDark->setObjectName("txtDark");
     m_txtDark->setFont(programFont());
     m_txtDark->setGeometry(twipsRect(6135, 4710, 2760, 315));
     m_txtDark->setPlaceholderText(QStringLiteral("html.dark"));
-    m_txtDark->setAccessibleName(QStringLiteral("Dark theme selector"));
-    const QString what = QStringLiteral("The site's own dark theme, as a selector list, where the "
-                                        "dark set applies instead of in the system's dark mode; "
-                                        "empty for the system's dark mode");
+    m_txtDark->setAccessibleName(tr("Dark theme selector"));
+    const QString what = tr("The site's own dark theme, as a selector list, where the dark set "
+                            "applies instead of in the system's dark mode; empty for the system's "
+                            "dark mode");
     m_txtDark->setAccessibleDescription(what);
     m_txtDark->setToolTip(what + QLatin1Char('.'));
     caption->setBuddy(m_txtDark);
@@ -246,15 +244,14 @@ void frmCode::showBlock(bool everyBrowser) {
     m_txtCode->setPlainText(
         QString::fromStdString(block).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (everyBrowser) {
-        m_note1->setText(QStringLiteral("Chrome, Edge, Opera and Safari draw the classic "
-                                        "scrollbar in all seven colors, as Internet Explorer "
-                                        "5.5 + does."));
-        m_note2->setText(QStringLiteral("Firefox shows only the Face and Track colors."));
+        m_note1->setText(tr("Chrome, Edge, Opera and Safari draw the classic scrollbar in all "
+                            "seven colors, as Internet Explorer 5.5 + does."));
+        m_note2->setText(tr("Firefox shows only the Face and Track colors."));
     } else {
         m_note1->setText(
-            QStringLiteral("The Code generated by Brisvane affects only Intenet Explorer 5.5 +. "));
-        m_note2->setText(QStringLiteral(
-            "Colors will not be visible and will not effect other Internet browsers."));
+            tr("The Code generated by Brisvane affects only Intenet Explorer 5.5 +. "));
+        m_note2->setText(
+            tr("Colors will not be visible and will not effect other Internet browsers."));
     }
 }
 
@@ -264,7 +261,10 @@ void frmCode::buildExamplePage(QGroupBox* frame) {
     const ExampleRow rows[] = {
         {1230, 120, false, {{"<html>", blue}}},
         {1470, 120, true, {{"<head>", blue}}},
-        {1710, 120, false, {{"<title>", blue}, {"Colorful Scrollbars", black}, {"</title>", blue}}},
+        {1710,
+         120,
+         false,
+         {{"<title>", blue}, {QT_TR_NOOP("Colorful Scrollbars"), black}, {"</title>", blue}}},
         {1950, 120, true, {{"<style type=\"text/css\">", red}}},
         {2175, 120, true, {{"<!--", red}}},
         {2370, 345, true, {{"body", red}}},
@@ -274,18 +274,20 @@ void frmCode::buildExamplePage(QGroupBox* frame) {
         {4590, 120, true, {{"</style>", red}}},
         {4830, 120, true, {{"</head>", blue}}},
         {5070, 120, false, {{"<body>", blue}}},
-        {5310, 120, false, {{"<p>", blue}, {"\"Hello World\"", black}, {"</p>", blue}}},
+        {5310, 120, false, {{"<p>", blue}, {QT_TR_NOOP("\"Hello World\""), black}, {"</p>", blue}}},
         {5550,
          120,
          false,
-         {{"<p>", blue}, {"Look at my Colorful Scrollbars!", black}, {"</p>", blue}}},
+         {{"<p>", blue}, {QT_TR_NOOP("Look at my Colorful Scrollbars!"), black}, {"</p>", blue}}},
         {5775, 120, false, {{"</body>", blue}}},
         {6015, 120, false, {{"</html>", darkBlue}}},
     };
     for (const ExampleRow& row : rows) {
         QString html;
         for (const Piece& piece : row.pieces) {
-            const QString text = QString::fromUtf8(piece.text).toHtmlEscaped();
+            // The tags are code; the page's words are the reader's language.
+            const QString text =
+                (piece.color ? QString::fromUtf8(piece.text) : tr(piece.text)).toHtmlEscaped();
             html += piece.color ? QStringLiteral("<span style=\"color:%1\">%2</span>")
                                       .arg(QLatin1String(piece.color), text)
                                 : text;
@@ -317,18 +319,19 @@ QString frmCode::code() const {
 void frmCode::lblCopy_Click() {
     m_lblCopy->setLit(false);
     if (!m_ui.setClipboardText(code())) {
-        m_ui.showMessage(QStringLiteral("The code could not be copied to the clipboard."),
+        m_ui.showMessage(tr("The code could not be copied to the clipboard."),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
     }
-    m_ui.showMessage(QStringLiteral("The code has been copied\r\nto the clipboard."),
-                     PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
+    m_ui.showMessage(tr("The code has been copied\r\nto the clipboard."), PlatformUi::Buttons::Ok,
+                     PlatformUi::Icon::Information);
 }
 
 void frmCode::lblPreview_Click() {
     m_lblPreview->setLit(false);
     const QString folder = m_ui.cacheFolder();
-    std::string why = folder.isEmpty() ? "the cache folder could not be found" : "";
+    std::string why =
+        folder.isEmpty() ? tr("the cache folder could not be found").toStdString() : "";
     const std::string page =
         why.empty()
             ? writePrivatePage(QFile::encodeName(folder).toStdString(),
@@ -337,15 +340,15 @@ void frmCode::lblPreview_Click() {
             : std::string();
     const QString shown = textOfBytes(ascii::oneLine(page));
     if (page.empty()) {
-        m_ui.showMessage(QStringLiteral("The preview page could not be written: %1.")
-                             .arg(textOfBytes(ascii::oneLine(why))),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        m_ui.showMessage(
+            tr("The preview page could not be written: %1.").arg(textOfBytes(ascii::oneLine(why))),
+            PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     } else if (!m_ui.openWithShell(
                    QUrl::fromLocalFile(QFile::decodeName(page.c_str())).toString())) {
-        m_ui.showMessage(QStringLiteral("The preview page %1 was written, but no browser could "
-                                        "be started to show it.")
-                             .arg(shown),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        m_ui.showMessage(
+            tr("The preview page %1 was written, but no browser could be started to show it.")
+                .arg(shown),
+            PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     }
 }
 

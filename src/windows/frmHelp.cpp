@@ -24,10 +24,10 @@ struct HelpNode {
 };
 
 constexpr HelpNode helpNodes[] = {
-    {"Brisvane", "index.htm"},
-    {"Modify Colors", "mod.htm"},
-    {"Tutorial", "tut.htm"},
-    {"Quelmark Inc.", "Quelmark.htm"},
+    {QT_TRANSLATE_NOOP("brisvane::frmHelp", "Brisvane"), "index.htm"},
+    {QT_TRANSLATE_NOOP("brisvane::frmHelp", "Modify Colors"), "mod.htm"},
+    {QT_TRANSLATE_NOOP("brisvane::frmHelp", "Tutorial"), "tut.htm"},
+    {QT_TRANSLATE_NOOP("brisvane::frmHelp", "Quelmark Inc."), "Quelmark.htm"},
 };
 
 // The picture of every node: a small page with a folded corner and lines of text.
@@ -52,13 +52,13 @@ QIcon pageIcon() {
 
 frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     : QDialog(parent), m_state(state), m_ui(ui) {
-    setWindowTitle(QStringLiteral("Brisvane | Documentation"));
+    setWindowTitle(tr("Brisvane | Documentation"));
     setFont(programFont());
     setFixedSize(twipsToPixels(9585), twipsToPixels(5745));
 
     auto* frame1 = new QGroupBox(this);
     frame1->setGeometry(twipsRect(0, -90, 2280, 495));
-    auto* label1 = new QLabel(QStringLiteral("Contents"), frame1);
+    auto* label1 = new QLabel(tr("Contents"), frame1);
     label1->setFont(programFont(true));
     label1->setGeometry(twipsRect(705, 195, 855, 240));
 
@@ -67,7 +67,7 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     m_TreeView1->setGeometry(twipsRect(-15, 390, 2295, 5340));
     m_TreeView1->setHeaderHidden(true);
     m_TreeView1->setRootIsDecorated(false);
-    m_TreeView1->setAccessibleName(QStringLiteral("Contents"));
+    m_TreeView1->setAccessibleName(tr("Contents"));
     connect(m_TreeView1, &QTreeWidget::itemClicked, this, &frmHelp::TreeView1_NodeClick);
     connect(m_TreeView1, &QTreeWidget::itemActivated, this, &frmHelp::TreeView1_NodeClick);
     // Moving through the tree with the keys shows each page as its node is reached.
@@ -77,7 +77,7 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
     m_DHTMLEdit1 = new HtmlView(this);
     m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setGeometry(twipsRect(2295, 0, 7290, 5715));
-    m_DHTMLEdit1->setAccessibleName(QStringLiteral("Help page"));
+    m_DHTMLEdit1->setAccessibleName(tr("Help page"));
     m_TreeView1->setFocus();
     connect(m_DHTMLEdit1, &HtmlView::externalLinkActivated, this,
             [this](const QUrl& url) { m_ui.openWithShell(url.toString()); });
@@ -89,7 +89,7 @@ frmHelp::frmHelp(AppState& state, PlatformUi& ui, QWidget* parent)
 void frmHelp::Form_Load() {
     const QIcon picture = pageIcon();
     for (const HelpNode& node : helpNodes) {
-        auto* item = new QTreeWidgetItem(m_TreeView1, {QString::fromLatin1(node.text)});
+        auto* item = new QTreeWidgetItem(m_TreeView1, {tr(node.text)});
         item->setData(0, Qt::UserRole, QString::fromLatin1(node.key));
         item->setIcon(0, picture);
     }
@@ -101,8 +101,9 @@ void frmHelp::showPage(const QString& fileName) {
     const std::string folder = m_ui.folders().resources;
     if (folder.empty()) {
         m_DHTMLEdit1->setDocumentHtml(
-            QStringLiteral("<p>The help pages lie beside the program, whose folder could not be "
-                           "found.</p>"));
+            QStringLiteral("<p>%1</p>")
+                .arg(tr("The help pages lie beside the program, whose folder could not be found.")
+                         .toHtmlEscaped()));
         return;
     }
     m_DHTMLEdit1->loadDocument(joinPath(joinPath(folder, "Help"), fileName.toStdString()));

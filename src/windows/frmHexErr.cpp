@@ -45,7 +45,7 @@ frmHexErr::frmHexErr(QWidget* parent) : QDialog(parent) {
         return true;
     }();
     (void)installed;
-    setWindowTitle(QStringLiteral("Hex Error"));
+    setWindowTitle(tr("Hex Error"));
     setFont(programFont());
     setFixedSize(twipsToPixels(3105), twipsToPixels(1155));
 
@@ -58,15 +58,15 @@ frmHexErr::frmHexErr(QWidget* parent) : QDialog(parent) {
     picHexError->setPalette(yellow);
 
     m_message = addLabel(picHexError,
-                         QStringLiteral("You entered a NON-Hexadecimal Digit. These boxes will "
-                                        "accept only the following Hexadecimal Digits:"),
+                         tr("You entered a NON-Hexadecimal Digit. These boxes will accept only "
+                            "the following Hexadecimal Digits:"),
                          twipsRect(75, 60, 3000, 615));
     m_digits = addLabel(picHexError, QStringLiteral("# 0 1 2 3 4 5 6 7 8 9 A B C D E F"),
                         twipsRect(45, 690, 2895, 240));
 
     // A link: the mouse follows it as before, Tab reaches it and Enter follows it too.
-    m_lblMoInfo = new QLabel(QStringLiteral("<a href=\"mod.htm\" style=\"color:#0000FF\">More "
-                                            "info.</a>"),
+    m_lblMoInfo = new QLabel(QStringLiteral("<a href=\"mod.htm\" style=\"color:#0000FF\">%1</a>")
+                                 .arg(tr("More info.").toHtmlEscaped()),
                              picHexError);
     m_lblMoInfo->setObjectName("lblMoInfo");
     m_lblMoInfo->setGeometry(twipsRect(1185, 900, 885, 240));

@@ -116,21 +116,21 @@ private:
 } // namespace
 
 frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store) {
-    setWindowTitle(QStringLiteral("Create/Open Scrollbar"));
+    setWindowTitle(tr("Create/Open Scrollbar"));
     setFont(programFont());
     setFixedSize(twipsToPixels(4695), twipsToPixels(2610));
     m_lighting = new LabelButtonGroup(this);
     buildTabs();
 
     m_fmeNewPnl = addFrame(this, "fmeNewPnl", twipsRect(0, 225, 4695, 1845));
-    auto* label1 = new QLabel(QStringLiteral("Project Name:"), m_fmeNewPnl);
+    auto* label1 = new QLabel(tr("Project Name:"), m_fmeNewPnl);
     // Wide enough for the caption in the stand-in font too, up to where the field begins.
     label1->setGeometry(twipsRect(240, 540, 1185, 270));
-    m_txtName = new QLineEdit(QStringLiteral("My Colorful Scrollbar"), m_fmeNewPnl);
+    m_txtName = new QLineEdit(tr("My Colorful Scrollbar"), m_fmeNewPnl);
     m_txtName->setObjectName("txtName");
     m_txtName->setGeometry(twipsRect(1440, 525, 3015, 285));
     label1->setBuddy(m_txtName);
-    m_txtName->setAccessibleName(QStringLiteral("Project Name"));
+    m_txtName->setAccessibleName(tr("Project Name"));
 
     // Drawn over the New panel, so that exactly one of the two is seen.
     m_fmeOpenPnl = addFrame(this, "fmeOpenPnl", twipsRect(0, 225, 4695, 1845));
@@ -141,17 +141,17 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
     m_lvOpen->setUniformRowHeights(true);
     m_lvOpen->setRootIsDecorated(false);
     m_lvOpen->setAllColumnsShowFocus(true);
-    m_lvOpen->setAccessibleName(QStringLiteral("Existing Projects"));
+    m_lvOpen->setAccessibleName(tr("Existing Projects"));
     // Enter on a row comes to keyPressEvent as Ok; the list's own activation is not used, as
     // it would open a row twice on a double-click.
     connect(m_lvOpen, &QTreeView::doubleClicked, this, &frmOpen::lvOpen_DblClick);
 
     // lblReset is the window's Ok button.
     m_lblReset =
-        new LabelButton(QStringLiteral("Ok"), twipsRect(2610, 2235, 885, 255),
-                        twipsRect(2610, 2190, 885, 315), twipsRect(2625, 2205, 870, 300), this);
+        new LabelButton(tr("Ok"), twipsRect(2610, 2235, 885, 255), twipsRect(2610, 2190, 885, 315),
+                        twipsRect(2625, 2205, 870, 300), this);
     m_lblExit =
-        new LabelButton(QStringLiteral("Cancel"), twipsRect(3675, 2235, 885, 270),
+        new LabelButton(tr("Cancel"), twipsRect(3675, 2235, 885, 270),
                         twipsRect(3675, 2190, 885, 315), twipsRect(3690, 2205, 870, 300), this);
     m_lblReset->setObjectName("lblReset");
     m_lblExit->setObjectName("lblExit");
@@ -167,12 +167,12 @@ frmOpen::frmOpen(PlatformUi& ui, ProjectStore& store) : m_ui(ui), m_store(store)
 
 void frmOpen::buildTabs() {
     QFrame* fmeNew = addFrame(this, "fmeNew", twipsRect(0, -90, 870, 435));
-    m_picNew = addTabPicture(fmeNew, "picNew", QStringLiteral("Create a new ScrollBar"));
-    m_lblNew = new LabelButton(QStringLiteral("New"), twipsRect(210, 30, 390, 195), m_picNew);
+    m_picNew = addTabPicture(fmeNew, "picNew", tr("Create a new ScrollBar"));
+    m_lblNew = new LabelButton(tr("New"), twipsRect(210, 30, 390, 195), m_picNew);
     m_lblNew->setObjectName("lblNew");
     QFrame* fmeOpen = addFrame(this, "fmeOpen", twipsRect(870, -90, 870, 435));
-    m_picOpen = addTabPicture(fmeOpen, "picOpen", QStringLiteral("Open an existing Scrollbar"));
-    m_lblOpen = new LabelButton(QStringLiteral("Existing"), twipsRect(60, 30, 645, 195), m_picOpen);
+    m_picOpen = addTabPicture(fmeOpen, "picOpen", tr("Open an existing Scrollbar"));
+    m_lblOpen = new LabelButton(tr("Existing"), twipsRect(60, 30, 645, 195), m_picOpen);
     m_lblOpen->setObjectName("lblOpen");
     // The mouse reaches the tabs through the event filter below; the keyboard and assistive
     // technology through the captions, which are page tabs.
@@ -222,9 +222,9 @@ void frmOpen::chooseExisting() {
         // The time and date columns fit what is in view, not every row of a long list.
         m_lvOpen->header()->setResizeContentsPrecision(0);
         if (const std::string problem = m_store.readProblem(); !problem.empty())
-            m_ui.showMessage(QStringLiteral("The Projects cannot be listed: %1.")
-                                 .arg(textOfBytes(ascii::oneLine(problem))),
-                             PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+            m_ui.showMessage(
+                tr("The Projects cannot be listed: %1.").arg(textOfBytes(ascii::oneLine(problem))),
+                PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     }
     m_fmeOpenPnl->show();
     setBackColor(m_picNew, palette().color(QPalette::Button));
@@ -281,9 +281,8 @@ void frmOpen::lblReset_Click() {
     }
     const std::string name = m_txtName->text().toStdString();
     if (name.empty()) {
-        m_ui.showMessage(QStringLiteral("You must type in a Project Name."),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical,
-                         QStringLiteral("ERROR"));
+        m_ui.showMessage(tr("You must type in a Project Name."), PlatformUi::Buttons::Ok,
+                         PlatformUi::Icon::Critical, tr("ERROR"));
         return;
     }
     const NameCheck check = m_store.checkProjectName(name);
