@@ -313,13 +313,13 @@ private:
         int status = 0;
         for (const std::string& file : m_o.files) {
             const std::string name = file == "-" ? "standard input" : file;
-            const PageFile page = file == "-" ? readPageStream(0) : readPageFile(file, false);
-            if (!page.problem.empty()) {
-                fail(name, page.problem);
+            const auto page = file == "-" ? readPageStream(0) : readPageFile(file, false);
+            if (!page) {
+                fail(name, page.why());
                 status = 1;
                 continue;
             }
-            const ScrollbarColors read = readScrollbarColors(page.text);
+            const ScrollbarColors read = readScrollbarColors(*page);
             const bool found = givesAnyColor(read);
             // Said in one write: standard error is not buffered, and a page may skip many. What
             // stands in a value's place is said only when a block is printed.
