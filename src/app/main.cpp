@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CommandOptions.h"
 #include "app/Session.h"
 #include "platform/ByteText.h"
 #include "platform/QtPlatformUi.h"

@@ -1,8 +1,9 @@
 #include "import/PageFile.h"
+
+#include "base/Descriptor.h"
 #include "base/SystemError.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,51 +12,51 @@ namespace brisvane {
 
 namespace {
 
+Outcome failed(int error) {
+    return Outcome::failed(systemError(error));
+}
+
 // Reads fd to its end, at most maxPageBytes; one byte more says the input is too large.
-PageFile readAll(int fd) {
-    PageFile page;
+Result<std::string> readAll(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        return {{}, systemError(errno)};
+        return failed(errno);
     if (S_ISDIR(info.st_mode))
-        return {{}, systemError(EISDIR)};
+        return failed(EISDIR);
+    std::string text;
     if (S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) <= maxPageBytes)
-        page.text.reserve(static_cast<std::size_t>(info.st_size));
+        text.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
-    while (page.text.size() <= maxPageBytes) {
+    while (text.size() <= maxPageBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got == 0)
-            return page;
+            return text;
         if (got < 0 && errno != EINTR)
-            return {{}, systemError(errno)};
+            return failed(errno);
         if (got > 0)
-            page.text.append(buffer, static_cast<std::size_t>(got));
+            text.append(buffer, static_cast<std::size_t>(got));
     }
-    return {{}, "it is larger than 64 MiB"};
+    return Outcome::failed("it is larger than 64 MiB");
 }
 
 } // namespace
 
-PageFile readPageFile(const std::string& path, bool regularOnly) {
+Result<std::string> readPageFile(const std::string& path, bool regularOnly) {
     // Without O_NONBLOCK, opening a named pipe waits for a writer, for ever if none comes.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return {{}, systemError(errno)};
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.get() < 0)
+        return failed(errno);
     struct stat info {};
-    PageFile page;
-    if (::fstat(fd, &info) != 0)
-        page.problem = systemError(errno);
-    else if (regularOnly && !S_ISREG(info.st_mode))
-        page.problem = S_ISDIR(info.st_mode) ? systemError(EISDIR) : "it is not a regular file";
-    else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        page.problem = systemError(errno);
-    else
-        page = readAll(fd);
-    ::close(fd);
-    return page;
+    if (::fstat(fd.get(), &info) != 0)
+        return failed(errno);
+    if (regularOnly && !S_ISREG(info.st_mode))
+        return S_ISDIR(info.st_mode) ? failed(EISDIR) : Outcome::failed("it is not a regular file");
+    if (::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK) != 0)
+        return failed(errno);
+    return readAll(fd.get());
 }
 
-PageFile readPageStream(int fd) {
+Result<std::string> readPageStream(int fd) {
     return readAll(fd);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/BaseColor.h"
 #include "scheme/ColorRole.h"
 #include "scheme/HexColor.h"
 #include "scheme/ScrollbarScheme.h"
@@ -125,12 +126,5 @@ bool givesAnyColor(const ScrollbarColors& read);
 // reach the page's own bar: "none of the seven scrollbar colors is set for the page's own
 // scrollbar; colors are set for textarea (line 3) and in @media print (line 9)".
 std::string whyNothingIsTaken(const ScrollbarColors& read);
-
-// The seven colours the old browser drew from scrollbar-base-color: the face and the 3D light
-// are the base; the highlight is a quarter of the way lighter (white for a light grey), the
-// track half way to white, the shadow a third darker and the dark shadow two thirds, each
-// keeping the base's hue; the arrow is black or white, whichever stands out more against the
-// face. For #C0C0C0 these are the program's default colours.
-std::array<ColorValue, colorRoleCount> deriveFromBaseColor(ColorValue base);
 
 } // namespace brisvane

@@ -153,14 +153,14 @@ void FileCommands::mnuFileImport_Click() {
     // window waiting, or fill the memory.
     const std::string file = QFile::encodeName(path).toStdString();
     const QString shown = textOfBytes(ascii::oneLine(file));
-    const PageFile page = readPageFile(file, true);
-    if (!page.problem.empty()) {
-        m_ui.showMessage(tr("The file %1 could not be read: %2.")
-                             .arg(shown, QString::fromLocal8Bit(page.problem)),
-                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+    const Result<std::string> page = readPageFile(file, true);
+    if (!page) {
+        m_ui.showMessage(
+            tr("The file %1 could not be read: %2.").arg(shown, QString::fromLocal8Bit(page.why())),
+            PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
     }
-    const ScrollbarColors read = readScrollbarColors(page.text);
+    const ScrollbarColors read = readScrollbarColors(*page);
     // What stands in a skipped value's place is said only where colours are taken.
     const bool taken = givesAnyColor(read);
     QString skipped;

@@ -26,6 +26,8 @@ TEST(CssColor, TakesEveryFormAPageOfAnyAgeMayHold) {
         {"hsl(120, 100%, 25%)", Kind::Color, 0x008000, 1},
         {"hsla(0.5turn 100% 50% / 1)", Kind::Color, 0xFFFF00, 1},
         {"hsl(-120deg, 100%, 50%)", Kind::Color, 0xFF0000, 1},
+        {"hsl(3.14159265rad 100% 50%)", Kind::Color, 0xFFFF00, 1},
+        {"hsl(200grad 100 50 / 150%)", Kind::Color, 0xFFFF00, 1}, // numbers are percentages
         {"hwb(0 20% 20%)", Kind::Color, 0x3333CC, 1},
         {"hwb(90 60% 60%)", Kind::Color, 0x808080, 1},
         {"DarkOrange", Kind::Color, 0x008CFF, 1},
@@ -45,27 +47,17 @@ TEST(CssColor, TakesEveryFormAPageOfAnyAgeMayHold) {
 }
 
 TEST(CssColor, ValuesThatAreNoColour) {
-    for (const char* invalid : {"<not_set>",
-                                "#12",
-                                "#12345",
-                                "#12345G",
-                                "12345",
-                                "",
-                                "#",
-                                "rgb(1, 2)",
-                                "rgb(1, 2, 3, 4, 5)",
-                                "rgb(1 2 3 4)",
-                                "rgb(1, 2, 3",
-                                "rgb(1px, 2, 3)",
-                                "hsl(1, 2%)",
-                                "transparent",
-                                "currentColor",
-                                "inherit",
-                                "var(--face)",
-                                "light blue",
-                                "red;",
-                                "nosuchcolor"})
-        EXPECT_EQ(readCssColor(invalid).kind, CssColorReading::Kind::NotAColor) << invalid;
+    for (const char* text : {"<not_set>",      "#12",
+                             "#12345",         "#12345G",
+                             "12345",          "#",
+                             "rgb(1, 2)",      "rgb(1, 2, 3, 4, 5)",
+                             "rgb(1 2 3 4)",   "rgb(1, 2, 3",
+                             "rgb(1px, 2, 3)", "hsl(1, 2%)",
+                             "transparent",    "currentColor",
+                             "inherit",        "var(--face)",
+                             "light blue",     "red;",
+                             "nosuchcolor",    ""})
+        EXPECT_EQ(readCssColor(text).kind, CssColorReading::Kind::NotAColor) << text;
 }
 
 } // namespace
