@@ -170,9 +170,4 @@ CssColorReading readCssColor(std::string_view text) {
     return none;
 }
 
-std::optional<ColorValue> parseCssColor(std::string_view text) {
-    const CssColorReading color = readCssColor(text);
-    return color.kind == CssColorReading::Kind::Color ? std::optional(color.value) : std::nullopt;
-}
-
 } // namespace brisvane

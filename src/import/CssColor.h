@@ -24,7 +24,4 @@ struct CssColorReading {
 };
 CssColorReading readCssColor(std::string_view text);
 
-// The colour of a value that is one, its alpha aside.
-std::optional<ColorValue> parseCssColor(std::string_view text);
-
 } // namespace brisvane
