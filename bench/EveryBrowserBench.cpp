@@ -23,15 +23,13 @@ void BM_EveryBrowserBlock(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         colors.light.faceGroupColors[0] = colorToHex(i++ & 0xFFFFFF);
-        std::string why;
         const BlockReach reach =
             state.range(0) == 0   ? BlockReach()
             : state.range(0) == 1 ? BlockReach::page()
                                   : *BlockReach::matching(".sidebar > ul li:not(.open), textarea, "
-                                                          "pre[class*='language-']",
-                                                          why);
+                                                          "pre[class*='language-']");
         const std::string darkWhen =
-            state.range(0) == 3 ? BlockReach::matching("html.dark", why)->selectors() : "";
+            state.range(0) == 3 ? BlockReach::matching("html.dark")->selectors() : "";
         benchmark::DoNotOptimize(buildEveryBrowserBlock(colors, reach, darkWhen));
     }
 }

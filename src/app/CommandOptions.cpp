@@ -46,14 +46,14 @@ namespace {
 
 using Mode = CommandOptions::Mode;
 
-// The reach that --scope names: "all", "page" or a selector list; nullopt and why when the
-// list cannot be used.
-std::optional<BlockReach> reachOf(const std::string& value, std::string& why) {
+// The reach that --scope names: "all", "page" or a selector list, or why the list cannot be
+// used.
+Result<BlockReach> reachOf(const std::string& value) {
     if (value == "all")
         return BlockReach();
     if (value == "page")
         return BlockReach::page();
-    return BlockReach::matching(value, why);
+    return BlockReach::matching(value);
 }
 } // namespace
 
@@ -113,16 +113,15 @@ Result<CommandOptions> parseCommandOptions(const std::vector<std::string>& args)
         else if (option == "--classic")
             o.classic = true;
         else if (option == "--scope") {
-            std::string why;
-            const std::string reach = value();
-            if (error.empty() && !(o.reach = reachOf(reach, why)))
-                error = "--scope: " + why, hint = false;
+            const auto reach = reachOf(value());
+            if (reach)
+                o.reach = *reach;
+            else if (error.empty())
+                error = "--scope: " + reach.why(), hint = false;
         } else if (option == "--dark-when") {
-            std::string why;
-            const std::string selectors = value();
-            const auto checked = BlockReach::matching(selectors, why);
+            const auto checked = BlockReach::matching(value());
             if (error.empty() && !checked)
-                error = "--dark-when: " + why, hint = false;
+                error = "--dark-when: " + checked.why(), hint = false;
             else if (checked)
                 o.darkWhen = checked->selectors();
         } else

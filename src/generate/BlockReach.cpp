@@ -119,11 +119,10 @@ std::string selectorListProblem(std::string_view text) {
 
 } // namespace
 
-std::optional<BlockReach> BlockReach::matching(std::string_view selectors, std::string& why) {
+Result<BlockReach> BlockReach::matching(std::string_view selectors) {
     const std::string_view list = ascii::trimmed(selectors);
-    why = selectorListProblem(list);
-    if (!why.empty())
-        return std::nullopt;
+    if (std::string why = selectorListProblem(list); !why.empty())
+        return Result<BlockReach>::failed(std::move(why));
     return BlockReach(Kind::Selector, std::string(list));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +22,7 @@ public:
     // too long, or could leave its place in a rule (a brace, a semicolon, "<", a comment, an
     // at-rule, an unclosed string or bracket, a line break, an escape spelling one of those)
     // gives no reach and says why in `why`, one line that starts with "the selector list".
-    static std::optional<BlockReach> matching(std::string_view selectors, std::string& why);
+    static Result<BlockReach> matching(std::string_view selectors);
 
     Kind kind() const { return m_kind; }
     // The selector list, trimmed; empty but for Kind::Selector.

@@ -165,15 +165,14 @@ void frmCode::cboReach_Change() {
         return;
     }
     const std::string text = m_txtReach->text().toStdString();
-    std::string why;
     if (ascii::trimmed(text).empty()) {
         m_txtReach->setFocus(); // nothing named yet
-    } else if (const auto reach = BlockReach::matching(text, why)) {
+    } else if (const auto reach = BlockReach::matching(text)) {
         m_state.blockReach = *reach;
         m_state.reachSelectors = text;
         showBlock(true);
     } else {
-        refuseSelectors(why);
+        refuseSelectors(reach.why());
     }
 }
 
@@ -205,13 +204,12 @@ void frmCode::buildDarkRow() {
 // that cannot be used is said while the block stays as it was. Empty is the system's dark mode.
 void frmCode::txtDark_Change() {
     const std::string text = m_txtDark->text().toStdString();
-    std::string why;
     if (ascii::trimmed(text).empty()) {
         m_state.darkWhen.clear();
-    } else if (const auto checked = BlockReach::matching(text, why)) {
+    } else if (const auto checked = BlockReach::matching(text)) {
         m_state.darkWhen = checked->selectors();
     } else {
-        refuseSelectors(why);
+        refuseSelectors(checked.why());
         return;
     }
     m_state.darkWhenSelectors = text;

@@ -99,8 +99,7 @@ TEST_F(CommandLine, ConvertsPagesAndNamesWhatItCannotUse) {
                "textarea { scrollbar-face-color: red }\nbody { scrollbar-arrow-color: foo }");
     writeBytes(dir.path + "/skip.css",
                "html {\n scrollbar-face-color: foo; scrollbar-arrow-color: #abc }");
-    std::string why;
-    const BlockReach side = *BlockReach::matching(".side, textarea", why);
+    const BlockReach side = *BlockReach::matching(".side, textarea");
     const std::string lowArrows = "the arrows against the face: 1.3:1, less than 3:1\n";
     expectRuns({
         {"--convert page.htm", 0, buildEveryBrowserBlock(fromPage) + "\r\n",

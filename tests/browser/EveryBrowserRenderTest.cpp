@@ -112,8 +112,7 @@ struct Shot {
 class EveryBrowserBlockInBrowsers : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        std::string why;
-        const auto picked = *BlockReach::matching(".pick, textarea", why);
+        const auto picked = *BlockReach::matching(".pick, textarea");
         const std::string block = buildEveryBrowserBlock(seven);
         std::string unguarded = page(block, "", "");
         const std::string guard = "@supports not selector(::-webkit-scrollbar-thumb)";

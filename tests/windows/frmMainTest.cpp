@@ -106,10 +106,8 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
     state.scheme.setColor(ColorRole::Face, "#123456");
     const std::string classic = buildStyleBlock(state.scheme);
     const std::string every = buildEveryBrowserBlock(state.scheme);
-    std::string why;
     const std::string page = buildEveryBrowserBlock(state.scheme, BlockReach::page()),
-                      side =
-                          buildEveryBrowserBlock(state.scheme, *BlockReach::matching(".side", why));
+                      side = buildEveryBrowserBlock(state.scheme, *BlockReach::matching(".side"));
     const auto shows = [&](QDialog& code, const std::string& block, const char* note) {
         EXPECT_EQ(child<QTextEdit>(code, "txtCode")->toPlainText().replace("\n", "\r\n"),
                   QString::fromStdString(block));
