@@ -129,7 +129,7 @@ private:
         }
         case 5:
             if (!inTransaction)
-                CHECK(m_ini.transaction([&] { transaction(before); }).ok);
+                CHECK(m_ini.transaction([&] { transaction(before); }).ok());
             break;
         }
     }

@@ -37,7 +37,7 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
     if (!folderNote.empty())
         ui.showMessage(textOfBytes(ascii::oneLine(folderNote)), PlatformUi::Buttons::Ok,
                        PlatformUi::Icon::Information);
-    const std::string problem = folderProblem.empty() ? store.fileProblem() : folderProblem;
+    const std::string problem = folderProblem.empty() ? store.checkFile().why() : folderProblem;
     if (!problem.empty())
         ui.showMessage(QStringLiteral("Brisvane cannot read or save Projects: %1.\r\nColours can "
                                       "still be edited and their code generated.")
@@ -82,10 +82,11 @@ int main(int argc, char** argv) {
             folderProblem = "the folder of " + *dataFile + " does not exist";
         dataFolder.clear(); // no data.ini elsewhere instead
     } else if (!dataFolder.empty()) {
-        if (const std::string why =
-                brisvane::makePrivateFolder(dataFolder, !folders.dataBesideProgram, folderNote);
-            !why.empty()) {
-            folderProblem = "the folder " + dataFolder + " cannot be used: " + why;
+        const auto made = brisvane::makePrivateFolder(dataFolder, !folders.dataBesideProgram);
+        if (made) {
+            folderNote = *made;
+        } else {
+            folderProblem = "the folder " + dataFolder + " cannot be used: " + made.why();
             dataFolder.clear();
         }
     }

@@ -43,18 +43,17 @@ void removeOldPages(int folder) {
 
 } // namespace
 
-std::string writePrivatePage(const std::string& folder, std::string_view bytes, std::string& why) {
+Result<std::string> writePrivatePage(const std::string& folder, std::string_view bytes) {
     // The folders above it are made as any program makes them (~/.cache on a new account);
     // the folder itself for the user alone.
     std::error_code made;
     std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), made);
-    if (made || (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)) {
-        why = "the folder " + folder +
-              " could not be made: " + (made ? made.message() : systemError(errno));
-        return {};
-    }
+    if (made || (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST))
+        return Outcome::failed("the folder " + folder +
+                               " could not be made: " + systemError(made ? made.value() : errno));
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat info {};
+    std::string why;
     if (dir < 0 || ::fstat(dir, &info) != 0)
         why = "the folder " + folder + " cannot be used: " +
               (errno == ELOOP || errno == ENOTDIR ? "it is a link or not a folder"
@@ -66,7 +65,7 @@ std::string writePrivatePage(const std::string& folder, std::string_view bytes, 
     if (!why.empty()) {
         if (dir >= 0)
             ::close(dir);
-        return {};
+        return Outcome::failed(why);
     }
     removeOldPages(dir);
     static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -95,10 +94,9 @@ std::string writePrivatePage(const std::string& folder, std::string_view bytes, 
     if (fd >= 0 && ::close(fd) != 0 && written)
         written = false;
     if (!written) {
-        why = systemError(error);
         if (fd >= 0)
             ::unlink((folder + "/" + name).c_str());
-        return {};
+        return Outcome::failed(systemError(error));
     }
     return folder + "/" + name;
 }

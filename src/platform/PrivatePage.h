@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,7 +11,7 @@ namespace brisvane {
 // and no one else's to write in (made, mode 0700, when missing, with the folders above it),
 // under a fresh name of its own, made here and nowhere else: a link planted in the folder is
 // never followed, and another user can plant none. Pages such a write left more than an hour ago
-// are removed. Returns the page's path, or nothing and why not in `why`.
-std::string writePrivatePage(const std::string& folder, std::string_view bytes, std::string& why);
+// are removed. Gives the page's path, or why there is none.
+Result<std::string> writePrivatePage(const std::string& folder, std::string_view bytes);
 
 } // namespace brisvane

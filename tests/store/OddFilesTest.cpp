@@ -48,11 +48,11 @@ TEST_F(OddFiles, WhatIsNoPlainUtf8FileIsRefusedAtOnceAndLeftAsItWas) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove_all(file);
         c.make(file);
-        EXPECT_TRUE(mentions(store.fileProblem(), c.said)) << store.fileProblem();
+        EXPECT_TRUE(mentions(store.checkFile().why(), c.said)) << store.checkFile().why();
         EXPECT_TRUE(store.listProjects().empty());
-        const WriteOutcome created = store.createProject("Blue");
-        EXPECT_FALSE(created.ok);
-        EXPECT_TRUE(mentions(created.error, c.said)) << created.error;
+        const Outcome created = store.createProject("Blue");
+        EXPECT_FALSE(created.ok());
+        EXPECT_TRUE(mentions(created.why(), c.said)) << created.why();
     }
     EXPECT_EQ(readBytes(file), utf16);
 }
@@ -61,7 +61,7 @@ TEST_F(OddFiles, ALinkedFileIsWrittenThroughAndItsByteOrderMarkKept) {
     std::filesystem::create_directory(folder.path + "/synced");
     writeBytes(folder.path + "/synced/projects.ini", "\xEF\xBB\xBF[Projects]\r\n1=Blue\r\n");
     ASSERT_EQ(::symlink("synced/projects.ini", file.c_str()), 0);
-    ASSERT_TRUE(store.createProject("Green").ok);
+    ASSERT_TRUE(store.createProject("Green").ok());
     EXPECT_TRUE(std::filesystem::is_symlink(file));
     EXPECT_TRUE(readBytes(folder.path + "/synced/projects.ini")
                     .starts_with("\xEF\xBB\xBF[Projects]\r\n1=Blue\r\n2=Green\r\n[Green]\r\n"));
@@ -107,14 +107,14 @@ TEST_F(OddFiles, ALinkIsFollowedOnlyAlongAWayNobodyElseCanChange) {
             std::cout << "skipped without root: " << c.what << '\n';
             continue;
         }
-        const WriteOutcome created = store.createProject("Blue");
-        EXPECT_EQ(created.ok, c.followed) << created.error;
+        const Outcome created = store.createProject("Blue");
+        EXPECT_EQ(created.ok(), c.followed) << created.why();
         EXPECT_EQ(mentions(readBytes(real), "[Blue]"), c.followed);
         if (!c.followed) {
-            EXPECT_TRUE(mentions(created.error, c.named + ",") ||
-                        mentions(created.error, c.named + " is a link"))
-                << created.error;
-            EXPECT_TRUE(mentions(store.fileProblem(), "it is not followed"));
+            EXPECT_TRUE(mentions(created.why(), c.named + ",") ||
+                        mentions(created.why(), c.named + " is a link"))
+                << created.why();
+            EXPECT_TRUE(mentions(store.checkFile().why(), "it is not followed"));
         }
     }
 }
@@ -153,9 +153,9 @@ TEST_F(OddFiles, AFileSwappedForALinkDuringASaveIsNeverWrittenThrough) {
     ASSERT_EQ(::read(ready[0], &byte, 1), 1); // the swapping has begun
     int saved = 0, refused = 0;
     for (int i = 0; i < 5000 && readBytes(victim) == "# mine\n"; ++i) {
-        const WriteOutcome outcome = store.saveProject(false, "Blue", defaultScheme);
-        saved += outcome.ok;
-        refused += !outcome.ok;
+        const Outcome outcome = store.saveProject(false, "Blue", defaultScheme);
+        saved += outcome.ok();
+        refused += !outcome.ok();
     }
     ::kill(swapper, SIGKILL);
     ::waitpid(swapper, nullptr, 0);
@@ -166,12 +166,12 @@ TEST_F(OddFiles, AFileSwappedForALinkDuringASaveIsNeverWrittenThrough) {
 }
 
 TEST_F(OddFiles, SavingAProjectWhoseFileWasDeletedOrReplacedListsItAgain) {
-    ASSERT_TRUE(store.createProject("Blue").ok);
+    ASSERT_TRUE(store.createProject("Blue").ok());
     for (const std::string replacement : {"", "[Projects]\r\n1=Red\r\n[Red]\r\n1=#FF0000\r\n"}) {
         std::filesystem::remove(file);
         if (!replacement.empty())
             writeBytes(file, replacement);
-        ASSERT_TRUE(store.saveProject(false, "Blue", defaultScheme).ok);
+        ASSERT_TRUE(store.saveProject(false, "Blue", defaultScheme).ok());
         std::string names;
         for (const ProjectRow& row : store.listProjects())
             names += row.name + ' ';
@@ -185,11 +185,11 @@ TEST_F(OddFiles, AProjectFileOverTheSizeLimitIsRefusedAndLeftAsItIs) {
         const bool over = size > maxProfileBytes;
         writeBytes(file, "[Projects]\r\n1=Blue\r\n");
         ASSERT_EQ(::truncate(file.c_str(), static_cast<off_t>(size)), 0); // sparse
-        EXPECT_EQ(mentions(store.fileProblem(), "larger than 32 MiB"), over);
+        EXPECT_EQ(mentions(store.checkFile().why(), "larger than 32 MiB"), over);
         if (over) {
             EXPECT_TRUE(store.listProjects().empty());
-            EXPECT_TRUE(mentions(store.readProblem(), "larger than 32 MiB"));
-            EXPECT_FALSE(store.createProject("Green").ok);
+            EXPECT_TRUE(mentions(store.lastRead().why(), "larger than 32 MiB"));
+            EXPECT_FALSE(store.createProject("Green").ok());
         }
         EXPECT_EQ(std::filesystem::file_size(file), size);
     }
@@ -200,8 +200,9 @@ TEST_F(OddFiles, WithoutItsFolderTheProgramKeepsNoProjectsAnywhere) {
     const bool hereHadOne = std::filesystem::exists("data.ini");
     clsINI noFolder{"", "brisvane"};
     ProjectStore lost{noFolder, clock};
-    EXPECT_TRUE(lost.listProjects().empty() && !lost.fileProblem().empty());
-    EXPECT_FALSE(lost.createProject("Blue").ok || lost.saveProject(false, "B", defaultScheme).ok);
+    EXPECT_TRUE(lost.listProjects().empty() && !lost.checkFile().why().empty());
+    EXPECT_FALSE(lost.createProject("Blue").ok() ||
+                 lost.saveProject(false, "B", defaultScheme).ok());
     EXPECT_EQ(std::filesystem::exists("/data.ini"), rootHadOne);
     EXPECT_EQ(std::filesystem::exists("data.ini"), hereHadOne);
 }
@@ -219,7 +220,7 @@ TEST_F(OddFiles, AFolderTheUserCannotWriteIsNamedAsTheReason) {
         if (::geteuid() != 0)
             ::chmod(folder.path.c_str(), 0555);
         clsINI theirs{folder.path, "brisvane"};
-        const std::string error = ProjectStore{theirs, clock}.createProject("A").error;
+        const std::string error = ProjectStore{theirs, clock}.createProject("A").why();
         ::_exit(error.starts_with("the folder " + folder.path + " must be writable") ? 0 : 1);
     }
     int status = 0;
@@ -236,7 +237,7 @@ TEST_F(OddFiles, ASaveAtMidnightTakesDateAndTimeFromOneReading) {
         mutable int calls = 0;
     } midnight;
     ProjectStore late{ini, midnight};
-    ASSERT_TRUE(late.createProject("Late").ok);
+    ASSERT_TRUE(late.createProject("Late").ok());
     EXPECT_TRUE(mentions(readBytes(file), "Date=07/04/2002\r\nTime=11:59 PM\r\n"));
 }
 

@@ -79,8 +79,8 @@ TEST_F(ProfileEngineTest, WritesExactlyTheChange) {
         std::filesystem::remove(path);
         if (before)
             test::writeBytes(path, *before);
-        const WriteOutcome outcome = ProfileEngine(fs).edit(path, change);
-        EXPECT_TRUE(outcome.ok) << outcome.error;
+        const Outcome outcome = ProfileEngine(fs).edit(path, change);
+        EXPECT_TRUE(outcome.ok()) << outcome.why();
         EXPECT_EQ(test::readBytes(path), after);
     }
 }
@@ -119,7 +119,7 @@ TEST_F(ProfileEngineTest, WritersAtTheSameTimeLoseNothing) {
         };
         ProfileEngine engine(fs);
         for (int i = 0; i < 25; ++i)
-            EXPECT_TRUE(engine.edit(path, set("s", name + std::to_string(i), "v")).ok);
+            EXPECT_TRUE(engine.edit(path, set("s", name + std::to_string(i), "v")).ok());
     };
     std::thread other(writer, 'b');
     writer('a');
@@ -130,11 +130,11 @@ TEST_F(ProfileEngineTest, WritersAtTheSameTimeLoseNothing) {
 TEST_F(ProfileEngineTest, KeepsThePermissionsAndLeavesWhatItMayNotWriteAlone) {
     test::writeBytes(path, "[a]\nk=1\n");
     ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
-    ASSERT_TRUE(ProfileEngine().edit(path, set("a", "k", "2")).ok);
+    ASSERT_TRUE(ProfileEngine().edit(path, set("a", "k", "2")).ok());
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0604));
     // Without a write bit the file stays, even for the superuser who runs the tests.
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    EXPECT_EQ(ProfileEngine().edit(path, set("a", "k", "3")).error, "Permission denied");
+    EXPECT_EQ(ProfileEngine().edit(path, set("a", "k", "3")).why(), "Permission denied");
     EXPECT_EQ(test::readBytes(path), "[a]\nk=2\n");
 }
 
@@ -152,7 +152,7 @@ TEST_F(ProfileEngineTest, AFailedWriteLeavesTheFileAsItWas) {
         test::writeBytes(path, old);
         ProfileEngine engine(std::make_shared<FailingFileSystem>(call, error));
         ASSERT_EQ(engine.read(path)->value("a", "k"), "1");
-        EXPECT_EQ(engine.edit(path, set("a", "k", "2")).error, message);
+        EXPECT_EQ(engine.edit(path, set("a", "k", "2")).why(), message);
         EXPECT_EQ(test::namesIn(folder.path), std::set<std::string>{"data.ini"});
         EXPECT_EQ(test::readBytes(path), old);
         EXPECT_EQ(engine.read(path)->value("a", "k"), "1");
@@ -162,7 +162,7 @@ TEST_F(ProfileEngineTest, AFailedWriteLeavesTheFileAsItWas) {
 TEST_F(ProfileEngineTest, AWriterKilledAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
     auto fs = std::make_shared<FailingFileSystem>();
     test::writeBytes(path, "[a]\nk=1\n");
-    ASSERT_TRUE(ProfileEngine(fs).edit(path, set("a", "k", "22")).ok);
+    ASSERT_TRUE(ProfileEngine(fs).edit(path, set("a", "k", "22")).ok());
     // The whole text into a temporary file, flushed, renamed over the file, the rename flushed.
     EXPECT_TRUE(std::regex_match(fs->calls, std::regex("w+frRf"))) << fs->calls;
     test::writeBytes(path + ".bak", "[a]\nk=half"); // not the writer's: it stays
@@ -177,7 +177,7 @@ TEST_F(ProfileEngineTest, AWriterKilledAtAnyStepLeavesTheOldFileOrTheNewOneWhole
                 if (fs->calls.size() == stopAt)
                     ::_exit(fs->renames);
             };
-            ProfileEngine(dying).edit(path, set("a", "k", "22"));
+            (void)ProfileEngine(dying).edit(path, set("a", "k", "22"));
             ::_exit(2);
         }
         int status = 0;
@@ -185,7 +185,7 @@ TEST_F(ProfileEngineTest, AWriterKilledAtAnyStepLeavesTheOldFileOrTheNewOneWhole
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) < 2) << status;
         EXPECT_EQ(test::readBytes(path), WEXITSTATUS(status) ? "[a]\nk=22\n" : "[a]\nk=1\n");
         // What the dead writer left, the next write clears away.
-        ASSERT_TRUE(ProfileEngine().edit(path, set("a", "j", "1")).ok);
+        ASSERT_TRUE(ProfileEngine().edit(path, set("a", "j", "1")).ok());
         EXPECT_EQ(test::namesIn(folder.path), (std::set<std::string>{"data.ini", "data.ini.bak"}));
     }
 }

@@ -37,9 +37,9 @@ TEST_F(ProjectStoreTest, TwoProjectsMakeTheExpectedFile) {
     EXPECT_TRUE(store.listProjects().empty());
     EXPECT_TRUE(std::filesystem::exists(file())); // listing made it, empty
     clock.now = FixedClock::at(2002, 7, 4, 12, 15);
-    ASSERT_TRUE(store.createProject("Blue Sky").ok);
+    ASSERT_TRUE(store.createProject("Blue Sky").ok());
     clock.now = FixedClock::at(2002, 7, 5, 14, 40);
-    ASSERT_TRUE(store.saveProject(true, "Forest", forest).ok);
+    ASSERT_TRUE(store.saveProject(true, "Forest", forest).ok());
     EXPECT_EQ(contents(), twoProjects);
     EXPECT_EQ(disk->renames, 2); // each lands whole, in one write; listing writes nothing
 }
@@ -49,7 +49,7 @@ TEST_F(ProjectStoreTest, SavingChangesOnlyTheNineValues) {
     write(kept + "[Blue Sky]\r\nDate=01/01/2000\r\nTime=12:00 AM\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n"
                  "5=e\r\n6=f\r\n7=g\r\n");
     clock.now = FixedClock::at(2026, 12, 6, 0, 5);
-    ASSERT_TRUE(store.saveProject(false, "Blue Sky", forest).ok);
+    ASSERT_TRUE(store.saveProject(false, "Blue Sky", forest).ok());
     EXPECT_EQ(disk->renames, 1);
     EXPECT_EQ(contents(), kept + "[Blue Sky]\r\nDate=12/06/2026\r\nTime=12:05 AM\r\n1=#336633\r\n"
                                  "2=#99CC99\r\n3=#669966\r\n4=#224422\r\n5=#000000\r\n6=#CCDDCC\r\n"
@@ -68,7 +68,7 @@ TEST_F(ProjectStoreTest, StatesAndTheDarkSetHaveKeysOnlyWhileSetAndAnOlderProjec
     colors.light.hoverColor = "#123456";
     colors.dark = darkDefaultScheme;
     colors.dark->pressedColor = "#654321";
-    ASSERT_TRUE(store.saveProject(false, "Old", colors).ok);
+    ASSERT_TRUE(store.saveProject(false, "Old", colors).ok());
     EXPECT_EQ(store.openProject("Old"), colors);
     const std::string saved = contents();
     for (const char* key : {"\n8=#123456", "\nD1=#6E6E6E", "\nD9=#654321"})
@@ -76,7 +76,7 @@ TEST_F(ProjectStoreTest, StatesAndTheDarkSetHaveKeysOnlyWhileSetAndAnOlderProjec
     for (const char* key : {"\n9=", "\nD8="})
         EXPECT_EQ(saved.find(key), std::string::npos) << key;
     // Unset again, their keys go: the file is the older one again.
-    ASSERT_TRUE(store.saveProject(false, "Old", defaultScheme).ok);
+    ASSERT_TRUE(store.saveProject(false, "Old", defaultScheme).ok());
     EXPECT_EQ(contents(), older);
 }
 
@@ -100,9 +100,9 @@ TEST_F(ProjectStoreTest, AcceptedNamesComeBackExactly) {
     const std::vector<std::string> names{" lead", "trail ", "[in brackets]", "a]b", "k=v;x", "  "};
     for (const std::string& name : names) {
         ASSERT_EQ(store.checkProjectName(name), NameCheck::Free) << name;
-        ASSERT_TRUE(store.createProject(name).ok) << name;
+        ASSERT_TRUE(store.createProject(name).ok()) << name;
     }
-    ASSERT_TRUE(store.saveProject(false, "a]b", forest).ok);
+    ASSERT_TRUE(store.saveProject(false, "a]b", forest).ok());
     const auto rows = store.listProjects();
     ASSERT_EQ(rows.size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -124,9 +124,9 @@ TEST_F(ProjectStoreTest, AReadErrorIsSaidAndALockHeldElsewhereNeitherWaitsNorLos
         ProjectStore other{failing, clock};
         const bool unreadable = call == Call::Read;
         EXPECT_EQ(other.listProjects().size(), unreadable ? 0u : 2u);
-        EXPECT_EQ(other.readProblem(),
+        EXPECT_EQ(other.lastRead().why(),
                   unreadable ? file() + " could not be read: Input/output error" : "");
-        EXPECT_EQ(other.saveProject(false, "Forest", defaultScheme).error,
+        EXPECT_EQ(other.saveProject(false, "Forest", defaultScheme).why(),
                   unreadable ? "Input/output error"
                              : "another program is using the project file: it holds the lock on "
                                "its folder " +
@@ -153,7 +153,7 @@ TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndListingNeverGrowsTheList) {
         const std::string once = contents();
         EXPECT_EQ(names(), before) << list;
         EXPECT_EQ(contents(), once) << list;
-        ASSERT_TRUE(store.createProject("New").ok);
+        ASSERT_TRUE(store.createProject("New").ok());
         EXPECT_EQ(names(), expected) << list;
     }
     // The list is read with a 16-bit count: past it a project could never be listed.
@@ -161,7 +161,7 @@ TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndListingNeverGrowsTheList) {
     for (int i = 1; i <= 32767; ++i)
         full += std::to_string(i) + "=P\n";
     write(full);
-    EXPECT_NE(store.createProject("New").error.find("full"), std::string::npos);
+    EXPECT_NE(store.createProject("New").why().find("full"), std::string::npos);
     EXPECT_EQ(contents(), full);
 }
 
@@ -169,8 +169,8 @@ TEST_F(ProjectStoreTest, ANameTakenByAnotherProgramMeanwhileIsNotWrittenTwice) {
     clsINI otherIni{folder.path, "brisvane"};
     ProjectStore other{otherIni, clock};
     ASSERT_EQ(store.checkProjectName("Mine"), NameCheck::Free);
-    ASSERT_TRUE(other.createProject("MINE").ok);
-    EXPECT_FALSE(store.saveProject(true, "Mine", forest).ok);
+    ASSERT_TRUE(other.createProject("MINE").ok());
+    EXPECT_FALSE(store.saveProject(true, "Mine", forest).ok());
     ASSERT_EQ(store.listProjects().size(), 1u);
     EXPECT_EQ(store.openProject("MINE"), defaultScheme);
 }

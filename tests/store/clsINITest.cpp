@@ -107,14 +107,14 @@ TEST_F(clsINITest, EachMemberChangesTheFileSo) {
 TEST_F(clsINITest, ATransactionLandsWholeAndAWriteToAnotherFileOfTheFolderDoesNotWaitForIt) {
     const std::string other = folder.path + "/other.ini";
     write("[p]\nDate=old\n");
-    const WriteOutcome outcome = ini.transaction([&] {
+    const Outcome outcome = ini.transaction([&] {
         EXPECT_TRUE(ini.setKeyValue("Date", "07/04/2002", "p"));
         EXPECT_EQ(ini.getKeyValue("Date", "", "p"), "07/04/2002"); // sees the write before it
         EXPECT_TRUE(ini.setKeyValue("k", "2", "s", other)); // no wait for its own folder lock
         EXPECT_EQ(test::readBytes(other), "[s]\r\nk=2\r\n");
         EXPECT_EQ(contents(), "[p]\nDate=old\n"); // nothing of its own landed yet
     });
-    EXPECT_TRUE(outcome.ok);
+    EXPECT_TRUE(outcome.ok());
     EXPECT_EQ(contents(), "[p]\nDate=07/04/2002\n");
 }
 
