@@ -1,6 +1,7 @@
 #include "store/ProfileEngine.h"
 
 #include "base/SystemError.h"
+#include "store/AtomicFile.h"
 #include "store/CheckedPath.h"
 #include "text/Utf16.h"
 
@@ -9,7 +10,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -17,9 +17,6 @@
 namespace brisvane {
 
 namespace {
-
-// Temporary files are the file's name, this, and six random characters.
-constexpr const char* temporarySuffix = ".brisvane-tmp-";
 
 // What a path that is no regular file names, for messages.
 const char* kindOf(mode_t mode) {
@@ -231,10 +228,10 @@ Outcome ProfileEngine::edit(const std::string& path,
     change(document);
     if (!document.changed())
         return {};
-    return replace(*file, folder.get(), path, document.text());
+    return replace(*file, path, document.text());
 }
 
-Outcome ProfileEngine::replace(const CheckedPath& file, int folder, const std::string& path,
+Outcome ProfileEngine::replace(const CheckedPath& file, const std::string& path,
                                const std::string& text) {
     const int at = file.folder.get();
     const char* name = file.name.c_str();
@@ -253,10 +250,8 @@ Outcome ProfileEngine::replace(const CheckedPath& file, int folder, const std::s
 
     // The new file keeps the old one's permissions; a first file gets the usual ones, which
     // open() cuts by the process's umask.
-    std::string temporary;
-    Descriptor fd(createTemporary(file, existed ? 0600 : 0666, temporary));
-    if (fd.get() < 0) {
-        const int error = errno;
+    AtomicFile out(*m_fileSystem, file, existed ? 0600 : 0666);
+    if (const int error = out.error()) {
         if (error == EACCES || error == EPERM || error == EROFS)
             return Outcome::failed("the folder " + file.folderPath +
                                    " must be writable: a change is written to a new file there "
@@ -264,72 +259,27 @@ Outcome ProfileEngine::replace(const CheckedPath& file, int folder, const std::s
                                    systemError(error) + ")");
         return Outcome::failed(systemError(error));
     }
-    auto fail = [&](int error) {
-        ::unlinkat(at, temporary.c_str(), 0);
-        return Outcome::failed(systemError(error));
-    };
-    if (existed && ::fchmod(fd.get(), original.st_mode & 07777) != 0)
-        return fail(errno);
-    if (existed && (::fchown(fd.get(), original.st_uid, original.st_gid) != 0)) {
+    if (existed && ::fchmod(out.descriptor(), original.st_mode & 07777) != 0)
+        return Outcome::failed(systemError(errno));
+    if (existed && ::fchown(out.descriptor(), original.st_uid, original.st_gid) != 0) {
         // Only the owner's own programs get here without the right to keep the owner; the
         // file then belongs to whoever writes it, as any editor would leave it.
     }
-
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n =
-            m_fileSystem->write(fd.get(), text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        written += static_cast<std::size_t>(n);
-    }
-    if (m_fileSystem->fsync(fd.get()) != 0)
-        return fail(errno);
-    if (::close(fd.release()) != 0)
-        return fail(errno);
-    if (m_fileSystem->renameat(at, temporary.c_str(), name) != 0)
-        return fail(errno);
-    // The rename itself must reach the disk too.
-    m_fileSystem->fsync(folder);
-
+    if (const Outcome written = out.commit(text); !written)
+        return written;
     m_cache[path] = {identityOf(path), std::make_shared<const ProfileDocument>(text)};
     return {};
-}
-
-int ProfileEngine::createTemporary(const CheckedPath& file, mode_t mode, std::string& name) {
-    static constexpr char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = file.name + temporarySuffix;
-        for (int i = 0; i < 6; ++i)
-            name += letters[pick(random)];
-        const int fd = ::openat(file.folder.get(), name.c_str(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
 }
 
 void ProfileEngine::removeOrphans(const CheckedPath& file, int folder) {
     // Writers hold the folder's lock while their temporary file exists; one found while we
     // hold it was left by a writer that died.
-    const std::string prefix = file.name + temporarySuffix;
     DIR* dir = ::fdopendir(::dup(folder));
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
-            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+        if (AtomicFile::isTemporary(file.name, entry->d_name))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
 }

@@ -65,15 +65,11 @@ private:
 
     static Identity identityOf(const struct stat& info);
     static Identity identityOf(const std::string& path);
-    // A new temporary file beside path, made here and nowhere else (O_EXCL); -1 and errno
-    // when it cannot be.
-    static int createTemporary(const CheckedPath& file, mode_t mode, std::string& name);
     using Document = std::shared_ptr<const ProfileDocument>;
     // The file's text; a missing file reads as empty.
     Result<Document> load(const CheckedPath& file, const std::string& path);
-    // Writes text over the file, through `folder`, the file's folder opened and locked.
-    Outcome replace(const CheckedPath& file, int folder, const std::string& path,
-                    const std::string& text);
+    // Writes text over the file, whose folder this engine has locked.
+    Outcome replace(const CheckedPath& file, const std::string& path, const std::string& text);
     static void removeOrphans(const CheckedPath& file, int folder);
 
     std::shared_ptr<FileSystem> m_fileSystem;

@@ -4,6 +4,7 @@ set(BRISVANE_STORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FileSystem.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileDocument.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CheckedPath.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AtomicFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfileEngine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/clsINI.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Clock.cpp
