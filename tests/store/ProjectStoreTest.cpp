@@ -2,7 +2,11 @@
 
 #include "support/CoreTestSupport.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 
 namespace brisvane {
 namespace {
@@ -113,31 +117,53 @@ TEST_F(ProjectStoreTest, AcceptedNamesComeBackExactly) {
     }
 }
 
-TEST_F(ProjectStoreTest, AReadErrorIsSaidAndALockHeldElsewhereNeitherWaitsNorLosesAnything) {
-    // Forest lacks its time, which a listing would write back if it could.
-    write(std::string(twoProjects)
-              .replace(std::string(twoProjects).find("Time=02:40 PM\r\n"), 15, ""));
-    const std::string before = contents();
-    using Call = FailingFileSystem::Call;
-    for (const auto& [call, error] : {std::pair{Call::Read, EIO}, {Call::Lock, EWOULDBLOCK}}) {
-        clsINI failing{folder.path, "brisvane", std::make_shared<FailingFileSystem>(call, error)};
-        ProjectStore other{failing, clock};
-        const bool unreadable = call == Call::Read;
-        EXPECT_EQ(other.listProjects().size(), unreadable ? 0u : 2u);
-        EXPECT_EQ(other.lastRead().why(),
-                  unreadable ? file() + " could not be read: Input/output error" : "");
-        EXPECT_EQ(other.saveProject(false, "Forest", defaultScheme).why(),
-                  unreadable ? "Input/output error"
-                             : "another program is using the project file: it holds the lock on "
-                               "its folder " +
-                                   folder.path);
-        EXPECT_EQ(contents(), before);
+TEST_F(ProjectStoreTest, AReadErrorIsSaidAndTheFileNeverWrittenOver) {
+    write(twoProjects);
+    clsINI failing{folder.path, "brisvane",
+                   std::make_shared<FailingFileSystem>(FailingFileSystem::Call::Read, EIO)};
+    ProjectStore other{failing, clock};
+    EXPECT_TRUE(other.listProjects().empty());
+    EXPECT_EQ(other.lastRead().why(), file() + " could not be read: Input/output error");
+    EXPECT_EQ(other.saveProject(false, "Forest", defaultScheme).why(), "Input/output error");
+    EXPECT_EQ(contents(), twoProjects);
+}
+
+// Another program holds the folder's lock, reads the file, and a while later writes it and
+// lets go: until the test has seen the save give up, or half a second.
+TEST_F(ProjectStoreTest, ALockHeldElsewhereIsWaitedForAFewSecondsAtMostAndNothingIsLost) {
+    for (const bool pastTheWait : {true, false}) {
+        SCOPED_TRACE(pastTheWait ? "past the wait" : "within it");
+        write(twoProjects);
+        int held[2], done[2];
+        ASSERT_EQ(::pipe(held) | ::pipe(done), 0);
+        const pid_t other = ::fork();
+        if (other == 0) {
+            const int fd = ::open(folder.path.c_str(), O_RDONLY | O_DIRECTORY);
+            const std::string seen = ::flock(fd, LOCK_EX) == 0 ? contents() : "";
+            pollfd told{done[0], POLLIN, 0};
+            if (::write(held[1], "!", 1) == 1 && ::poll(&told, 1, pastTheWait ? 20000 : 500) >= 0)
+                write(seen + "[Other]\r\nk=1\r\n");
+            ::_exit(0);
+        }
+        char byte = 0;
+        ASSERT_EQ(::read(held[0], &byte, 1), 1);
+        const Outcome saved = store.saveProject(false, "Forest", defaultScheme);
+        ASSERT_EQ(::write(done[1], "!", 1), 1);
+        ASSERT_EQ(::waitpid(other, nullptr, 0), other);
+        EXPECT_EQ(saved.why(), pastTheWait ? "another program is using the project file: it "
+                                             "holds the lock on its folder " +
+                                                 folder.path
+                                           : "");
+        // What the other program wrote stays; the save landed after it, or not at all.
+        EXPECT_NE(contents().find("[Other]\r\nk=1\r\n"), std::string::npos);
+        EXPECT_EQ(store.openProject("Forest").light, pastTheWait ? forest : defaultScheme);
     }
 }
 
 TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndListingNeverGrowsTheList) {
     // Read by number up to the count of its keys, a gap reads "<not_set>" but is not written:
     // the count, and the list with it, would grow at every listing. An empty entry is filled.
+    // A new project takes the next number, or where a damaged list uses it, the lowest free one.
     const auto names = [&] {
         std::vector<std::string> listed;
         for (const ProjectRow& row : store.listProjects())
@@ -146,7 +172,8 @@ TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndListingNeverGrowsTheList) {
     };
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"1=A\n4=D\n", {"A", "<not_set>", "New"}},
-        {"1=A\nx=X\nCount=99\n2=\n", {"A", "<not_set>", "<not_set>", "<not_set>", "New"}}};
+        {"1=A\nx=X\nCount=99\n2=\n", {"A", "<not_set>", "<not_set>", "<not_set>", "New"}},
+        {"1=A\n3=C\n", {"A", "New", "C"}}};
     for (const auto& [list, expected] : cases) {
         write("[Projects]\n" + list);
         const auto before = names();
