@@ -129,7 +129,7 @@ int runStartupChild(const char* which, int argc, char** argv) {
     ProjectStore& store = session.store;
     frmMain& window = session.mainWindow;
     showAndWaitForPaint(window);
-    if (open && store.fileProblem().empty()) {
+    if (open && store.checkFile()) {
         frmOpen dialog(ui, store);
         window.attach(dialog);
         dialog.hideOpenPanel();

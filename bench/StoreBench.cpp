@@ -58,9 +58,9 @@ void BM_StoreCreateProject(benchmark::State& state) {
     Program program(ProjectFiles::get().folderWith(state.range(0), "create"));
     long i = 0;
     for (auto _ : state) {
-        const WriteOutcome outcome = program.store.createProject("Bench " + std::to_string(++i));
-        if (!outcome.ok)
-            state.SkipWithError(outcome.error.c_str());
+        const Outcome outcome = program.store.createProject("Bench " + std::to_string(++i));
+        if (!outcome)
+            state.SkipWithError(outcome.why().c_str());
     }
 }
 BENCHMARK(BM_StoreCreateProject)
@@ -85,9 +85,9 @@ void BM_StoreSaveProject(benchmark::State& state) {
     schemes[1].trackColor = "#123456";
     long i = 0;
     for (auto _ : state) {
-        const WriteOutcome outcome = program.store.saveProject(false, name, schemes[++i % 2]);
-        if (!outcome.ok)
-            state.SkipWithError(outcome.error.c_str());
+        const Outcome outcome = program.store.saveProject(false, name, schemes[++i % 2]);
+        if (!outcome)
+            state.SkipWithError(outcome.why().c_str());
     }
 }
 BENCHMARK(BM_StoreSaveProject)->Apply(projectCounts)->Unit(benchmark::kMillisecond);

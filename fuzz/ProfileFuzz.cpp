@@ -28,7 +28,6 @@ using Name = std::pair<std::string, std::string>;
 #define CHECK(condition) ((condition) ? (void)0 : fail(__LINE__, #condition))
 
 std::string g_folder, g_path;
-const char* const anyKey = "\n"; // no key holds a line break
 
 std::map<Name, std::string> entriesOf(const std::string& text) {
     const ProfileDocument d(text);
@@ -82,10 +81,7 @@ private:
     static Name name(const std::string& s, const std::string& k) {
         return {ascii::lowered(sectionOf(s)), ascii::lowered(ascii::trimmed(k, ascii::blanks))};
     }
-    bool unknown(const Name& n) const { return m_lost.count(n) || m_lost.count({n.first, anyKey}); }
-    void forget(const std::string& s, const std::string& k) {
-        m_lost.insert(k == anyKey ? Name{ascii::lowered(sectionOf(s)), anyKey} : name(s, k));
-    }
+    bool unknown(const Name& n) const { return m_lost.count(n) != 0; }
     bool set(const std::string& s, const std::string& k, const std::string& v) {
         if (!clsINI::canHold(k, v, sectionOf(s)))
             return false;
@@ -105,18 +101,16 @@ private:
         const std::string s = pick(namePool, false), k = pick(namePool, true);
         const std::string v = pick(valuePool, false);
         const std::string before = test::readBytes(g_path);
-        switch (const int op = next() % 6) {
+        switch (next() % 6) {
         case 0:
         case 1: // what no line can hold is refused
             CHECK(m_ini.setKeyValue(k, v, s) == set(s, k, v));
             break;
         case 2: // what goes, goes whole; a name holding a NUL names nothing
-        case 3: {
-            const bool nul = ((op == 2 ? k : "") + sectionOf(s)).find('\0') != std::string::npos;
-            CHECK((op == 2 ? m_ini.deleteKey(k, s) : m_ini.deleteSection(s)) == !nul);
-            forget(s, op == 2 ? k : anyKey);
+        case 3:
+            CHECK(m_ini.deleteKey(k, s) == ((k + sectionOf(s)).find('\0') == std::string::npos));
+            m_lost.insert(name(s, k));
             break;
-        }
         case 4: { // a missing or empty value reads as the default, which is written
             const Name n = name(s, k);
             const bool known = !unknown(n), has = m_model.count(n) && !m_model[n].empty();
@@ -129,7 +123,7 @@ private:
         }
         case 5:
             if (!inTransaction)
-                CHECK(m_ini.transaction([&] { transaction(before); }).ok);
+                CHECK(m_ini.transaction([&] { transaction(before); }).ok());
             break;
         }
     }

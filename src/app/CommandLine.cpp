@@ -101,7 +101,7 @@ private:
     // The project file can be used; where not, says why. A missing file beside the program
     // holds no projects yet; a missing one asked for by name is a mistake.
     bool projectFileUsable() {
-        std::string problem = m_store.fileProblem();
+        std::string problem = m_store.checkFile().why();
         struct stat info {};
         if (problem.empty() && m_o.data && ::stat(m_o.data->c_str(), &info) != 0)
             problem = systemError(errno);
@@ -123,7 +123,7 @@ private:
 
     // A file that could not be read is no list of projects, not even an empty one.
     bool readFailed() {
-        const std::string problem = m_store.readProblem();
+        const std::string problem = m_store.lastRead().why();
         if (!problem.empty())
             fail(m_ini.inifile(), problem);
         return !problem.empty();

@@ -40,7 +40,7 @@ void Main(PlatformUi& ui, ProjectStore& store, frmMain& mainWindow,
     if (!folderNote.empty())
         ui.showMessage(textOfBytes(ascii::oneLine(folderNote)), PlatformUi::Buttons::Ok,
                        PlatformUi::Icon::Information);
-    const std::string problem = folderProblem.empty() ? store.fileProblem() : folderProblem;
+    const std::string problem = folderProblem.empty() ? store.checkFile().why() : folderProblem;
     if (!problem.empty())
         ui.showMessage(QCoreApplication::translate("Main",
                                                    "Brisvane cannot read or save Projects: "
@@ -90,10 +90,11 @@ int main(int argc, char** argv) {
             folderProblem = "the folder of " + *dataFile + " does not exist";
         dataFolder.clear(); // no data.ini elsewhere instead
     } else if (!dataFolder.empty()) {
-        if (const std::string why =
-                brisvane::makePrivateFolder(dataFolder, !folders.dataBesideProgram, folderNote);
-            !why.empty()) {
-            folderProblem = "the folder " + dataFolder + " cannot be used: " + why;
+        const auto made = brisvane::makePrivateFolder(dataFolder, !folders.dataBesideProgram);
+        if (made) {
+            folderNote = *made;
+        } else {
+            folderProblem = "the folder " + dataFolder + " cannot be used: " + made.why();
             dataFolder.clear();
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,9 +9,10 @@ namespace brisvane {
 
 // Writes a page for the desktop's browser to show into `folder`, which must be the user's own
 // and no one else's to write in (made, mode 0700, when missing, with the folders above it),
-// under a fresh name of its own, made here and nowhere else: a link planted in the folder is
-// never followed, and another user can plant none. Pages such a write left more than an hour ago
-// are removed. Returns the page's path, or nothing and why not in `why`.
-std::string writePrivatePage(const std::string& folder, std::string_view bytes, std::string& why);
+// reached by links only along a way nobody else can change (CheckedPath). The page has a fresh
+// name of its own and is written whole (AtomicFile): a link planted in the folder is never
+// followed, and another user can plant none. What such writes left more than an hour ago is
+// removed. Gives the page's path, or why there is none.
+Result<std::string> writePrivatePage(const std::string& folder, std::string_view bytes);
 
 } // namespace brisvane

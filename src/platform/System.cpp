@@ -73,27 +73,28 @@ FolderFacts machineFolderFacts() {
             env("XDG_DATA_HOME"), env("HOME")};
 }
 
-std::string makePrivateFolder(const std::string& folder, bool isPrivate, std::string& note) {
+Result<std::string> makePrivateFolder(const std::string& folder, bool isPrivate) {
+    const std::string nothingChanged;
     std::error_code error;
-    if (std::filesystem::create_directories(folder, error) && !error) {
+    const bool made = std::filesystem::create_directories(folder, error);
+    if (made && !error)
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-        return error ? error.message() : std::string();
-    }
-    struct stat info {};
-    if (error || !isPrivate)
-        return error ? error.message() : std::string();
+    if (error)
+        return Outcome::failed(systemError(error.value()));
+    if (made || !isPrivate)
+        return nothingChanged;
     // Another user who may write in the folder may put a link in place of data.ini.
+    struct stat info {};
     if (::stat(folder.c_str(), &info) != 0)
-        return systemError(errno);
+        return Outcome::failed(systemError(errno));
     if (info.st_uid != ::geteuid())
-        return "it belongs to another user";
-    if ((info.st_mode & 022) != 0) {
-        if (::chmod(folder.c_str(), 0700) != 0)
-            return systemError(errno);
-        note = "Other users could change the folder " + folder +
-               ", where Brisvane keeps your Projects; it is now yours alone.";
-    }
-    return {};
+        return Outcome::failed("it belongs to another user");
+    if ((info.st_mode & 022) == 0)
+        return nothingChanged;
+    if (::chmod(folder.c_str(), 0700) != 0)
+        return Outcome::failed(systemError(errno));
+    return "Other users could change the folder " + folder +
+           ", where Brisvane keeps your Projects; it is now yours alone.";
 }
 
 } // namespace brisvane

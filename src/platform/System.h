@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "store/ProgramFolders.h"
 
 #include <string>
@@ -22,8 +23,8 @@ FolderFacts machineFolderFacts();
 // Makes the folder, and those above it that are missing; a folder made here is the user's
 // alone. A folder that is there already is taken as it is, unless it is to be `private`
 // (the user's data folder): then one that belongs to another user is refused, and one that
-// others may write in is made the user's alone, which `note` says. The reason when the folder
-// cannot be used.
-std::string makePrivateFolder(const std::string& folder, bool isPrivate, std::string& note);
+// others may write in is made the user's alone. Gives a note of what was changed (none when
+// nothing was), or why the folder cannot be used.
+Result<std::string> makePrivateFolder(const std::string& folder, bool isPrivate);
 
 } // namespace brisvane

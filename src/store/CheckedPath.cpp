@@ -60,11 +60,8 @@ Descriptor CheckedPath::openFolder() const {
     return Descriptor(::openat(folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-std::optional<CheckedPath> CheckedPath::resolve(const std::string& path, std::string& why) {
-    const auto refuse = [&](std::string reason) -> std::optional<CheckedPath> {
-        why = std::move(reason);
-        return std::nullopt;
-    };
+Result<CheckedPath> CheckedPath::resolve(const std::string& path) {
+    const auto refuse = [](std::string why) { return Result<CheckedPath>::failed(std::move(why)); };
     if (path.empty())
         return refuse("the file has no name");
     const bool absolute = path.front() == '/';

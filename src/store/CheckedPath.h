@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/Descriptor.h"
+#include "base/Outcome.h"
 
-#include <optional>
 #include <string>
 
 namespace brisvane {
@@ -18,9 +18,9 @@ namespace brisvane {
 // to the user or root. A project file's link through a folder another user may change would
 // let that user point the next save at any file of the owner's.
 struct CheckedPath {
-    // Resolves `path`; the file itself need not exist. Refused: nothing, and `why` says why
-    // in one line that names the link or folder at fault.
-    static std::optional<CheckedPath> resolve(const std::string& path, std::string& why);
+    // Resolves `path`; the file itself need not exist. Refused: why, in one line that names
+    // the link or folder at fault.
+    static Result<CheckedPath> resolve(const std::string& path);
 
     Descriptor folder;      // opened with O_PATH: enough for the *at() calls
     std::string name;       // the file's name in it

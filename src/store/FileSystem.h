@@ -5,9 +5,10 @@
 
 namespace brisvane {
 
-// The few system calls with which a profile file is read and written. Tests put a failing
-// one in place to see that a write which did not land is never taken for one that did, and
-// that a file which could not be read is never taken for an empty one.
+// The few system calls with which the project file is read and written, and any file written
+// whole (AtomicFile); FileSystem.cpp makes them. Tests put a failing one in place to see that a
+// write which did not land is never taken for one that did, and that a file which could not
+// be read is never taken for an empty one.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;

@@ -1,52 +1,22 @@
 #include "store/ProfileEngine.h"
 
 #include "base/SystemError.h"
+#include "store/AtomicFile.h"
 #include "store/CheckedPath.h"
 #include "text/Utf16.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
 namespace brisvane {
 
-ssize_t FileSystem::read(int fd, void* data, std::size_t size) {
-    return ::read(fd, data, size);
-}
-int FileSystem::lock(int fd, bool wait) {
-    // Another program may hold the lock for as long as it likes: after a few seconds the
-    // write gives up, rather than leave the window frozen.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(wait ? 3 : 0);
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= giveUp)
-            return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return 0;
-}
-ssize_t FileSystem::write(int fd, const void* data, std::size_t size) {
-    return ::write(fd, data, size);
-}
-int FileSystem::fsync(int fd) {
-    return ::fsync(fd);
-}
-int FileSystem::renameat(int folder, const char* from, const char* to) {
-    return ::renameat(folder, from, folder, to);
-}
-
 namespace {
-
-// Temporary files are the file's name, this, and six random characters.
-constexpr const char* temporarySuffix = ".brisvane-tmp-";
 
 // What a path that is no regular file names, for messages.
 const char* kindOf(mode_t mode) {
@@ -98,22 +68,18 @@ bool readAll(FileSystem& fileSystem, int fd, std::string& out, std::size_t limit
 
 // Opens a file to read without waiting (a pipe put in its place between the check and here
 // must not hold the program), and only a regular file, never through a link put in its place
-// after the check. Not open: the reason, or none where there is no file.
-Descriptor openRegular(const CheckedPath& file, const std::string& path, struct stat& info,
-                       std::string& error) {
+// after the check. Where there is no file, no descriptor (-1).
+Result<Descriptor> openRegular(const CheckedPath& file, const std::string& path,
+                               struct stat& info) {
     Descriptor fd(::openat(file.folder.get(), file.name.c_str(),
                            O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
-    if (fd.get() < 0) {
-        error = errno == ENOENT ? std::string() : systemError(errno);
+    if (fd.get() < 0 && errno == ENOENT)
         return fd;
-    }
-    if (::fstat(fd.get(), &info) != 0)
-        error = systemError(errno);
-    else if (!S_ISREG(info.st_mode))
-        error = notARegularFile(path, info.st_mode);
-    else
-        return fd;
-    return Descriptor(-1);
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
+        return Outcome::failed(systemError(errno));
+    if (!S_ISREG(info.st_mode))
+        return Outcome::failed(notARegularFile(path, info.st_mode));
+    return fd;
 }
 
 } // namespace
@@ -139,74 +105,69 @@ ProfileEngine::Identity ProfileEngine::identityOf(const std::string& path) {
     return identityOf(info);
 }
 
-std::string ProfileEngine::problem(const std::string& path) {
-    std::string why;
-    const auto file = CheckedPath::resolve(path, why);
+Outcome ProfileEngine::check(const std::string& path) {
+    const auto file = CheckedPath::resolve(path);
     if (!file)
-        return why;
+        return Outcome::failed(file.why());
     // Whether the file can be used shows in its size and its first two bytes: a long file is
     // read whole only when something in it is wanted.
     const Identity now = identityOf(path);
     if (const auto cached = m_cache.find(path);
         cached != m_cache.end() && cached->second.identity == now)
-        return cached->second.document->isUtf16() ? utf16Refused(path) : std::string();
+        return cached->second.document->isUtf16() ? Outcome::failed(utf16Refused(path)) : Outcome();
     if (now.exists && !S_ISREG(now.mode))
-        return notARegularFile(path, now.mode);
+        return Outcome::failed(notARegularFile(path, now.mode));
     struct stat info {};
-    const Descriptor fd = openRegular(*file, path, info, why);
-    if (fd.get() < 0)
-        return why;
+    const auto fd = openRegular(*file, path, info);
+    if (!fd || fd->get() < 0)
+        return fd ? Outcome() : Outcome::failed(fd.why());
     if (static_cast<std::size_t>(info.st_size) > maxProfileBytes)
-        return tooLarge(path);
+        return Outcome::failed(tooLarge(path));
     char start[2] = {};
     ssize_t got = 0;
-    while ((got = ::pread(fd.get(), start, sizeof start, 0)) < 0 && errno == EINTR) {
+    while ((got = ::pread(fd->get(), start, sizeof start, 0)) < 0 && errno == EINTR) {
     }
     if (got < 0)
-        return systemError(errno);
-    return startsUtf16({start, static_cast<std::size_t>(got)}) ? utf16Refused(path) : std::string();
+        return Outcome::failed(systemError(errno));
+    return startsUtf16({start, static_cast<std::size_t>(got)}) ? Outcome::failed(utf16Refused(path))
+                                                               : Outcome();
 }
 
 std::shared_ptr<const ProfileDocument> ProfileEngine::read(const std::string& path) {
-    m_readError.clear();
-    std::string why;
-    const auto file = CheckedPath::resolve(path, why);
-    auto document = file ? load(*file, path, &m_readError) : nullptr;
-    if (!file) {
+    const auto file = CheckedPath::resolve(path);
+    if (!file)
         m_cache.erase(path);
-        m_readError = why;
-    }
-    return document ? document : std::make_shared<const ProfileDocument>();
+    const auto document = file ? load(*file, path) : Result<Document>(Outcome::failed(file.why()));
+    m_lastRead = document ? Outcome() : Outcome::failed(document.why());
+    return document ? *document : std::make_shared<const ProfileDocument>();
 }
 
-std::shared_ptr<const ProfileDocument>
-ProfileEngine::load(const CheckedPath& file, const std::string& path, std::string* error) {
+Result<ProfileEngine::Document> ProfileEngine::load(const CheckedPath& file,
+                                                    const std::string& path) {
     const Identity now = identityOf(path);
     const auto cached = m_cache.find(path);
     if (cached != m_cache.end() && cached->second.identity == now)
         return cached->second.document;
 
     // Whatever is wrong, the cache holds no text for the path.
-    const auto fail = [&](std::string why) -> std::shared_ptr<const ProfileDocument> {
+    const auto fail = [&](std::string why) {
         m_cache.erase(path);
-        *error = std::move(why);
-        return nullptr;
+        return Result<Document>::failed(std::move(why));
     };
     if (now.exists && !S_ISREG(now.mode))
         return fail(notARegularFile(path, now.mode));
     struct stat info {};
-    std::string why;
-    const Descriptor fd = openRegular(file, path, info, why);
-    if (fd.get() < 0 && why.empty()) { // no file: no entries
+    const auto fd = openRegular(file, path, info);
+    if (!fd)
+        return fail(fd.why());
+    if (fd->get() < 0) { // no file: no entries
         m_cache.erase(path);
         return std::make_shared<const ProfileDocument>();
     }
-    if (fd.get() < 0)
-        return fail(std::move(why));
     if (static_cast<std::size_t>(info.st_size) > maxProfileBytes)
         return fail(tooLarge(path));
     std::string content;
-    if (!readAll(*m_fileSystem, fd.get(), content, maxProfileBytes))
+    if (!readAll(*m_fileSystem, fd->get(), content, maxProfileBytes))
         return fail(systemError(errno));
     // A file that grew past the limit while it was read is as much too large.
     if (content.size() > maxProfileBytes)
@@ -214,33 +175,33 @@ ProfileEngine::load(const CheckedPath& file, const std::string& path, std::strin
     auto document = std::make_shared<const ProfileDocument>(std::move(content));
     // What was read is kept under the identity of what was read, not of what is there now.
     m_cache[path] = {identityOf(info), document};
-    return document;
+    return Document(document);
 }
 
-WriteOutcome ProfileEngine::edit(const std::string& path,
-                                 const std::function<void(ProfileDocument&)>& change, bool wait) {
+Outcome ProfileEngine::edit(const std::string& path,
+                            const std::function<void(ProfileDocument&)>& change, bool wait) {
     // The way to the file is looked up and checked once; all that follows goes through the
     // folder found, so that nothing put on the way since can send the write elsewhere.
-    std::string why;
-    const auto file = CheckedPath::resolve(path, why);
+    const auto file = CheckedPath::resolve(path);
     if (!file)
-        return {false, std::move(why)};
+        return Outcome::failed(file.why());
     // The lock is on the folder: the file itself is replaced by every write, and a lock on
     // a replaced file would guard nothing.
     const Descriptor folder = file->openFolder();
     struct stat folderInfo {};
     if (folder.get() < 0 || ::fstat(folder.get(), &folderInfo) != 0)
-        return {false, systemError(errno)};
+        return Outcome::failed(systemError(errno));
     // A change made while this engine already holds the folder (a transaction writing a
     // second file there) must not wait for itself.
     const std::pair<dev_t, ino_t> folderId{folderInfo.st_dev, folderInfo.st_ino};
     const bool alreadyLocked = m_lockedFolders.count(folderId) > 0;
     if (!alreadyLocked) {
         if (m_fileSystem->lock(folder.get(), wait) != 0)
-            return {false, errno == EWOULDBLOCK ? "another program is using the project file: "
-                                                  "it holds the lock on its folder " +
-                                                      file->folderPath
-                                                : systemError(errno)};
+            return Outcome::failed(errno == EWOULDBLOCK
+                                       ? "another program is using the project file: it holds "
+                                         "the lock on its folder " +
+                                             file->folderPath
+                                       : systemError(errno));
         m_lockedFolders.insert(folderId);
     }
     struct Unlock {
@@ -258,133 +219,84 @@ WriteOutcome ProfileEngine::edit(const std::string& path,
     // of the clock, of the same size, could pass for the cached text.
     m_cache.erase(path);
     removeOrphans(*file, folder.get());
-    std::string error;
-    const auto current = load(*file, path, &error);
+    const auto current = load(*file, path);
     if (!current)
-        return {false, error};
-    if (current->isUtf16())
-        return {false, utf16Refused(path)};
-    ProfileDocument document = *current;
+        return Outcome::failed(current.why());
+    if ((*current)->isUtf16())
+        return Outcome::failed(utf16Refused(path));
+    ProfileDocument document = **current;
     change(document);
     if (!document.changed())
         return {};
-    return replace(*file, folder.get(), path, document.text());
+    return replace(*file, path, document.text());
 }
 
-WriteOutcome ProfileEngine::replace(const CheckedPath& file, int folder, const std::string& path,
-                                    const std::string& text) {
+Outcome ProfileEngine::replace(const CheckedPath& file, const std::string& path,
+                               const std::string& text) {
     const int at = file.folder.get();
     const char* name = file.name.c_str();
     if (text.size() > maxProfileBytes)
-        return {false, tooLarge(path)};
+        return Outcome::failed(tooLarge(path));
     struct stat original {};
     const bool existed = ::fstatat(at, name, &original, AT_SYMLINK_NOFOLLOW) == 0;
     // Renaming over a read-only file would go through; its owner meant it to stay as it is
     // (and no write bit at all means so even to the superuser).
     if (existed) {
         if ((original.st_mode & 0222) == 0)
-            return {false, systemError(EACCES)};
+            return Outcome::failed(systemError(EACCES));
         if (::faccessat(at, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
-            return {false, systemError(errno)};
+            return Outcome::failed(systemError(errno));
     }
 
     // The new file keeps the old one's permissions; a first file gets the usual ones, which
     // open() cuts by the process's umask.
-    std::string temporary;
-    Descriptor fd(createTemporary(file, existed ? 0600 : 0666, temporary));
-    if (fd.get() < 0) {
-        const int error = errno;
+    AtomicFile out(*m_fileSystem, file, existed ? 0600 : 0666);
+    if (const int error = out.error()) {
         if (error == EACCES || error == EPERM || error == EROFS)
-            return {false, "the folder " + file.folderPath +
-                               " must be writable: a change is written to a new file there "
-                               "first (" +
-                               systemError(error) + ")"};
-        return {false, systemError(error)};
+            return Outcome::failed("the folder " + file.folderPath +
+                                   " must be writable: a change is written to a new file there "
+                                   "first (" +
+                                   systemError(error) + ")");
+        return Outcome::failed(systemError(error));
     }
-    auto fail = [&](int error) {
-        ::unlinkat(at, temporary.c_str(), 0);
-        return WriteOutcome{false, systemError(error)};
-    };
-    if (existed && ::fchmod(fd.get(), original.st_mode & 07777) != 0)
-        return fail(errno);
-    if (existed && (::fchown(fd.get(), original.st_uid, original.st_gid) != 0)) {
+    if (existed && ::fchmod(out.descriptor(), original.st_mode & 07777) != 0)
+        return Outcome::failed(systemError(errno));
+    if (existed && ::fchown(out.descriptor(), original.st_uid, original.st_gid) != 0) {
         // Only the owner's own programs get here without the right to keep the owner; the
         // file then belongs to whoever writes it, as any editor would leave it.
     }
-
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n =
-            m_fileSystem->write(fd.get(), text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        written += static_cast<std::size_t>(n);
-    }
-    if (m_fileSystem->fsync(fd.get()) != 0)
-        return fail(errno);
-    if (::close(fd.release()) != 0)
-        return fail(errno);
-    if (m_fileSystem->renameat(at, temporary.c_str(), name) != 0)
-        return fail(errno);
-    // The rename itself must reach the disk too.
-    m_fileSystem->fsync(folder);
-
+    if (const Outcome written = out.commit(text); !written)
+        return written;
     m_cache[path] = {identityOf(path), std::make_shared<const ProfileDocument>(text)};
     return {};
-}
-
-int ProfileEngine::createTemporary(const CheckedPath& file, mode_t mode, std::string& name) {
-    static constexpr char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = file.name + temporarySuffix;
-        for (int i = 0; i < 6; ++i)
-            name += letters[pick(random)];
-        const int fd = ::openat(file.folder.get(), name.c_str(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
 }
 
 void ProfileEngine::removeOrphans(const CheckedPath& file, int folder) {
     // Writers hold the folder's lock while their temporary file exists; one found while we
     // hold it was left by a writer that died.
-    const std::string prefix = file.name + temporarySuffix;
     DIR* dir = ::fdopendir(::dup(folder));
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
-            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+        if (AtomicFile::isTemporary(file.name, entry->d_name))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
 }
 
-WriteOutcome ProfileEngine::ensureExists(const std::string& path) {
-    std::string why;
-    const auto file = CheckedPath::resolve(path, why);
+Outcome ProfileEngine::ensureExists(const std::string& path) {
+    const auto file = CheckedPath::resolve(path);
     if (!file)
-        return {false, std::move(why)};
+        return Outcome::failed(file.why());
     struct stat info {};
     if (::fstatat(file->folder.get(), file->name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
-        return S_ISREG(info.st_mode) ? WriteOutcome{}
-                                     : WriteOutcome{false, notARegularFile(path, info.st_mode)};
+        return S_ISREG(info.st_mode) ? Outcome()
+                                     : Outcome::failed(notARegularFile(path, info.st_mode));
     Descriptor fd(::openat(file->folder.get(), file->name.c_str(),
                            O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
                            0666));
     if (fd.get() < 0)
-        return {false, systemError(errno)};
+        return Outcome::failed(systemError(errno));
     return {};
 }
 

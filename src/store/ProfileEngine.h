@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "store/CheckedPath.h"
 #include "store/FileSystem.h"
 #include "store/ProfileDocument.h"
@@ -14,13 +15,6 @@
 #include <utility>
 
 namespace brisvane {
-
-// How a write ended: when it failed, the file holds what it held before, and `error` says
-// why in the system's words ("Permission denied", "No space left on device").
-struct WriteOutcome {
-    bool ok = true;
-    std::string error;
-};
 
 // The largest project file read or written: ten thousand projects take some 1.5 MB, and a
 // file of gigabytes would be read whole into memory.
@@ -37,20 +31,21 @@ class ProfileEngine {
 public:
     explicit ProfileEngine(std::shared_ptr<FileSystem> fileSystem = nullptr);
 
-    // The file's current text; a missing or unreadable file reads as empty, and readError()
+    // The file's current text; a missing or unreadable file reads as empty, and lastRead()
     // says why it could not be read.
     std::shared_ptr<const ProfileDocument> read(const std::string& path);
-    const std::string& readError() const { return m_readError; }
+    const Outcome& lastRead() const { return m_lastRead; }
     // Runs `change` on the current text and writes the result if it changed anything. While
     // another program holds the lock, a write waits a few seconds at most, or with `wait`
-    // false not at all, and then fails.
-    WriteOutcome edit(const std::string& path, const std::function<void(ProfileDocument&)>& change,
-                      bool wait = true);
+    // false not at all, and then fails. A write that failed leaves the file as it was, and
+    // says why in the system's words ("Permission denied", "No space left on device").
+    Outcome edit(const std::string& path, const std::function<void(ProfileDocument&)>& change,
+                 bool wait = true);
     // Creates the file empty when it is missing; an existing file is left as it is.
-    WriteOutcome ensureExists(const std::string& path);
-    // Why the file can be neither read nor changed (not a regular file, unreadable, UTF-16),
-    // or nothing when it can; a missing file is no problem.
-    std::string problem(const std::string& path);
+    Outcome ensureExists(const std::string& path);
+    // Whether the file can be read and changed, or why not (not a regular file, unreadable,
+    // UTF-16); a missing file can.
+    Outcome check(const std::string& path);
 
 private:
     struct Identity {
@@ -70,22 +65,17 @@ private:
 
     static Identity identityOf(const struct stat& info);
     static Identity identityOf(const std::string& path);
-    // A new temporary file beside path, made here and nowhere else (O_EXCL); -1 and errno
-    // when it cannot be.
-    static int createTemporary(const CheckedPath& file, mode_t mode, std::string& name);
-    // The file's text; an error (but for a missing file, which reads as empty) leaves
-    // `error` set and gives nothing.
-    std::shared_ptr<const ProfileDocument> load(const CheckedPath& file, const std::string& path,
-                                                std::string* error);
-    // Writes text over the file, through `folder`, the file's folder opened and locked.
-    WriteOutcome replace(const CheckedPath& file, int folder, const std::string& path,
-                         const std::string& text);
+    using Document = std::shared_ptr<const ProfileDocument>;
+    // The file's text; a missing file reads as empty.
+    Result<Document> load(const CheckedPath& file, const std::string& path);
+    // Writes text over the file, whose folder this engine has locked.
+    Outcome replace(const CheckedPath& file, const std::string& path, const std::string& text);
     static void removeOrphans(const CheckedPath& file, int folder);
 
     std::shared_ptr<FileSystem> m_fileSystem;
     std::unordered_map<std::string, Cached> m_cache;
     std::set<std::pair<dev_t, ino_t>> m_lockedFolders;
-    std::string m_readError;
+    Outcome m_lastRead;
 };
 
 } // namespace brisvane

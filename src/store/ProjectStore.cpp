@@ -111,13 +111,13 @@ void ProjectStore::reading(const std::function<void()>& body) {
         m_ini.readOnlyPass(body, m_dataFile);
 }
 
-WriteOutcome ProjectStore::addProject(const std::string& name, const ProjectColors& colors) {
+Outcome ProjectStore::addProject(const std::string& name, const ProjectColors& colors) {
     if (m_dataFile.empty())
-        return {false, m_noFileReason};
+        return Outcome::failed(m_noFileReason);
     // The name was checked before; another program may have taken it since.
     bool taken = false;
     bool full = false;
-    const WriteOutcome outcome = m_ini.transaction(
+    const Outcome outcome = m_ini.transaction(
         [&] {
             taken = listedOrSection(name) != NameCheck::Free;
             if (taken)
@@ -128,13 +128,11 @@ WriteOutcome ProjectStore::addProject(const std::string& name, const ProjectColo
         },
         m_dataFile);
     if (taken)
-        return {false, "another program has just made a Project of that name"};
-    if (full)
-        return {false, listFull};
-    return outcome;
+        return Outcome::failed("another program has just made a Project of that name");
+    return full ? Outcome::failed(listFull) : outcome;
 }
 
-WriteOutcome ProjectStore::createProject(const std::string& name) {
+Outcome ProjectStore::createProject(const std::string& name) {
     return addProject(name, {defaultScheme, std::nullopt});
 }
 
@@ -168,34 +166,34 @@ ProjectColors ProjectStore::openProject(const std::string& name) {
     return colors;
 }
 
-WriteOutcome ProjectStore::saveProject(bool isNewProject, const std::string& name,
-                                       const ProjectColors& colors) {
+Outcome ProjectStore::saveProject(bool isNewProject, const std::string& name,
+                                  const ProjectColors& colors) {
     if (isNewProject)
         return addProject(name, colors);
     if (m_dataFile.empty())
-        return {false, m_noFileReason};
+        return Outcome::failed(m_noFileReason);
     // The file may have been deleted or replaced since the project was opened: it is listed
     // again, as creating it would, rather than left a section that no list leads to.
     bool full = false;
-    const WriteOutcome outcome = m_ini.transaction(
+    const Outcome outcome = m_ini.transaction(
         [&] {
             full = !isListed(name) && !addToList(name);
             if (!full)
                 writeProject(name, colors);
         },
         m_dataFile);
-    return full ? WriteOutcome{false, listFull} : outcome;
+    return full ? Outcome::failed(listFull) : outcome;
 }
 
-std::string ProjectStore::fileProblem() {
+Outcome ProjectStore::checkFile() {
     if (m_dataFile.empty())
-        return m_noFileReason;
-    return m_ini.fileProblem(m_dataFile);
+        return Outcome::failed(m_noFileReason);
+    return m_ini.checkFile(m_dataFile);
 }
 
-std::string ProjectStore::readProblem() const {
-    return m_ini.readError().empty() ? std::string()
-                                     : m_dataFile + " could not be read: " + m_ini.readError();
+Outcome ProjectStore::lastRead() const {
+    const Outcome& read = m_ini.lastRead();
+    return read ? read : Outcome::failed(m_dataFile + " could not be read: " + read.why());
 }
 
 NameCheck ProjectStore::checkProjectName(const std::string& name) {

@@ -40,7 +40,7 @@ public:
 
     std::vector<ProjectRow> listProjects();
     // Adds the name to the list and writes its section with the default colours.
-    WriteOutcome createProject(const std::string& name);
+    Outcome createProject(const std::string& name);
     // The project's colours. A missing one of the seven reads (and is written) as
     // "<not_set>"; the hover and pressed faces ("8", "9") and the dark set ("D1" to "D9"),
     // which older projects lack, read as unset and write nothing.
@@ -48,15 +48,13 @@ public:
     // Writes the colours and the time under the name, first adding it to the list if new, or
     // if the file no longer lists it (deleted or replaced since the project was opened). A
     // state or dark set left unset removes its keys; none are written for it.
-    WriteOutcome saveProject(bool isNewProject, const std::string& name,
-                             const ProjectColors& colors);
+    Outcome saveProject(bool isNewProject, const std::string& name, const ProjectColors& colors);
     NameCheck checkProjectName(const std::string& name);
-    // Why the project file can be neither read nor written, said once at start-up; nothing
-    // when all is well.
-    std::string fileProblem();
-    // Why the last listing or opening could not read the file (its rows are then none), or
-    // nothing when it could.
-    std::string readProblem() const;
+    // Whether the project file can be read and written, or why not: said once at start-up.
+    Outcome checkFile();
+    // Whether the last listing or opening could read the file (its rows are then none), or
+    // why not.
+    Outcome lastRead() const;
 
     // Where the projects are kept, for messages: the file, or where it would be when the
     // store has none because its folder cannot be used (markUnusable).
@@ -67,7 +65,7 @@ public:
 
 private:
     void reading(const std::function<void()>& body);
-    WriteOutcome addProject(const std::string& name, const ProjectColors& colors);
+    Outcome addProject(const std::string& name, const ProjectColors& colors);
     NameCheck listedOrSection(const std::string& name);
     // The keys of a section, as a set; the list's or a project's.
     std::set<std::string> keysIn(const std::string& section);

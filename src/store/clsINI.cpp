@@ -63,9 +63,8 @@ void clsINI::ensureIniFileExists() {
     // A transaction or a reading pass made sure of it when it began; once is enough.
     if (m_transaction || m_pass || m_readOnly)
         return;
-    const WriteOutcome outcome = m_engine.ensureExists(m_inifile);
-    if (!outcome.ok)
-        m_lastError = outcome.error;
+    if (const Outcome made = m_engine.ensureExists(m_inifile); !made)
+        m_lastError = made.why();
 }
 
 const ProfileDocument& clsINI::view(const std::string& file) {
@@ -86,22 +85,22 @@ bool clsINI::change(const std::string& file, const std::function<void(ProfileDoc
         edit(*m_transaction);
         return true;
     }
-    const WriteOutcome outcome = m_engine.edit(file, edit);
-    if (!outcome.ok)
-        m_lastError = outcome.error;
-    return outcome.ok;
+    const Outcome outcome = m_engine.edit(file, edit);
+    if (!outcome)
+        m_lastError = outcome.why();
+    return outcome.ok();
 }
 
-WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::string& INIFileLoc) {
+Outcome clsINI::transaction(const std::function<void()>& body, const std::string& INIFileLoc) {
     const std::string file = fileOf(INIFileLoc);
     if (m_readOnly)
-        return {false, readOnlyError};
+        return Outcome::failed(readOnlyError);
     if (m_transaction) { // already inside one: the outer one carries these writes
         body();
         return {};
     }
     ensureIniFileExists();
-    const WriteOutcome outcome = m_engine.edit(file, [&](ProfileDocument& document) {
+    const Outcome outcome = m_engine.edit(file, [&](ProfileDocument& document) {
         struct Open {
             clsINI& ini;
             ~Open() { ini.m_transaction = nullptr; }
@@ -110,8 +109,8 @@ WriteOutcome clsINI::transaction(const std::function<void()>& body, const std::s
         m_transaction = &document;
         body();
     });
-    if (!outcome.ok)
-        m_lastError = outcome.error;
+    if (!outcome)
+        m_lastError = outcome.why();
     return outcome;
 }
 
@@ -209,9 +208,9 @@ void clsINI::readOnlyPass(const std::function<void()>& body, const std::string& 
     } close{*this};
     body();
     m_pass = nullptr;
-    if (pass.writeBacks.empty() || m_readOnly || !readError().empty())
+    if (pass.writeBacks.empty() || m_readOnly || !lastRead())
         return;
-    const WriteOutcome outcome = m_engine.edit(
+    const Outcome outcome = m_engine.edit(
         pass.file,
         [&](ProfileDocument& document) {
             for (const auto& [section, key, value] : pass.writeBacks) {
@@ -221,12 +220,12 @@ void clsINI::readOnlyPass(const std::function<void()>& body, const std::string& 
             }
         },
         false);
-    if (!outcome.ok)
-        m_lastError = outcome.error;
+    if (!outcome)
+        m_lastError = outcome.why();
 }
 
-std::string clsINI::fileProblem(const std::string& INIFileLoc) {
-    return m_engine.problem(fileOf(INIFileLoc));
+Outcome clsINI::checkFile(const std::string& INIFileLoc) {
+    return m_engine.check(fileOf(INIFileLoc));
 }
 
 bool clsINI::deleteSection(const std::string& section, const std::string& INIFileLoc) {
@@ -278,14 +277,14 @@ bool clsINI::renameSection(const std::string& NewSection, const std::string& sec
             return false;
         }
     }
-    const WriteOutcome outcome = transaction(
+    const Outcome outcome = transaction(
         [&] {
             for (const std::string& key : keys)
                 setKeyValue(key, getKeyValue(key, {}, old, file), NewSection, file);
             deleteSection(old, file);
         },
         file);
-    return outcome.ok;
+    return outcome.ok();
 }
 
 bool clsINI::renameKey(const std::string& currentKey, const std::string& NewKey,
@@ -300,13 +299,13 @@ bool clsINI::renameKey(const std::string& currentKey, const std::string& NewKey,
         m_lastError = cannotHold;
         return false;
     }
-    const WriteOutcome outcome = transaction(
+    const Outcome outcome = transaction(
         [&] {
             setKeyValue(NewKey, getKeyValue(currentKey, {}, s, file), s, file);
             deleteKey(currentKey, s, file);
         },
         file);
-    return outcome.ok;
+    return outcome.ok();
 }
 
 } // namespace brisvane

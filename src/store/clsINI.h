@@ -66,10 +66,10 @@ public:
     // Runs body with the members working on one snapshot of the file, under its lock: what
     // they write lands together when body returns, or none of it does. Reads inside see the
     // writes before them.
-    WriteOutcome transaction(const std::function<void()>& body, const std::string& INIFileLoc = {});
+    Outcome transaction(const std::function<void()>& body, const std::string& INIFileLoc = {});
 
-    // Why the file can be neither read nor written, or nothing when it can be.
-    std::string fileProblem(const std::string& INIFileLoc = {});
+    // Whether the file can be read and written, or why not.
+    Outcome checkFile(const std::string& INIFileLoc = {});
 
     // A reader only: no member writes the file, not even the entries a read writes back or
     // a missing file; they fail instead, and reads give what they would have written.
@@ -78,9 +78,9 @@ public:
 
     // Why the last write that failed did so, in the system's words.
     const std::string& lastError() const { return m_lastError; }
-    // Why the last read of a file failed (a disk error, say), or nothing when it did not; a
-    // file that could not be read reads as empty, and is never written over.
-    const std::string& readError() const { return m_engine.readError(); }
+    // How the last read of a file went, and why it failed (a disk error, say); a file that
+    // could not be read reads as empty, and is never written over.
+    const Outcome& lastRead() const { return m_engine.lastRead(); }
 
     // Runs body, which only reads, without the file's lock, on one reading of the file: an
     // atomic rename gives every read a whole file. The entries its reads write back are written

@@ -29,14 +29,14 @@ bool FileCommands::nameIsFree(const QString& name) {
 }
 
 bool FileCommands::saveProject(bool isNewProject) {
-    const WriteOutcome written =
+    const brisvane::Outcome written =
         m_store.saveProject(isNewProject, m_state.currentProjectName, m_state.project());
     const QString name = textOfBytes(m_state.currentProjectName);
-    if (!written.ok) {
+    if (!written) {
         // The colours stay unsaved and marked so; nothing may say they were saved.
         m_ui.showMessage(tr("The Project \"%1\" could not be saved in\r\n%2:\r\n%3")
                              .arg(name, textOfBytes(ascii::oneLine(m_store.placeShown())),
-                                  textOfBytes(ascii::oneLine(written.error))),
+                                  textOfBytes(ascii::oneLine(written.why()))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }

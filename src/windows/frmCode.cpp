@@ -328,24 +328,20 @@ void frmCode::lblCopy_Click() {
 void frmCode::lblPreview_Click() {
     m_lblPreview->setLit(false);
     const QString folder = m_ui.cacheFolder();
-    std::string why =
-        folder.isEmpty() ? tr("the cache folder could not be found").toStdString() : "";
-    const std::string page =
-        why.empty()
-            ? writePrivatePage(QFile::encodeName(folder).toStdString(),
-                               buildBrowserPage(code().toStdString(), !m_state.everyBrowserBlock),
-                               why)
-            : std::string();
-    const QString shown = textOfBytes(ascii::oneLine(page));
-    if (page.empty()) {
-        m_ui.showMessage(
-            tr("The preview page could not be written: %1.").arg(textOfBytes(ascii::oneLine(why))),
-            PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+    const Result<std::string> page =
+        folder.isEmpty()
+            ? Result<std::string>::failed(tr("the cache folder could not be found").toStdString())
+            : writePrivatePage(QFile::encodeName(folder).toStdString(),
+                               buildBrowserPage(code().toStdString(), !m_state.everyBrowserBlock));
+    if (!page) {
+        m_ui.showMessage(tr("The preview page could not be written: %1.")
+                             .arg(textOfBytes(ascii::oneLine(page.why()))),
+                         PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     } else if (!m_ui.openWithShell(
-                   QUrl::fromLocalFile(QFile::decodeName(page.c_str())).toString())) {
+                   QUrl::fromLocalFile(QFile::decodeName(page->c_str())).toString())) {
         m_ui.showMessage(
             tr("The preview page %1 was written, but no browser could be started to show it.")
-                .arg(shown),
+                .arg(textOfBytes(ascii::oneLine(*page))),
             PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     }
 }

@@ -418,12 +418,12 @@ void frmMain::showPreviewPage() {
 }
 
 bool frmMain::createProject(const std::string& name) {
-    const WriteOutcome written = m_store.createProject(name);
-    if (!written.ok) {
+    const Outcome written = m_store.createProject(name);
+    if (!written) {
         m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
                              .arg(textOfBytes(name),
                                   textOfBytes(ascii::oneLine(m_store.placeShown())),
-                                  textOfBytes(ascii::oneLine(written.error))),
+                                  textOfBytes(ascii::oneLine(written.why()))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
@@ -437,9 +437,9 @@ bool frmMain::createProject(const std::string& name) {
 void frmMain::openProject(const std::string& name) {
     const ProjectColors opened = m_store.openProject(name);
     // A file that could not be read holds no colours: those in the window stay.
-    if (const std::string problem = m_store.readProblem(); !problem.empty()) {
+    if (const Outcome read = m_store.lastRead(); !read) {
         m_ui.showMessage(QStringLiteral("The Project %1 could not be opened: %2.")
-                             .arg(textOfBytes(name), textOfBytes(ascii::oneLine(problem))),
+                             .arg(textOfBytes(name), textOfBytes(ascii::oneLine(read.why()))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
     }

@@ -221,10 +221,10 @@ void frmOpen::chooseExisting() {
         m_lvOpen->header()->setStretchLastSection(false);
         // The time and date columns fit what is in view, not every row of a long list.
         m_lvOpen->header()->setResizeContentsPrecision(0);
-        if (const std::string problem = m_store.readProblem(); !problem.empty())
-            m_ui.showMessage(
-                tr("The Projects cannot be listed: %1.").arg(textOfBytes(ascii::oneLine(problem))),
-                PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
+        if (const Outcome read = m_store.lastRead(); !read)
+            m_ui.showMessage(tr("The Projects cannot be listed: %1.")
+                                 .arg(textOfBytes(ascii::oneLine(read.why()))),
+                             PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
     }
     m_fmeOpenPnl->show();
     setBackColor(m_picNew, palette().color(QPalette::Button));

@@ -32,20 +32,16 @@ TEST(QtPlatformUi, AMessageShowsItsTextAsPlainTextOnLinesOfItsOwn) {
 TEST(System, TheUsersDataFolderIsMadeTheirsAloneAndAnotherUsersIsRefused) {
     const test::TempFolder dir;
     const std::string open = dir.path + "/open", other = dir.path + "/other";
-    std::string note;
-    ASSERT_EQ(::mkdir(open.c_str(), 0700), 0);
-    ::chmod(open.c_str(), 0777);
-    EXPECT_EQ(makePrivateFolder(open, false, note), ""); // beside the program: as it is
-    EXPECT_EQ(note, "");
-    EXPECT_EQ(makePrivateFolder(open, true, note), "");
-    EXPECT_NE(note.find("it is now yours alone"), std::string::npos);
-    struct stat info {};
-    ASSERT_EQ(::stat(open.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
-    ASSERT_EQ(::mkdir(other.c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(open.c_str(), 0700) | ::mkdir(other.c_str(), 0700), 0);
+    for (const mode_t mode : {0777, 0770}) { // open to all, or to its group
+        ASSERT_EQ(::chmod(open.c_str(), mode), 0);
+        EXPECT_EQ(*makePrivateFolder(open, false), ""); // beside the program: as it is
+        EXPECT_NE(makePrivateFolder(open, true)->find("it is now yours alone"), std::string::npos);
+        EXPECT_EQ(std::filesystem::status(open).permissions(), std::filesystem::perms::owner_all);
+    }
     if (::geteuid() != 0 || ::chown(other.c_str(), 4321, 4321) != 0)
         GTEST_SKIP() << "giving the folder to another user needs root";
-    EXPECT_EQ(makePrivateFolder(other, true, note), "it belongs to another user");
+    EXPECT_EQ(makePrivateFolder(other, true).why(), "it belongs to another user");
 }
 
 } // namespace

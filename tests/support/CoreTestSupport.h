@@ -55,7 +55,7 @@ inline std::set<std::string> namesIn(const std::string& folder) {
 // each call in `calls` ('w', 'f', 'r'; 'R' once renamed) and first tells `onCall` of it.
 class FailingFileSystem : public FileSystem {
 public:
-    enum class Call { None, Write, WriteNothing, Fsync, Rename, Read, Lock };
+    enum class Call { None, Write, WriteNothing, Fsync, Rename, Read };
     explicit FailingFileSystem(Call failing = Call::None, int error = 0)
         : m_failing(failing), m_error(error) {}
 
@@ -73,10 +73,6 @@ public:
     }
     ssize_t read(int fd, void* data, std::size_t size) override {
         return fails(Call::Read) ? -1 : FileSystem::read(fd, data, size);
-    }
-    // As if another program held the lock past the wait.
-    int lock(int fd, bool wait) override {
-        return fails(Call::Lock) ? -1 : FileSystem::lock(fd, wait);
     }
     int fsync(int fd) override {
         noted('f');

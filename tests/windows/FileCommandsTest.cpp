@@ -40,7 +40,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
         SCOPED_TRACE(testing::Message() << "caller " << caller << ", " << answers.size()
                                         << " answers, name \"" << name.toStdString() << '"');
         test::MainWindow s;
-        ASSERT_TRUE(s.store.createProject("Taken").ok);
+        ASSERT_TRUE(s.store.createProject("Taken").ok());
         s.state.schemeModified = true;
         s.ui.answers.assign(answers.begin(), answers.end());
         s.ui.texts = {name};
@@ -68,7 +68,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
 }
 
 TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
-    ASSERT_TRUE(store.createProject("Taken").ok);
+    ASSERT_TRUE(store.createProject("Taken").ok());
     state.schemeModified = true;
     ui.texts = {"", "Taken", "Mine"};
     save(); // an empty name ends it
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
                      "3=#C0C0C0\n4=#8080\n6=#E0E0E0\n7=#000000\n");
     const ScrollbarScheme b{
         {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
-    ASSERT_TRUE(store.saveProject(true, "B", b).ok);
+    ASSERT_TRUE(store.saveProject(true, "B", b).ok());
     frmOpen open(ui, store);
     window.attach(open);
     open.hideOpenPanel();

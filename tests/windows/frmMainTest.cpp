@@ -23,6 +23,7 @@ namespace {
 using test::child;
 using test::MainWindowTest;
 using test::Texts;
+using Perms = std::filesystem::perms;
 
 // The help window while it is open.
 frmHelp* shownHelp() {
@@ -149,29 +150,47 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
 }
 
 TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereOthersWrite) {
-    const std::string cache = dir.path + "/cache", victim = dir.path + "/victim",
-                      planted = cache + "/brisvane-preview.html";
+    // The cache folder is way/cache, or link/cache through the link "link" to "way"; it may be
+    // open to nobody else, and a folder on the way reached by a link neither.
+    const std::string way = dir.path + "/way", cache = way + "/cache", victim = dir.path + "/v",
+                      open = "other users may write in the folder " + cache,
+                      linked = dir.path + "/link/cache is a link whose way runs through " + way +
+                               ", a folder another user may change; it is not followed, and "
+                               "nothing is written";
+    const std::tuple<const char*, const char*, mode_t, mode_t, std::string> cases[] = {
+        {"the user's alone", "/way/cache", 0755, 0700, ""},
+        {"open to all", "/way/cache", 0755, 0777, open},
+        {"open to its group", "/way/cache", 0755, 0770, open},
+        {"through a link", "/link/cache", 0755, 0700, ""},
+        {"through a link to a folder open to all", "/link/cache", 0777, 0700, linked},
+        {"through a link to a folder open to its group", "/link/cache", 0775, 0700, linked}};
     test::writeBytes(victim, "mine");
-    ASSERT_EQ(::mkdir(cache.c_str(), 0700), 0);
-    ASSERT_EQ(::symlink(victim.c_str(), planted.c_str()), 0);
-    ui.cache = QString::fromStdString(cache);
+    ASSERT_EQ(::symlink("way", (dir.path + "/link").c_str()), 0);
     ui.scripts.push_back([&](QDialog& code) {
-        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
-        ::chmod(cache.c_str(), 0777);
-        QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+        for (const auto& [what, folder, wayMode, cacheMode, refused] : cases) {
+            SCOPED_TRACE(what);
+            std::filesystem::remove_all(way);
+            ASSERT_EQ(::mkdir(way.c_str(), 0700) | ::mkdir(cache.c_str(), 0700), 0);
+            ASSERT_EQ(::chmod(way.c_str(), wayMode) | ::chmod(cache.c_str(), cacheMode), 0);
+            // A link planted where earlier versions wrote is removed, never followed.
+            ASSERT_EQ(::symlink(victim.c_str(), (cache + "/brisvane-preview.html").c_str()), 0);
+            ui.cache = QString::fromStdString(dir.path + folder);
+            ui.log.clear();
+            QTest::mouseClick(child(code, "lblPreview"), Qt::LeftButton);
+            ASSERT_EQ(ui.log.size(), 1);
+            if (!refused.empty()) { // said, and nothing written
+                EXPECT_EQ(ui.log[0].toStdString(),
+                          "The preview page could not be written: " + refused + ".");
+                continue;
+            }
+            const std::filesystem::path page = QUrl(ui.log[0].mid(5)).toLocalFile().toStdString();
+            EXPECT_EQ(std::filesystem::symlink_status(page).permissions(), Perms(0600));
+            EXPECT_EQ(test::readBytes(page), buildBrowserPage(buildStyleBlock(state.scheme), true));
+            EXPECT_EQ(test::namesIn(cache), std::set<std::string>{page.filename()});
+        }
     });
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
-    ASSERT_EQ(ui.log.size(), 2);
-    const std::string page = QUrl(ui.log[0].mid(5)).toLocalFile().toStdString();
-    struct stat info {};
-    ASSERT_EQ(::lstat(page.c_str(), &info), 0) << page;
-    EXPECT_EQ(info.st_mode & (S_IFMT | 0777), S_IFREG | 0600);
-    EXPECT_EQ(test::readBytes(page), buildBrowserPage(buildStyleBlock(state.scheme), true));
     EXPECT_EQ(test::readBytes(victim), "mine");
-    EXPECT_FALSE(std::filesystem::is_symlink(planted));
-    EXPECT_EQ(ui.log[1], QString::fromStdString("The preview page could not be written: other "
-                                                "users may write in the folder " +
-                                                cache + "."));
 }
 
 TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedSaysWhatItSkippedAndLeavesTheRest) {
