@@ -19,6 +19,12 @@ namespace brisvane {
 //
 // Every read sees the file as it is now; every write lands whole or not at all and says
 // which (see ProfileEngine). transaction() makes several members land together.
+//
+// The program calls getKeysInSection, getSections, getKeyValue, setKeyValue and deleteKey.
+// The other members (setKey, getVersion, the two counts, deleteSection, deleteAllSections,
+// deleteKeyValue, renameSection, renameKey) make the class whole for any caller and are kept
+// on purpose, with their tests: the project store counts its list by the set of its keys,
+// which it needs anyway to see which numbers a damaged list lacks.
 class clsINI {
 public:
     clsINI(std::string programFolder, std::string programFileName,
