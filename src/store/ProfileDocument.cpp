@@ -183,11 +183,6 @@ std::vector<std::string> ProfileDocument::keyNames(std::string_view section) con
     return names;
 }
 
-std::size_t ProfileDocument::keyCount(std::string_view section) const {
-    const Section* s = findSection(section);
-    return s ? keysOf(*s).size() : 0;
-}
-
 std::string_view ProfileDocument::own(std::string text) {
     m_owned.push_back(std::make_shared<const std::string>(std::move(text)));
     return *m_owned.back();

@@ -31,7 +31,6 @@ public:
     // Names in file order, each once.
     std::vector<std::string> sectionNames() const;
     std::vector<std::string> keyNames(std::string_view section) const;
-    std::size_t keyCount(std::string_view section) const;
 
     // Replaces the value where the key is; else adds the entry at the end of the section;
     // else adds the section at the end of the file.
