@@ -1,4 +1,5 @@
 #include "scheme/ColorFieldText.h"
+#include "scheme/ScrollbarScheme.h"
 #include "text/UserCharacters.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,26 @@ TEST(ColorFieldText, EditsEndInTheProcessedForm) {
         EXPECT_EQ(outcome.errorWindows, c.errorWindows);
         EXPECT_EQ(outcome.invalidCharPos.value_or(-1), c.invalidPos);
     }
+}
+
+TEST(ColorFieldText, AnEmptyStateFieldLeavesItUnsetAndLeavingAFieldCompletesIt) {
+    // The text left in a role's field, what the scheme keeps, and the "0"s leaving it adds.
+    const std::tuple<std::string, ColorRole, const char*, std::size_t> cases[] = {
+        {"", ColorRole::Hover, "", 0},
+        {"", ColorRole::Face, "#000000", 7},
+        {"#", ColorRole::Pressed, "#000000", 6},
+        {"#12345", ColorRole::Track, "#123450", 1},
+        {"#123456", ColorRole::Hover, "#123456", 0}};
+    for (const auto& [text, role, stored, zeros] : cases) {
+        EXPECT_EQ(processColorFieldText(characters(text), role).storedText, stored) << text;
+        EXPECT_EQ(zerosOnLeaving(characters(text).size(), role), zeros) << text;
+    }
+    ScrollbarScheme damaged = startScheme; // its states unset
+    damaged.faceGroupColors[3] = "#8080";
+    damaged.arrowColor = "<not_set>";
+    damaged.pressedColor = "#12";
+    EXPECT_EQ(damaged.rolesHoldingNoColor(),
+              (std::vector{ColorRole::Shadow, ColorRole::Arrow, ColorRole::Pressed}));
 }
 
 } // namespace
