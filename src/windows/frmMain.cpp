@@ -244,7 +244,6 @@ void frmMain::buildMenus() {
     m_mnuFileOpen = item(m_mnuFile, QStringLiteral("Open..."), "mnuFileOpen");
     m_mnuFile->addSeparator();
     m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave");
-    m_mnuFileSave->setEnabled(false);
     m_mnuFileImport =
         item(m_mnuFile, QStringLiteral("Import Colors from Page..."), "mnuFileImport");
     m_mnuFile->addSeparator();
@@ -259,16 +258,10 @@ void frmMain::buildMenus() {
     m_mnuFileImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    // Save is offered only while there are changes, which the menu finds out as it opens; its
-    // key asks the same before it saves. The menu shows the key beside the item.
-    m_mnuFileSave->setText(QStringLiteral("Save\tCtrl+S"));
-    auto* save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, [this] {
-        mnuFile_Click();
-        if (m_mnuFileSave->isEnabled())
-            m_commands->mnuFileSave_Click();
-    });
-    connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
+    m_mnuFileSave->setShortcut(QKeySequence::Save);
+    // Save, by the menu or its key, is offered only while there are changes.
+    m_mnuFileSave->setEnabled(m_state.schemeModified());
+    connect(&m_state, &AppState::modifiedChanged, m_mnuFileSave, &QAction::setEnabled);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });
     connect(m_mnuFileOpen, &QAction::triggered, this, [this] { m_commands->mnuFileOpen_Click(); });
@@ -332,7 +325,7 @@ std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {
 
 void frmMain::txtHex_Change(ColorRole role) {
     ColorField* field = colorField(role);
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     if (isStateRole(role) && field->text().isEmpty()) {
         // An empty state field leaves the state unset, where the rules would make it "#".
         m_state.editing().setColor(role, {});
@@ -380,7 +373,7 @@ void frmMain::showHexErrors(int count) {
 
 void frmMain::picture_Click(ColorRole role) {
     // The scheme counts as changed from the click on, also when the chooser is cancelled.
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     pickColor(role);
 }
 
@@ -489,7 +482,7 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
     setProjectName(name);
     m_state.currentProjectName = name;
     // Last: the fields' rules have marked the scheme changed.
-    m_state.schemeModified = false;
+    m_state.setSchemeModified(false);
 }
 
 void frmMain::showColors(bool setTrackSwatch) {
@@ -528,7 +521,7 @@ void frmMain::lblCreate_Click() {
 
 void frmMain::lblReset_Click() {
     // Asking counts as a change, whatever the answer.
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     m_lblReset->setLit(false);
     const auto answer = m_ui.showMessage(
         QStringLiteral(
@@ -546,10 +539,6 @@ void frmMain::lblReset_Click() {
 
 void frmMain::lblExit_Click() {
     close();
-}
-
-void frmMain::mnuFile_Click() {
-    m_mnuFileSave->setEnabled(m_state.schemeModified);
 }
 
 void frmMain::mnuFileExit_Click() {

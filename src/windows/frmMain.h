@@ -100,7 +100,6 @@ private:
     void lblCreate_Click();
     void lblReset_Click();
     void lblExit_Click();
-    void mnuFile_Click();
     void mnuFileExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpVisit_Click();

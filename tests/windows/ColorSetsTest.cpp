@@ -69,7 +69,7 @@ TEST_F(ColorSetsTest, ADarkSetIsAddedShownBesideTheLightOneResetAndRemovedAfterA
               "Contrast: thumb 3.7:1, arrows 1.0:1\nThe arrows stand out from the face by only "
               "1.0:1, less than the 3:1 that controls need.");
     EXPECT_EQ(state.project().dark->arrowColor, "#6E6E6E");
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     click("lblLight");
     expectShows(startScheme);
     EXPECT_FALSE(saveOffered()); // showing the other set is no change

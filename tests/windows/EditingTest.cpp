@@ -118,7 +118,7 @@ TEST_F(EditingTest, PickingAColourGoesEverywhere) {
     QTest::mouseClick(find("picColors0"), Qt::LeftButton);
     EXPECT_TRUE(previewHas("scrollbar-track-color:#123456;"));
     // Cancelling changes nothing, but the click counts as a change.
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     const QString page = window.txtHTML();
     QTest::mouseClick(find("picTColor3"), Qt::LeftButton);
     EXPECT_EQ(window.txtHTML(), page);
@@ -128,7 +128,7 @@ TEST_F(EditingTest, PickingAColourGoesEverywhere) {
 
 TEST_F(EditingTest, ResetAsksFirstAndRestoresTheDefaultsEverywhere) {
     find<ColorField>("txtHex0")->setText("#123");
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     moveOver(find("lblReset"));
     ui.answers = {PlatformUi::Answer::No, PlatformUi::Answer::Yes};
     QTest::mouseClick(find("lblReset"), Qt::LeftButton);

@@ -41,7 +41,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
                                         << " answers, name \"" << name.toStdString() << '"');
         test::MainWindow s;
         ASSERT_TRUE(s.store.createProject("Taken").ok);
-        s.state.schemeModified = true;
+        s.state.setSchemeModified(true);
         s.ui.answers.assign(answers.begin(), answers.end());
         s.ui.texts = {name};
         bool existingTab = false;
@@ -69,7 +69,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
 
 TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
     ASSERT_TRUE(store.createProject("Taken").ok);
-    state.schemeModified = true;
+    state.setSchemeModified(true);
     ui.texts = {"", "Taken", "Mine"};
     save(); // an empty name ends it
     save(); // a taken name asks again at once
@@ -79,10 +79,20 @@ TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
     EXPECT_FALSE(saveOffered());
 }
 
+TEST_F(MainWindowTest, SaveAndItsKeyAreOfferedExactlyWhileThereAreChanges) {
+    window.activateWindow();
+    for (bool modified : {false, true}) {
+        state.setSchemeModified(modified); // as a change does, with the menu closed
+        EXPECT_EQ(saveOffered(), modified);
+        QTest::keyClick(find("txtHex0"), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(ui.log, (modified ? Texts{ask, notSaved} : Texts{})); // the key saves, unnamed
+    }
+}
+
 TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
     test::MainWindow s(test::FailingFileSystem::Call::Rename);
     EXPECT_FALSE(s.window.createProject("X"));
-    s.state.schemeModified = true;
+    s.state.setSchemeModified(true);
     s.ui.answers = {Yes, Yes};
     s.ui.texts = {"Mine", "Mine", "Mine"};
     s.save();

@@ -192,10 +192,10 @@ TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedSaysWhatItSkippedAndLeave
     expected.setColor(ColorRole::Face, "#FF0000");
     expected.setColor(ColorRole::Arrow, "#AABBCC");
     expectShows(expected);
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     import(partial); // the same colours again: still a change
     EXPECT_TRUE(saveOffered());
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     import("<p>no colours</p>");
     import("", dir.path + "/none");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0); // no writer: opening it must not wait
