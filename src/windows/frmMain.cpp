@@ -17,14 +17,13 @@
 #include "windows/ColorSetControls.h"
 #include "windows/FieldCharacters.h"
 #include "windows/FileCommands.h"
+#include "windows/HelpCommands.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/PictureFaceStates.h"
 #include "windows/ProgramFont.h"
 #include "windows/ShapeControl.h"
 #include "windows/frmCode.h"
-#include "windows/frmHelp.h"
-#include "windows/frmHexErr.h"
 #include "windows/frmOpen.h"
 
 #include <QCloseEvent>
@@ -40,9 +39,6 @@
 namespace brisvane {
 
 namespace {
-
-// The maker's web site. A reserved example domain: it can lead to nobody else's site.
-const QString makerAddress = QStringLiteral("https://www.quelmark.example/");
 
 // What assistive technology calls a role's field: "Face color".
 QString spoken(ColorRole role) {
@@ -61,7 +57,8 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 
 frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_ui(ui), m_store(store),
-      m_commands(new FileCommands(state, ui, store, this)) {
+      m_commands(new FileCommands(state, ui, store, this)),
+      m_help(new HelpCommands(state, ui, this)) {
     m_pictureFolder = pathForHtml(ui.folders().resources);
     setProjectName({});
     buildForm();
@@ -271,8 +268,8 @@ void frmMain::buildMenus() {
     connect(m_commands, &FileCommands::createOpenWindowMade, this, &frmMain::attach);
     connect(m_commands, &FileCommands::colorsImported, this,
             [this](const ScrollbarColors& read) { importColors(read); });
-    connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
-    connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
+    connect(m_mnuHelpContents, &QAction::triggered, m_help, &HelpCommands::mnuHelpContents_Click);
+    connect(m_mnuHelpVisit, &QAction::triggered, m_help, &HelpCommands::mnuHelpVisit_Click);
 }
 
 void frmMain::importColors(const ScrollbarColors& read) {
@@ -363,12 +360,8 @@ void frmMain::txtHex_LostFocus(ColorRole role) {
 void frmMain::showHexErrors(int count) {
     if (m_showingProject)
         return;
-    for (int i = 0; i < count; ++i) {
-        frmHexErr hexError;
-        connect(&hexError, &frmHexErr::moreInfoRequested, this,
-                [this, &hexError] { lblMoInfo_Click(hexError); });
-        m_ui.showModal(hexError, this);
-    }
+    for (int i = 0; i < count; ++i)
+        m_help->showHexError();
 }
 
 void frmMain::picture_Click(ColorRole role) {
@@ -557,46 +550,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
-}
-
-frmHelp& frmMain::loadHelpWindow() {
-    // A closed help window is gone: the next showing loads a fresh one.
-    if (!m_frmHelp || !m_frmHelp->isVisible()) {
-        if (m_frmHelp)
-            m_frmHelp->deleteLater();
-        m_frmHelp = new frmHelp(m_state, m_ui);
-        m_frmHelp->setAttribute(Qt::WA_DeleteOnClose);
-        // Shown beside this window, the help hands the keyboard back to it when it closes.
-        connect(m_frmHelp, &QDialog::finished, this, [this] {
-            if (isVisible())
-                activateWindow();
-        });
-    }
-    return *m_frmHelp;
-}
-
-void frmMain::mnuHelpContents_Click() {
-    frmHelp& help = loadHelpWindow();
-    help.show();
-    help.raise();
-    help.activateWindow();
-}
-
-void frmMain::mnuHelpVisit_Click() {
-    m_ui.openWithShell(makerAddress);
-}
-
-void frmMain::lblMoInfo_Click(QDialog& hexError) {
-    m_state.helpPage = "mod.htm";
-    if (m_frmHelp && m_frmHelp->isVisible()) {
-        // Already open from the Help menu: bring it forward on the page about colours.
-        m_frmHelp->showPage(QStringLiteral("mod.htm"));
-        m_frmHelp->raise();
-        m_frmHelp->activateWindow();
-    } else {
-        m_ui.showModal(loadHelpWindow(), this);
-    }
-    hexError.close();
 }
 
 } // namespace brisvane

@@ -2,16 +2,13 @@
 
 #include "scheme/ColorRole.h"
 #include "scheme/ScrollbarScheme.h"
-#include "windows/frmHelp.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <memory>
 #include <vector>
 
 class QAction;
-class QDialog;
 class QMenu;
 
 namespace brisvane {
@@ -23,6 +20,7 @@ class ColorField;
 class ColorPicture;
 class ColorSetControls;
 class FileCommands;
+class HelpCommands;
 class HtmlView;
 class LabelButton;
 class LabelButtonGroup;
@@ -101,13 +99,9 @@ private:
     void lblReset_Click();
     void lblExit_Click();
     void mnuFileExit_Click();
-    void mnuHelpContents_Click();
-    void mnuHelpVisit_Click();
-    void lblMoInfo_Click(QDialog& hexError);
     void showProject(const std::string& name, bool setTrackSwatch);
     // One message for the colours of an opened project that its file holds as no colour.
     void reportDamagedColors(const std::string& name, const ScrollbarScheme& stored);
-    frmHelp& loadHelpWindow();
 
     AppState& m_state;
     PlatformUi& m_ui;
@@ -148,8 +142,8 @@ private:
     QMenu* m_mnuHelp = nullptr;
     QAction* m_mnuHelpContents = nullptr;
     QAction* m_mnuHelpVisit = nullptr;
-    QPointer<frmHelp> m_frmHelp;
-    FileCommands* m_commands; // a child of the window
+    FileCommands* m_commands; // children of the window
+    HelpCommands* m_help;
     bool m_closeApproved = false;
     // While a project's colours go into the fields, their rules raise no error windows: the
     // user typed nothing.
