@@ -1,7 +1,6 @@
 #include "windows/frmMain.h"
 
 #include "generate/PreviewPage.h"
-#include "import/PageFile.h"
 #include "import/ScrollbarColorReader.h"
 #include "platform/ByteText.h"
 #include "platform/HtmlView.h"
@@ -14,6 +13,7 @@
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
+#include "windows/ColorRows.h"
 #include "windows/ColorSetControls.h"
 #include "windows/FieldCharacters.h"
 #include "windows/FileCommands.h"
@@ -27,8 +27,6 @@
 #include "windows/frmOpen.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -39,12 +37,6 @@
 namespace brisvane {
 
 namespace {
-
-// What assistive technology calls a role's field: "Face color".
-QString spoken(ColorRole role) {
-    const std::string_view name = spokenName(role);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);
@@ -64,7 +56,7 @@ frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* 
     buildForm();
     buildMenus();
     Form_Load();
-    m_txtHex[0]->setFocus(); // the keyboard starts in the first colour field
+    colorField(ColorRole::Face)->setFocus(); // the keyboard starts in the first colour field
 }
 
 frmMain::~frmMain() = default;
@@ -81,8 +73,9 @@ void frmMain::buildForm() {
     shape1->setBorderColor(Qt::black);
     shape1->setGeometry(twipsRect(240, 240, 8535, 2415));
     addLabel(m_form, QStringLiteral("Enlarged Scrollbar"), twipsRect(3720, 0, 1575, 255));
-    buildPicture();
-    buildColorRows();
+    m_rows = std::make_unique<ColorRows>(m_state, m_form);
+    for (ColorRole role : everyColorRole)
+        connectRole(role);
     buildButtons();
     // The band under the rows: the hover and pressed rows (made with the others), the sets.
     m_setControls = new ColorSetControls(m_state, m_ui, m_form, *m_lighting);
@@ -100,99 +93,6 @@ void frmMain::buildForm() {
     // Tab goes down each column as one reads it, which is the order the parts are made in, but
     // for the button under the sample page.
     setTabOrder(m_DHTMLEdit1, m_setControls->darkSetButton());
-}
-
-void frmMain::buildPicture() {
-    // Thirteen strips, made from the back of the stack to the front: a widget made later
-    // covers one made earlier.
-    auto part = [this](ColorRole role, QAnyStringView name, const QRect& rect) {
-        auto* p = new ColorPicture(ColorPicture::Look::Plain, m_form);
-        p->setObjectName(name);
-        p->setGeometry(rect);
-        p->setToolTip(QString::fromUtf8(pictureTooltip(role).data(),
-                                        static_cast<qsizetype>(pictureTooltip(role).size())));
-        p->setAccessibleName(spoken(role) + QStringLiteral(" in the enlarged scrollbar"));
-        return p;
-    };
-    m_picTColor[4] = part(ColorRole::DarkShadow, "picTColor4", twipsRect(6120, 255, 2640, 2385));
-    m_picBTrack = part(ColorRole::Track, "picBTrack", twipsRect(240, 240, 1740, 2415));
-    m_picBColor[4] = part(ColorRole::DarkShadow, "picBColor4", twipsRect(1920, 255, 4230, 2385));
-    m_picTColor[2] = part(ColorRole::ThreeDLight, "picTColor2", twipsRect(6360, 255, 2400, 2160));
-    m_picTColor[3] = part(ColorRole::Shadow, "picTColor3", twipsRect(6360, 480, 2175, 1935));
-    m_picTColor[1] = part(ColorRole::Highlight, "picTColor1", twipsRect(6600, 480, 1935, 1710));
-    m_picTColor[0] = part(ColorRole::Face, "picTColor0", twipsRect(6600, 735, 1695, 1455));
-    m_picBColor[2] = part(ColorRole::ThreeDLight, "picBColor2", twipsRect(2160, 255, 3990, 2145));
-    m_picBColor[3] = part(ColorRole::Shadow, "picBColor3", twipsRect(2160, 480, 3735, 1920));
-    m_picBColor[1] = part(ColorRole::Highlight, "picBColor1", twipsRect(2400, 480, 3495, 1695));
-    m_picBColor[0] = part(ColorRole::Face, "picBColor0", twipsRect(2400, 720, 3255, 1455));
-    m_picBArrow[0] = part(ColorRole::Arrow, "picBArrow0", twipsRect(7200, 1080, 255, 735));
-    m_picBArrow[1] = part(ColorRole::Arrow, "picBArrow1", twipsRect(7440, 1320, 255, 255));
-    // The thumb's strips, and the button's with the arrow drawn on it.
-    m_faceStates = new PictureFaceStates(m_state, this);
-    m_faceStates->addPart({m_picBColor.begin(), m_picBColor.end()});
-    m_faceStates->addPart({m_picTColor[0], m_picTColor[1], m_picTColor[2], m_picTColor[3],
-                           m_picTColor[4], m_picBArrow[0], m_picBArrow[1]});
-}
-
-void frmMain::buildColorRows() {
-    const QString swatchTip = QStringLiteral("Click here to change color");
-    auto swatch = [&](int left, int top, QAnyStringView name) {
-        auto* p = new ColorPicture(ColorPicture::Look::Swatch, m_form);
-        p->setObjectName(name);
-        p->setGeometry(twipsRect(left, top, 285, 270));
-        p->setToolTip(swatchTip);
-        p->setCursor(Qt::PointingHandCursor);
-        return p;
-    };
-    auto field = [&](int left, int top, QAnyStringView name) {
-        auto* f = new ColorField(QString(), m_form);
-        f->setObjectName(name);
-        f->setGeometry(twipsRect(left, top, 1050, 270));
-        return f;
-    };
-    auto caption = [](ColorRole role) {
-        const std::string_view text = rowLabel(role);
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    };
-    // The face group's rows go down in role order, 480 twips apart; Shadow and DarkShadow
-    // captions sit a little further left.
-    static constexpr std::array<int, faceGroupCount> captionLeft{240, 240, 240, 225, 225};
-    for (std::size_t i = 0; i < faceGroupCount; ++i) {
-        const int top = 3000 + 480 * static_cast<int>(i);
-        addLabel(m_form, caption(static_cast<ColorRole>(i)),
-                 twipsRect(captionLeft[i], top, 1200, 255));
-        m_picColors[i] = swatch(1560, top, QStringLiteral("picColors%1").arg(i));
-        m_txtHex[i] = field(1920, top, QStringLiteral("txtHex%1").arg(i));
-    }
-    // The hover and pressed rows go on down the left column, in the band under the others.
-    for (ColorRole role : stateColorRoles) {
-        const std::size_t i = roleIndex(role) - colorRoleCount;
-        const int top = 5400 + 480 * static_cast<int>(i);
-        const QString name = caption(role).chopped(1); // "Hover:" names "txtHexHover"
-        addLabel(m_form, caption(role), twipsRect(240, top, 1200, 255));
-        m_picColorsStates[i] = swatch(1560, top, QStringLiteral("picColors") + name);
-        m_txtHexStates[i] = field(1920, top, QStringLiteral("txtHex") + name);
-    }
-    addLabel(m_form, caption(ColorRole::Track), twipsRect(3360, 3000, 840, 255));
-    m_picColorsTrack = swatch(4200, 3000, "picColorsTrack");
-    m_txtHexTrack = field(4560, 3000, "txtHexTrack");
-    addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
-    m_picColorsArrows = swatch(4200, 3480, "picColorsArrows");
-    m_txtHexArrows = field(4560, 3480, "txtHexArrows");
-    // Until a project is created or opened, the window shows the start colours; the states
-    // are unset and show the face.
-    for (ColorRole role : everyColorRole) {
-        roleParts(role).front()->setAccessibleName(spoken(role) + QStringLiteral(": choose"));
-        colorField(role)->setAccessibleName(spoken(role));
-        colorField(role)->setAccessibleDescription(
-            isStateRole(role)
-                ? QStringLiteral("# and six hexadecimal digits, or empty for the face")
-                : QStringLiteral("# and six hexadecimal digits"));
-        for (ColorPicture* part : roleParts(role))
-            part->setBackColor(hexToColor(startScheme.faceWhile(role)));
-        colorField(role)->setText(QString::fromStdString(startScheme.color(role)));
-        connectRole(role);
-    }
 }
 
 void frmMain::connectRole(ColorRole role) {
@@ -230,44 +130,41 @@ void frmMain::buildButtons() {
 }
 
 void frmMain::buildMenus() {
-    const auto item = [](QMenu* menu, const QString& text, QAnyStringView name) {
+    const auto item = [](QMenu* menu, const QString& text, QAnyStringView name,
+                         const QKeySequence& key) {
         QAction* action = menu->addAction(text);
         action->setObjectName(name);
+        action->setShortcut(key);
         return action;
     };
     m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     m_mnuFile->setObjectName("mnuFile");
-    m_mnuFileNew = item(m_mnuFile, QStringLiteral("New..."), "mnuFileNew");
-    m_mnuFileOpen = item(m_mnuFile, QStringLiteral("Open..."), "mnuFileOpen");
+    m_mnuFileNew = item(m_mnuFile, QStringLiteral("New..."), "mnuFileNew", QKeySequence::New);
+    m_mnuFileOpen = item(m_mnuFile, QStringLiteral("Open..."), "mnuFileOpen", QKeySequence::Open);
     m_mnuFile->addSeparator();
-    m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave");
-    m_mnuFileImport =
-        item(m_mnuFile, QStringLiteral("Import Colors from Page..."), "mnuFileImport");
+    m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave", QKeySequence::Save);
+    m_mnuFileImport = item(m_mnuFile, QStringLiteral("Import Colors from Page..."), "mnuFileImport",
+                           QKeySequence(Qt::CTRL | Qt::Key_I));
     m_mnuFile->addSeparator();
-    m_mnuFileExit = item(m_mnuFile, QStringLiteral("Exit"), "mnuFileExit");
+    m_mnuFileExit =
+        item(m_mnuFile, QStringLiteral("Exit"), "mnuFileExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     m_mnuHelp->setObjectName("mnuHelp");
-    m_mnuHelpContents = item(m_mnuHelp, QStringLiteral("Contents..."), "mnuHelpContents");
+    m_mnuHelpContents =
+        item(m_mnuHelp, QStringLiteral("Contents..."), "mnuHelpContents", QKeySequence(Qt::Key_F1));
     m_mnuHelp->addSeparator();
-    m_mnuHelpVisit = item(m_mnuHelp, QStringLiteral("Visit Quelmark"), "mnuHelpVisit");
-    m_mnuFileNew->setShortcut(QKeySequence::New);
-    m_mnuFileOpen->setShortcut(QKeySequence::Open);
-    m_mnuFileImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    m_mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    m_mnuFileSave->setShortcut(QKeySequence::Save);
+    m_mnuHelpVisit = item(m_mnuHelp, QStringLiteral("Visit Quelmark"), "mnuHelpVisit", {});
     // Save, by the menu or its key, is offered only while there are changes.
     m_mnuFileSave->setEnabled(m_state.schemeModified());
     connect(&m_state, &AppState::modifiedChanged, m_mnuFileSave, &QAction::setEnabled);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });
-    connect(m_mnuFileOpen, &QAction::triggered, this, [this] { m_commands->mnuFileOpen_Click(); });
-    connect(m_mnuFileSave, &QAction::triggered, this, [this] { m_commands->mnuFileSave_Click(); });
+    connect(m_mnuFileNew, &QAction::triggered, m_commands, &FileCommands::mnuFileNew_Click);
+    connect(m_mnuFileOpen, &QAction::triggered, m_commands, &FileCommands::mnuFileOpen_Click);
+    connect(m_mnuFileSave, &QAction::triggered, m_commands, &FileCommands::mnuFileSave_Click);
     connect(m_mnuFileImport, &QAction::triggered, m_commands, &FileCommands::mnuFileImport_Click);
     connect(m_commands, &FileCommands::projectNamed, this, &frmMain::setProjectName);
     connect(m_commands, &FileCommands::createOpenWindowMade, this, &frmMain::attach);
-    connect(m_commands, &FileCommands::colorsImported, this,
-            [this](const ScrollbarColors& read) { importColors(read); });
+    connect(m_commands, &FileCommands::colorsImported, this, &frmMain::importColors);
     connect(m_mnuHelpContents, &QAction::triggered, m_help, &HelpCommands::mnuHelpContents_Click);
     connect(m_mnuHelpVisit, &QAction::triggered, m_help, &HelpCommands::mnuHelpVisit_Click);
 }
@@ -294,43 +191,18 @@ void frmMain::Form_Load() {
 }
 
 ColorField* frmMain::colorField(ColorRole role) const {
-    // The face group's and the states' fields are arrays by role; Track and Arrow have their own.
-    if (role == ColorRole::Track)
-        return m_txtHexTrack;
-    if (role == ColorRole::Arrow)
-        return m_txtHexArrows;
-    if (isStateRole(role))
-        return m_txtHexStates[roleIndex(role) - colorRoleCount];
-    return m_txtHex[roleIndex(role)];
+    return m_rows->field(role);
 }
 
-std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {
-    switch (role) {
-    case ColorRole::Track:
-        return {m_picColorsTrack, m_picBTrack};
-    case ColorRole::Arrow:
-        return {m_picColorsArrows, m_picBArrow[0], m_picBArrow[1]};
-    case ColorRole::Hover:
-    case ColorRole::Pressed: // the picture shows them under the pointer only
-        return {m_picColorsStates[roleIndex(role) - colorRoleCount]};
-    default: {
-        const std::size_t i = roleIndex(role);
-        return {m_picColors[i], m_picBColor[i], m_picTColor[i]};
-    }
-    }
+const std::vector<ColorPicture*>& frmMain::roleParts(ColorRole role) const {
+    return m_rows->parts(role);
 }
 
 void frmMain::txtHex_Change(ColorRole role) {
     ColorField* field = colorField(role);
     m_state.setSchemeModified(true);
-    if (isStateRole(role) && field->text().isEmpty()) {
-        // An empty state field leaves the state unset, where the rules would make it "#".
-        m_state.editing().setColor(role, {});
-        colorsChanged();
-        return;
-    }
     const ColorFieldOutcome outcome =
-        processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters));
+        processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters), role);
     if (outcome.invalidCharPos)
         m_state.invalidCharPos = *outcome.invalidCharPos;
     const QString text = QString::fromStdString(outcome.fieldText);
@@ -351,10 +223,10 @@ void frmMain::txtHex_Change(ColorRole role) {
 
 void frmMain::txtHex_LostFocus(ColorRole role) {
     ColorField* field = colorField(role);
-    const auto length = firstUserCharacters(field->text(), colorFieldCharacters).size();
-    // An empty state field is a state left unset, nothing to complete.
-    if (length < colorFieldCharacters && !(length == 0 && isStateRole(role)))
-        field->setText(field->text() + QString(colorFieldCharacters - length, QLatin1Char('0')));
+    const std::size_t zeros =
+        zerosOnLeaving(firstUserCharacters(field->text(), colorFieldCharacters).size(), role);
+    if (zeros > 0)
+        field->setText(field->text() + QString(static_cast<qsizetype>(zeros), QLatin1Char('0')));
 }
 
 void frmMain::showHexErrors(int count) {
@@ -371,8 +243,7 @@ void frmMain::picture_Click(ColorRole role) {
 }
 
 void frmMain::pickColor(ColorRole role) {
-    const std::string_view title = chooserTitle(role);
-    const auto chosen = m_ui.chooseColor(QString::fromUtf8(title.data(), title.size()), 0);
+    const auto chosen = m_ui.chooseColor(roleText(chooserTitle(role)), 0);
     if (!chosen)
         return;
     for (ColorPicture* part : roleParts(role))
@@ -388,7 +259,7 @@ void frmMain::colorsChanged() {
     for (ColorRole state : stateColorRoles)
         roleParts(state).front()->setBackColor(hexToColor(m_state.editing().faceWhile(state)));
     showPreviewPage();
-    m_faceStates->showFaces();
+    m_rows->faceStates().showFaces();
     m_setControls->showContrast();
 }
 
@@ -441,13 +312,9 @@ void frmMain::openProject(const std::string& name) {
 
 void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme& stored) {
     QString damaged;
-    for (ColorRole role : everyColorRole) {
-        const std::string& text = stored.color(role);
-        if (!isWholeColor(text) && !(isStateRole(role) && text.empty()))
-            damaged += QString::fromUtf8(rowLabel(role).data(),
-                                         static_cast<qsizetype>(rowLabel(role).size())) +
-                       QLatin1Char(' ') + textOfBytes(text) + QStringLiteral("\r\n");
-    }
+    for (ColorRole role : stored.rolesHoldingNoColor())
+        damaged += roleText(rowLabel(role)) + QLatin1Char(' ') + textOfBytes(stored.color(role)) +
+                   QStringLiteral("\r\n");
     if (damaged.isEmpty())
         return;
     m_ui.showMessage(QStringLiteral("Some colours of the Project \"%1\" are not colours in the "
@@ -488,10 +355,11 @@ void frmMain::showColors(bool setTrackSwatch) {
         ColorRole::Track,  ColorRole::Hover,      ColorRole::Pressed};
     m_setControls->showChoice();
     m_showingProject = true;
+    const ColorPicture* trackSwatch = roleParts(ColorRole::Track).front();
     for (ColorRole role : order) {
         const std::string text = m_state.editing().color(role);
         for (ColorPicture* part : roleParts(role)) {
-            if (setTrackSwatch || part != m_picColorsTrack)
+            if (setTrackSwatch || part != trackSwatch)
                 part->setBackColor(hexToColor(m_state.editing().faceWhile(role)));
         }
         // A field that holds this text already would not change, and its rules would not run:

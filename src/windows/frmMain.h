@@ -4,7 +4,6 @@
 #include "scheme/ScrollbarScheme.h"
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -18,13 +17,13 @@ struct ScrollbarColors;
 struct AppState;
 class ColorField;
 class ColorPicture;
+class ColorRows;
 class ColorSetControls;
 class FileCommands;
 class HelpCommands;
 class HtmlView;
 class LabelButton;
 class LabelButtonGroup;
-class PictureFaceStates;
 class PlatformUi;
 class ProjectStore;
 class frmOpen;
@@ -50,7 +49,7 @@ public:
     // The field of a role.
     ColorField* colorField(ColorRole role) const;
     // The swatch (first) and the parts of the enlarged picture that show a role's colour.
-    std::vector<ColorPicture*> roleParts(ColorRole role) const;
+    const std::vector<ColorPicture*>& roleParts(ColorRole role) const;
 
     // Builds the preview page from the colours of the set edited and shows it.
     void showPreviewPage();
@@ -77,9 +76,6 @@ protected:
 
 private:
     void buildForm();
-    void buildPicture();
-    void buildColorRows();
-    void buildStateRows();
     void buildButtons();
     void buildMenus();
     void Form_Load();
@@ -109,20 +105,8 @@ private:
     QWidget* m_form = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
 
-    std::array<ColorField*, faceGroupCount> m_txtHex{};
-    ColorField* m_txtHexTrack = nullptr;
-    ColorField* m_txtHexArrows = nullptr;
-    std::array<ColorPicture*, faceGroupCount> m_picColors{};
-    ColorPicture* m_picColorsTrack = nullptr;
-    ColorPicture* m_picColorsArrows = nullptr;
-    std::array<ColorPicture*, faceGroupCount> m_picBColor{};
-    std::array<ColorPicture*, faceGroupCount> m_picTColor{};
-    ColorPicture* m_picBTrack = nullptr;
-    std::array<ColorPicture*, 2> m_picBArrow{};
-    // Hover, then Pressed.
-    std::array<ColorField*, stateColorRoles.size()> m_txtHexStates{};
-    std::array<ColorPicture*, stateColorRoles.size()> m_picColorsStates{};
-    PictureFaceStates* m_faceStates = nullptr;
+    // Every role's field, swatch and strips of the enlarged picture.
+    std::unique_ptr<ColorRows> m_rows;
     ColorSetControls* m_setControls = nullptr;
     LabelButton* m_lblCreate = nullptr;
     LabelButton* m_lblReset = nullptr;
