@@ -81,7 +81,7 @@ static_assert(everyRoleHasOneRow());
 } // namespace
 
 QString roleText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("brisvane::ColorRole", std::string(text).c_str());
 }
 
 ColorRows::ColorRows(AppState& state, QWidget* form) {
@@ -98,7 +98,7 @@ void ColorRows::buildPicture(AppState& state, QWidget* form) {
         made[i]->setGeometry(twipsRect(s.left, s.top, s.width, s.height));
         made[i]->setToolTip(roleText(pictureTooltip(s.role)));
         made[i]->setAccessibleName(
-            QStringLiteral("%1 in the enlarged scrollbar").arg(roleText(spokenName(s.role))));
+            tr("%1 in the enlarged scrollbar").arg(roleText(spokenName(s.role))));
         m_parts[roleIndex(s.role)].push_back(made[i]);
     }
     // The thumb, then the button, each with its face strip first.
@@ -127,9 +127,9 @@ void ColorRows::buildRows(QWidget* form) {
         auto* swatch = new ColorPicture(ColorPicture::Look::Swatch, form);
         swatch->setObjectName(QStringLiteral("picColors") + QLatin1String(row.name));
         swatch->setGeometry(twipsRect(row.swatchLeft, row.top, 285, 270));
-        swatch->setToolTip(QStringLiteral("Click here to change color"));
+        swatch->setToolTip(tr("Click here to change color"));
         swatch->setCursor(Qt::PointingHandCursor);
-        swatch->setAccessibleName(QStringLiteral("%1: choose").arg(spoken));
+        swatch->setAccessibleName(tr("%1: choose").arg(spoken));
         m_parts[roleIndex(role)].insert(m_parts[roleIndex(role)].begin(), swatch);
 
         auto* field = new ColorField(QString(), form);
@@ -137,9 +137,8 @@ void ColorRows::buildRows(QWidget* form) {
         field->setGeometry(twipsRect(row.swatchLeft + 360, row.top, 1050, 270));
         field->setAccessibleName(spoken);
         field->setAccessibleDescription(
-            isStateRole(role)
-                ? QStringLiteral("# and six hexadecimal digits, or empty for the face")
-                : QStringLiteral("# and six hexadecimal digits"));
+            isStateRole(role) ? tr("# and six hexadecimal digits, or empty for the face")
+                              : tr("# and six hexadecimal digits"));
         m_fields[roleIndex(role)] = field;
         for (ColorPicture* part : parts(role))
             part->setBackColor(hexToColor(startScheme.faceWhile(role)));

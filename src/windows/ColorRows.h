@@ -2,6 +2,7 @@
 
 #include "scheme/ColorRole.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -17,13 +18,16 @@ class ColorField;
 class ColorPicture;
 class PictureFaceStates;
 
-// A text of the core's table of roles ("Face:", "Face color"), as the windows show it.
+// A text of the core's table of roles ("Face:", "Face color"), as the windows show it: the
+// core holds no Qt, so its texts are looked up for translation here ("brisvane::ColorRole").
 QString roleText(std::string_view text);
 
 // The main window's parts for each colour role: the enlarged picture's strips, and a row of
 // caption, swatch and field, made on the form from the tables of their places in twips. The
 // fields hold the start colours; the swatches and strips show them.
 class ColorRows {
+    Q_DECLARE_TR_FUNCTIONS(brisvane::ColorRows)
+
 public:
     ColorRows(AppState& state, QWidget* form);
 

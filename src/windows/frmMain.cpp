@@ -72,7 +72,7 @@ void frmMain::buildForm() {
     auto* shape1 = new ShapeControl(ShapeControl::Form::Rectangle, m_form);
     shape1->setBorderColor(Qt::black);
     shape1->setGeometry(twipsRect(240, 240, 8535, 2415));
-    addLabel(m_form, QStringLiteral("Enlarged Scrollbar"), twipsRect(3720, 0, 1575, 255));
+    addLabel(m_form, tr("Enlarged Scrollbar"), twipsRect(3720, 0, 1575, 255));
     m_rows = std::make_unique<ColorRows>(m_state, m_form);
     for (ColorRole role : everyColorRole)
         connectRole(role);
@@ -88,7 +88,7 @@ void frmMain::buildForm() {
     m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setFrameShape(QFrame::NoFrame);
     m_DHTMLEdit1->setGeometry(twipsRect(5925, 3015, 2835, 2175));
-    m_DHTMLEdit1->setAccessibleName(QStringLiteral("Sample page"));
+    m_DHTMLEdit1->setAccessibleName(tr("Sample page"));
     m_DHTMLEdit1->setTabChangesFocus(true); // the sample page has no links to go through
     // Tab goes down each column as one reads it, which is the order the parts are made in, but
     // for the button under the sample page.
@@ -105,21 +105,21 @@ void frmMain::connectRole(ColorRole role) {
 
 void frmMain::buildButtons() {
     m_lblCreate =
-        new LabelButton(QStringLiteral("Generate Scrollbar"), twipsRect(3495, 4320, 1920, 255),
+        new LabelButton(tr("Generate Scrollbar"), twipsRect(3495, 4320, 1920, 255),
                         twipsRect(3480, 4275, 1950, 315), twipsRect(3495, 4290, 1935, 300), m_form);
     m_lblCreate->setObjectName("lblCreate");
-    m_lblCreate->setToolTip(QStringLiteral(
-        "This creates the copy'n'paste Style tag that you insert into any HTML file."));
+    m_lblCreate->setToolTip(
+        tr("This creates the copy'n'paste Style tag that you insert into any HTML file."));
     m_lblReset =
-        new LabelButton(QStringLiteral("Reset"), twipsRect(3480, 4740, 885, 255),
+        new LabelButton(tr("Reset"), twipsRect(3480, 4740, 885, 255),
                         twipsRect(3480, 4695, 885, 315), twipsRect(3495, 4710, 885, 300), m_form);
     m_lblReset->setObjectName("lblReset");
-    m_lblReset->setToolTip(QStringLiteral("Reset the current Scrollbar back to default settings."));
+    m_lblReset->setToolTip(tr("Reset the current Scrollbar back to default settings."));
     m_lblExit =
-        new LabelButton(QStringLiteral("Exit"), twipsRect(4545, 4740, 885, 270),
+        new LabelButton(tr("Exit"), twipsRect(4545, 4740, 885, 270),
                         twipsRect(4545, 4695, 885, 315), twipsRect(4560, 4710, 885, 300), m_form);
     m_lblExit->setObjectName("lblExit");
-    m_lblExit->setToolTip(QStringLiteral("Exit Brisvane"));
+    m_lblExit->setToolTip(tr("Exit Brisvane"));
     for (LabelButton* b : {m_lblCreate, m_lblReset, m_lblExit})
         m_lighting->add(b);
     connect(m_lblCreate, &LabelButton::clicked, this, &frmMain::lblCreate_Click);
@@ -137,23 +137,22 @@ void frmMain::buildMenus() {
         action->setShortcut(key);
         return action;
     };
-    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    m_mnuFile = menuBar()->addMenu(tr("&File"));
     m_mnuFile->setObjectName("mnuFile");
-    m_mnuFileNew = item(m_mnuFile, QStringLiteral("New..."), "mnuFileNew", QKeySequence::New);
-    m_mnuFileOpen = item(m_mnuFile, QStringLiteral("Open..."), "mnuFileOpen", QKeySequence::Open);
+    m_mnuFileNew = item(m_mnuFile, tr("New..."), "mnuFileNew", QKeySequence::New);
+    m_mnuFileOpen = item(m_mnuFile, tr("Open..."), "mnuFileOpen", QKeySequence::Open);
     m_mnuFile->addSeparator();
-    m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave", QKeySequence::Save);
-    m_mnuFileImport = item(m_mnuFile, QStringLiteral("Import Colors from Page..."), "mnuFileImport",
+    m_mnuFileSave = item(m_mnuFile, tr("Save"), "mnuFileSave", QKeySequence::Save);
+    m_mnuFileImport = item(m_mnuFile, tr("Import Colors from Page..."), "mnuFileImport",
                            QKeySequence(Qt::CTRL | Qt::Key_I));
     m_mnuFile->addSeparator();
-    m_mnuFileExit =
-        item(m_mnuFile, QStringLiteral("Exit"), "mnuFileExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuFileExit = item(m_mnuFile, tr("Exit"), "mnuFileExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_mnuHelp = menuBar()->addMenu(tr("&Help"));
     m_mnuHelp->setObjectName("mnuHelp");
     m_mnuHelpContents =
-        item(m_mnuHelp, QStringLiteral("Contents..."), "mnuHelpContents", QKeySequence(Qt::Key_F1));
+        item(m_mnuHelp, tr("Contents..."), "mnuHelpContents", QKeySequence(Qt::Key_F1));
     m_mnuHelp->addSeparator();
-    m_mnuHelpVisit = item(m_mnuHelp, QStringLiteral("Visit Quelmark"), "mnuHelpVisit", {});
+    m_mnuHelpVisit = item(m_mnuHelp, tr("Visit Quelmark"), "mnuHelpVisit", {});
     // Save, by the menu or its key, is offered only while there are changes.
     m_mnuFileSave->setEnabled(m_state.schemeModified());
     connect(&m_state, &AppState::modifiedChanged, m_mnuFileSave, &QAction::setEnabled);
@@ -277,7 +276,7 @@ void frmMain::showPreviewPage() {
 bool frmMain::createProject(const std::string& name) {
     const WriteOutcome written = m_store.createProject(name);
     if (!written.ok) {
-        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
+        m_ui.showMessage(tr("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
                              .arg(textOfBytes(name),
                                   textOfBytes(ascii::oneLine(m_store.placeShown())),
                                   textOfBytes(ascii::oneLine(written.error))),
@@ -295,7 +294,7 @@ void frmMain::openProject(const std::string& name) {
     const ProjectColors opened = m_store.openProject(name);
     // A file that could not be read holds no colours: those in the window stay.
     if (const std::string problem = m_store.readProblem(); !problem.empty()) {
-        m_ui.showMessage(QStringLiteral("The Project %1 could not be opened: %2.")
+        m_ui.showMessage(tr("The Project %1 could not be opened: %2.")
                              .arg(textOfBytes(name), textOfBytes(ascii::oneLine(problem))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
@@ -317,9 +316,9 @@ void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme
                    QStringLiteral("\r\n");
     if (damaged.isEmpty())
         return;
-    m_ui.showMessage(QStringLiteral("Some colours of the Project \"%1\" are not colours in the "
-                                    "project file:\r\n%2They are shown as the colour fields "
-                                    "leave them, and saving the Project stores them so.")
+    m_ui.showMessage(tr("Some colours of the Project \"%1\" are not colours in the "
+                        "project file:\r\n%2They are shown as the colour fields "
+                        "leave them, and saving the Project stores them so.")
                          .arg(textOfBytes(name), damaged),
                      PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
@@ -333,8 +332,7 @@ void frmMain::attach(frmOpen& open) {
 }
 
 void frmMain::setProjectName(const std::string& name) {
-    setWindowTitle(name.empty() ? QStringLiteral("Brisvane")
-                                : QStringLiteral("Brisvane | ") + textOfBytes(name));
+    setWindowTitle(name.empty() ? tr("Brisvane") : tr("Brisvane | %1").arg(textOfBytes(name)));
 }
 
 void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
@@ -385,9 +383,8 @@ void frmMain::lblReset_Click() {
     m_state.setSchemeModified(true);
     m_lblReset->setLit(false);
     const auto answer = m_ui.showMessage(
-        QStringLiteral(
-            "You are about to Reset the current Scrollbar to default settings.\r\nAre you sure?"),
-        PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, QStringLiteral("Confirm Reset"));
+        tr("You are about to Reset the current Scrollbar to default settings.\r\nAre you sure?"),
+        PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, tr("Confirm Reset"));
     if (answer != PlatformUi::Answer::Yes)
         return;
     // A field whose text changes shows the new colour everywhere through its own rules; one
