@@ -107,7 +107,8 @@ TEST_F(ColorSetsTest, TheCodeWindowTakesADarkThemeSelectorForAProjectWithADarkSe
     click("lblDarkSet");
     click("lblCreate");
     EXPECT_EQ(state.darkWhen, "html.dark");
-    EXPECT_EQ(ui.log, (test::Texts{"The selector list holds \"{\".\r\nThe code stays as it was."}));
+    EXPECT_EQ(ui.log,
+              (test::Texts{"(x) The selector list holds \"{\".\r\nThe code stays as it was."}));
 }
 
 } // namespace

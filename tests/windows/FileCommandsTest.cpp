@@ -17,20 +17,20 @@ using Names = std::vector<std::string>;
 const QString question = "Do you want to save the current Scrollbar?";
 const QString closing = "You are about to close Brisvane.\r\n" + question;
 const QString ask = "ask Type in a Project Name.";
-const QString notSaved = "The current Scrollbar has not been saved.";
+const QString notSaved = "(i) The current Scrollbar has not been saved.";
 QString taken(const QString& name) {
-    return "There is already a Project named: " + name +
+    return "(x) There is already a Project named: " + name +
            "\r\nYou must choose a different Project Name.";
 }
 
 TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
     enum Caller { New, Open, Close };
     const QString askNew = "ask Type in a Project Name to Save the current Scrollbar as.";
-    const QString closeNotSaved = "The current Scrollbar has not been Saved.";
+    const QString closeNotSaved = "(i) The current Scrollbar has not been Saved.";
     // The answers, the name typed in when asked for one, every message and question in order,
     // and whether it goes on: New and Open show the Create/Open window, closing closes.
     const std::tuple<Caller, std::vector<PlatformUi::Answer>, QString, Texts, bool> rows[] = {
-        {New, {Yes}, "P1", {question, askNew, "P1, has been Saved."}, true},
+        {New, {Yes}, "P1", {question, askNew, "(i) P1, has been Saved."}, true},
         {New, {Yes, No}, "", {question, askNew, notSaved, question}, true},
         {Open, {Yes, No}, "", {question, ask, notSaved, question}, true},
         {Open, {Yes, Cancel}, "TAKEN", {question, ask, taken("TAKEN"), question}, false},
@@ -73,7 +73,8 @@ TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
     ui.texts = {"", "Taken", "Mine"};
     save(); // an empty name ends it
     save(); // a taken name asks again at once
-    EXPECT_EQ(ui.log, (Texts{ask, notSaved, ask, taken("Taken"), ask, "Mine, has been Saved."}));
+    EXPECT_EQ(ui.log,
+              (Texts{ask, notSaved, ask, taken("Taken"), ask, "(i) Mine, has been Saved."}));
     EXPECT_EQ(window.windowTitle(), "Brisvane | Mine");
     EXPECT_EQ(listed(), (Names{"Taken", "Mine"}));
     EXPECT_FALSE(saveOffered());
@@ -106,7 +107,7 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
     EXPECT_TRUE(s.window.isVisible());
     EXPECT_TRUE(s.saveOffered());
     const auto failed = [&](const QString& name, const QString& done) {
-        return "The Project \"" + name + "\" could not be " + done + " in\r\n" +
+        return "(x) The Project \"" + name + "\" could not be " + done + " in\r\n" +
                QString::fromStdString(s.dir.path) + "/data.ini:\r\nRead-only file system";
     };
     const QString saving = failed("Mine", "saved");
@@ -141,8 +142,8 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     QTest::keyClick(child(again, "txtName"), Qt::Key_Return); // Enter is Ok: the name is taken now
     child<QLineEdit>(again, "txtName")->clear();
     QTest::mouseClick(child(again, "lblReset"), Qt::LeftButton);
-    EXPECT_EQ(ui.log,
-              (Texts{taken("My Colorful Scrollbar"), "[ERROR] You must type in a Project Name."}));
+    EXPECT_EQ(ui.log, (Texts{taken("My Colorful Scrollbar"),
+                             "(x) [ERROR] You must type in a Project Name."}));
     QTest::mouseClick(child(again, "lblOpen"), Qt::LeftButton); // the Existing tab
     EXPECT_TRUE(child(again, "fmeOpenPnl")->isVisible());
     QTest::keyClick(&again, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
@@ -182,9 +183,10 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#C0C0C0"); // the "#" put in front
     EXPECT_EQ(find<ColorField>("txtHex4")->text(), "#");       // "<not_set>"
     EXPECT_TRUE(ui.modals.empty()); // no Hex Error window: nothing was typed
-    EXPECT_TRUE(ui.log.back().contains(
-        "\"Caf\u00e9\" are not colours in the project file:\r\nFace: C0C0C0\r\nShadow: #8080\r\n"
-        "Darkshadow: <not_set>\r\n"));
+    EXPECT_TRUE(ui.log.back().startsWith("(i) Some colours") &&
+                ui.log.back().contains("\"Caf\u00e9\" are not colours in the project "
+                                       "file:\r\nFace: C0C0C0\r\nShadow: #8080\r\n"
+                                       "Darkshadow: <not_set>\r\n"));
     EXPECT_FALSE(saveOffered());
     // Opened again over fields holding its texts, it comes in the same, as on the command line.
     window.openProject("Caf\xE9");
@@ -196,7 +198,7 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")
                     .starts_with("[Projects]\n1=Caf\xE9\n2=B\n3=My Colorful Scrollbar\n"
                                  "[Caf\xE9]\n1=#C0C0C0\n2=#FFFFFF\n"));
-    EXPECT_EQ(ui.log.back(), "Caf\u00e9, has been Saved.");
+    EXPECT_EQ(ui.log.back(), "(i) Caf\u00e9, has been Saved.");
     EXPECT_EQ(ui.pumps, 3); // one opening each
 }
 

@@ -97,9 +97,8 @@ TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     EXPECT_EQ(ui.modals, (test::Modals{{"Brisvane | Copy'n'Paste", nullptr}}));
     const QString copy = "copy " + QString::fromStdString(buildStyleBlock(state.scheme));
-    ASSERT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
-                             "The code could not be copied to the clipboard."}));
-    EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
+    ASSERT_EQ(ui.log, (Texts{copy, "(i) The code has been copied\r\nto the clipboard.", copy,
+                             "(x) The code could not be copied to the clipboard."}));
 }
 
 TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndPreviews) {
@@ -146,8 +145,8 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     EXPECT_EQ(ui.log, (Texts{"copy " + QString::fromStdString(every),
-                             "The code has been copied\r\nto the clipboard.",
-                             "The selector list holds \"{\".\r\nThe code stays as it was."}));
+                             "(i) The code has been copied\r\nto the clipboard.",
+                             "(x) The selector list holds \"{\".\r\nThe code stays as it was."}));
 }
 
 TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereOthersWrite) {
@@ -171,7 +170,7 @@ TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereO
     EXPECT_EQ(test::readBytes(page), buildBrowserPage(buildStyleBlock(state.scheme), true));
     EXPECT_EQ(test::readBytes(victim), "mine");
     EXPECT_FALSE(std::filesystem::is_symlink(planted));
-    EXPECT_EQ(ui.log[1], QString::fromStdString("The preview page could not be written: other "
+    EXPECT_EQ(ui.log[1], QString::fromStdString("(x) The preview page could not be written: other "
                                                 "users may write in the folder " +
                                                 cache + "."));
 }
