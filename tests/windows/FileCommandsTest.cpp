@@ -67,27 +67,20 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
     }
 }
 
-TEST_F(MainWindowTest, SaveAsksForANameUntilTheProjectHasOne) {
+TEST_F(MainWindowTest, SaveIsOfferedWhileThereAreChangesAndAsksForANameUntilTheProjectHasOne) {
     ASSERT_TRUE(store.createProject("Taken").ok);
-    state.setSchemeModified(true);
+    EXPECT_FALSE(saveOffered());
+    state.setSchemeModified(true); // as any change does, with the menu closed
+    EXPECT_TRUE(saveOffered());
     ui.texts = {"", "Taken", "Mine"};
-    save(); // an empty name ends it
+    window.activateWindow();
+    QTest::keyClick(find("txtHex0"), Qt::Key_S, Qt::ControlModifier); // an empty name ends it
     save(); // a taken name asks again at once
     EXPECT_EQ(ui.log,
               (Texts{ask, notSaved, ask, taken("Taken"), ask, "(i) Mine, has been Saved."}));
     EXPECT_EQ(window.windowTitle(), "Brisvane | Mine");
     EXPECT_EQ(listed(), (Names{"Taken", "Mine"}));
     EXPECT_FALSE(saveOffered());
-}
-
-TEST_F(MainWindowTest, SaveAndItsKeyAreOfferedExactlyWhileThereAreChanges) {
-    window.activateWindow();
-    for (bool modified : {false, true}) {
-        state.setSchemeModified(modified); // as a change does, with the menu closed
-        EXPECT_EQ(saveOffered(), modified);
-        QTest::keyClick(find("txtHex0"), Qt::Key_S, Qt::ControlModifier);
-        EXPECT_EQ(ui.log, (modified ? Texts{ask, notSaved} : Texts{})); // the key saves, unnamed
-    }
 }
 
 TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
@@ -115,78 +108,79 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
                                saving, saving, closing, saving}));
 }
 
-TEST_F(MainWindowTest, TheCreateOpenWindow) {
-    // A damaged project from an older file, its name in Windows-1252, and a sound one.
-    test::writeBytes(dir.path + "/data.ini",
-                     "[Projects]\n1=Caf\xE9\n[Caf\xE9]\n1=C0C0C0\n2=#FFFFFF\n"
-                     "3=#C0C0C0\n4=#8080\n6=#E0E0E0\n7=#000000\n");
-    const ScrollbarScheme b{
-        {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
-    ASSERT_TRUE(store.saveProject(true, "B", b).ok);
-    frmOpen open(ui, store);
-    window.attach(open);
-    open.hideOpenPanel();
-    open.show();
-    EXPECT_EQ(child<QLineEdit>(open, "txtName")->selectedText(), "My Colorful Scrollbar");
-    QTest::mouseClick(child(open, "lblReset"), Qt::LeftButton);
-    EXPECT_FALSE(open.isVisible());
+// The Create/Open window over a damaged project from an older file, named in Windows-1252, and B.
+struct CreateOpenTest : MainWindowTest {
+    CreateOpenTest() {
+        test::writeBytes(dir.path + "/data.ini",
+                         "[Projects]\n1=Caf\xE9\n[Caf\xE9]\n1=C0C0C0\n"
+                         "2=#FFFFFF\n3=#C0C0C0\n4=#8080\n6=#E0E0E0\n7=#000000\n");
+        EXPECT_TRUE(store.saveProject(true, "B", darkDefaultScheme).ok);
+    }
+    frmOpen& show(bool existing) { // a fresh window, on the tab its caller chooses
+        open.emplace(ui, store);
+        window.attach(*open);
+        existing ? open->chooseExisting() : open->hideOpenPanel();
+        open->show();
+        return *open;
+    }
+    QTreeView* rows() { return child<QTreeView>(*open, "lvOpen"); }
+    std::optional<frmOpen> open;
+};
+
+TEST_F(CreateOpenTest, TheNewTabCreatesAFreeNameAndStaysForATakenOrEmptyOne) {
+    auto* name = child<QLineEdit>(show(false), "txtName");
+    name->setText("B");
+    QTest::keyClick(name, Qt::Key_Return); // Enter is Ok
+    name->clear();
+    QTest::mouseClick(child(*open, "lblReset"), Qt::LeftButton);
+    EXPECT_EQ(ui.log, (Texts{taken("B"), "(x) [ERROR] You must type in a Project Name."}));
+    EXPECT_EQ(child<QLineEdit>(show(false), "txtName")->selectedText(), "My Colorful Scrollbar");
+    QTest::mouseClick(child(*open, "lblReset"), Qt::LeftButton);
+    EXPECT_FALSE(open->isVisible());
     expectShows(defaultScheme);
     EXPECT_EQ(window.windowTitle(), "Brisvane | My Colorful Scrollbar");
     EXPECT_EQ(listed(), (Names{"Caf\xE9", "B", "My Colorful Scrollbar"}));
-    EXPECT_FALSE(saveOffered());
+}
 
-    frmOpen again(ui, store);
-    window.attach(again);
-    again.hideOpenPanel();
-    again.show();
-    QTest::keyClick(child(again, "txtName"), Qt::Key_Return); // Enter is Ok: the name is taken now
-    child<QLineEdit>(again, "txtName")->clear();
-    QTest::mouseClick(child(again, "lblReset"), Qt::LeftButton);
-    EXPECT_EQ(ui.log, (Texts{taken("My Colorful Scrollbar"),
-                             "(x) [ERROR] You must type in a Project Name."}));
-    QTest::mouseClick(child(again, "lblOpen"), Qt::LeftButton); // the Existing tab
-    EXPECT_TRUE(child(again, "fmeOpenPnl")->isVisible());
-    QTest::keyClick(&again, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
-    EXPECT_FALSE(child(again, "fmeOpenPnl")->isVisible());
-    QTest::keyClick(&again, Qt::Key_Escape);
-    EXPECT_FALSE(again.isVisible());
+TEST_F(CreateOpenTest, TheTabsSwitchByMouseAndKeyboardAndEscapeCancels) {
+    QTest::mouseClick(child(show(false), "lblOpen"), Qt::LeftButton); // the Existing tab
+    EXPECT_TRUE(child(*open, "fmeOpenPnl")->isVisible());
+    QTest::keyClick(&*open, Qt::Key_Tab, Qt::ControlModifier); // and back by keyboard
+    EXPECT_FALSE(child(*open, "fmeOpenPnl")->isVisible());
+    QTest::keyClick(&*open, Qt::Key_Escape);
+    EXPECT_FALSE(open->isVisible());
+}
 
-    again.chooseExisting();
-    again.show();
-    auto* list = child<QTreeView>(again, "lvOpen");
-    const QModelIndex rowB = list->model()->index(1, 0);
+TEST_F(CreateOpenTest, TheExistingTabShowsTimesAndDatesAndOpensOnlyAChosenRow) {
+    QTest::keyClick(show(true).focusWidget(), Qt::Key_Return); // no row chosen
+    const QModelIndex rowB = rows()->model()->index(1, 0);
     EXPECT_EQ(rowB.siblingAtColumn(1).data().toString() + rowB.siblingAtColumn(2).data().toString(),
               "02:40 PM07/05/2002");
-    list->clearSelection();
-    QTest::keyClick(list, Qt::Key_Return); // no row chosen: nothing happens
-    EXPECT_TRUE(again.isVisible());
-    const QPoint row = list->visualRect(rowB).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
-    EXPECT_FALSE(again.isVisible());
-    expectShows(b);
+    const QPoint at = rows()->visualRect(rowB).center();
+    QTest::mouseClick(rows()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(rows()->viewport(), Qt::LeftButton, Qt::ControlModifier, at); // deselected
+    ASSERT_EQ(rows()->currentIndex(), rowB);
+    QTest::mouseClick(child(*open, "lblReset"), Qt::LeftButton); // Ok: none chosen, still
+    EXPECT_TRUE(open->isVisible());
+    QTest::mouseClick(rows()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(rows()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(open->isVisible());
+    expectShows(darkDefaultScheme);
+}
 
-    // No row is chosen until an arrow key chooses one; Enter then opens it. Damaged colours go
-    // through the field rules, and one message names them.
-    frmOpen byKeyboard(ui, store);
-    window.attach(byKeyboard);
-    byKeyboard.chooseExisting();
-    byKeyboard.show();
-    auto* rows = child<QTreeView>(byKeyboard, "lvOpen");
-    EXPECT_FALSE(rows->selectionModel()->hasSelection());
-    EXPECT_FALSE(rows->currentIndex().isValid());
-    QTest::keyClick(rows, Qt::Key_Down);
-    EXPECT_EQ(rows->currentIndex().data().toString(), "Caf\u00e9");
-    QTest::keyClick(rows, Qt::Key_Return);
-    EXPECT_FALSE(byKeyboard.isVisible());
+// An arrow key chooses the first row, which no row is until then; Enter opens it.
+TEST_F(CreateOpenTest, TheKeyboardOpensARowAndADamagedProjectComesInThroughTheFieldRules) {
+    QTest::keyClick(child(show(true), "lvOpen"), Qt::Key_Down);
+    EXPECT_EQ(rows()->currentIndex().data().toString(), "Caf\u00e9");
+    QTest::keyClick(rows(), Qt::Key_Return);
+    EXPECT_FALSE(open->isVisible());
     EXPECT_EQ(window.windowTitle(), "Brisvane | Caf\u00e9");
     EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#C0C0C0"); // the "#" put in front
     EXPECT_EQ(find<ColorField>("txtHex4")->text(), "#");       // "<not_set>"
     EXPECT_TRUE(ui.modals.empty()); // no Hex Error window: nothing was typed
-    EXPECT_TRUE(ui.log.back().startsWith("(i) Some colours") &&
-                ui.log.back().contains("\"Caf\u00e9\" are not colours in the project "
-                                       "file:\r\nFace: C0C0C0\r\nShadow: #8080\r\n"
-                                       "Darkshadow: <not_set>\r\n"));
+    EXPECT_EQ(ui.log.back().section("\r\n", 0, 3),
+              "(i) Some colours of the Project \"Caf\u00e9\" are not colours in the project "
+              "file:\r\nFace: C0C0C0\r\nShadow: #8080\r\nDarkshadow: <not_set>");
     EXPECT_FALSE(saveOffered());
     // Opened again over fields holding its texts, it comes in the same, as on the command line.
     window.openProject("Caf\xE9");
@@ -196,10 +190,9 @@ TEST_F(MainWindowTest, TheCreateOpenWindow) {
     QTest::keyClicks(find("txtHex4"), "4"); // a named project saves without asking, under its bytes
     save();
     EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")
-                    .starts_with("[Projects]\n1=Caf\xE9\n2=B\n3=My Colorful Scrollbar\n"
-                                 "[Caf\xE9]\n1=#C0C0C0\n2=#FFFFFF\n"));
+                    .starts_with("[Projects]\n1=Caf\xE9\n2=B\n[Caf\xE9]\n1=#C0C0C0\n2=#FFFFFF\n"));
     EXPECT_EQ(ui.log.back(), "(i) Caf\u00e9, has been Saved.");
-    EXPECT_EQ(ui.pumps, 3); // one opening each
+    EXPECT_EQ(ui.pumps, 2); // one opening each
 }
 
 } // namespace
