@@ -37,6 +37,16 @@ TEST_F(EditingTest, TypingShowsTheColourAtOnceAndOnlyAMoveWithinTheWindowFillsTh
     EXPECT_EQ(find<ColorPicture>("picColors1")->backColor(), 0x808080); // other rows keep theirs
 }
 
+TEST_F(EditingTest, AFieldLeftWithSixCharactersTakesOneZeroAndTheSchemeKeepsWhatItShows) {
+    for (const char* name : {"txtHex0", "txtHexHover"}) {
+        find(name)->setFocus();
+        find<ColorField>(name)->setText("#12345"); // as typed over the whole field
+        find("txtHexTrack")->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(find<ColorField>(name)->text(), "#123450") << name;
+    }
+    EXPECT_EQ(state.scheme.faceGroupColors[0] + state.scheme.hoverColor, "#123450#123450");
+}
+
 TEST_F(EditingTest, EachBadCharacterHasAWindowOnceTheFieldShowsWhatIsLeft) {
     ColorField* arrows = find<ColorField>("txtHexArrows");
     test::Texts seen;
