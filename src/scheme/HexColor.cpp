@@ -11,8 +11,6 @@ namespace brisvane {
 
 namespace {
 
-constexpr std::u32string_view fieldCharacters = U"#0123456789ABCDEF";
-
 std::int32_t digitsValue(std::u32string_view digits) {
     if (digits.size() > 255)
         return 0;
@@ -66,19 +64,6 @@ ColorValue hexToColor(std::string_view text) {
 
 std::int32_t hexDigitsValue(std::string_view text) {
     return digitsValue(decodeUtf8(text));
-}
-
-bool isHexText(std::string_view text, std::int16_t& invalidCharPos) {
-    const std::u32string chars = decodeUtf8(text);
-    if (chars.size() > 7)
-        return false;
-    for (std::size_t i = 0; i < chars.size(); ++i) {
-        if (fieldCharacters.find(chars[i]) == std::u32string_view::npos) {
-            invalidCharPos = static_cast<std::int16_t>(i);
-            return false;
-        }
-    }
-    return true;
 }
 
 bool isWholeColor(std::string_view text) {

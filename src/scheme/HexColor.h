@@ -24,11 +24,6 @@ ColorValue hexToColor(std::string_view text);
 // 255 characters, gives 0, as does a value too large for 32 bits.
 std::int32_t hexDigitsValue(std::string_view text);
 
-// True when the text has at most seven characters, each one of "#0123456789ABCDEF" (upper
-// case only). When a character fails, invalidCharPos gets its zero-based position; a text
-// that is too long fails without touching it.
-bool isHexText(std::string_view text, std::int16_t& invalidCharPos);
-
 // True when the text is a whole colour: "#" and six hexadecimal digits, in either case.
 bool isWholeColor(std::string_view text);
 
