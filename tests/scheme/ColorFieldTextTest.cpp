@@ -1,5 +1,4 @@
 #include "scheme/ColorFieldText.h"
-#include "scheme/ScrollbarScheme.h"
 #include "text/UserCharacters.h"
 
 #include <gtest/gtest.h>
@@ -74,12 +73,6 @@ TEST(ColorFieldText, AnEmptyStateFieldLeavesItUnsetAndLeavingAFieldCompletesIt) 
         EXPECT_EQ(processColorFieldText(characters(text), role).storedText, stored) << text;
         EXPECT_EQ(zerosOnLeaving(characters(text).size(), role), zeros) << text;
     }
-    ScrollbarScheme damaged = startScheme; // its states unset
-    damaged.faceGroupColors[3] = "#8080";
-    damaged.arrowColor = "<not_set>";
-    damaged.pressedColor = "#12";
-    EXPECT_EQ(damaged.rolesHoldingNoColor(),
-              (std::vector{ColorRole::Shadow, ColorRole::Arrow, ColorRole::Pressed}));
 }
 
 } // namespace

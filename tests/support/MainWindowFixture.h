@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,11 +23,13 @@ template <class T = QWidget> T* child(const QObject& window, const QString& name
     return found;
 }
 
-// The main window over a scripted PlatformUi whose program folder, the build folder, has the
-// help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
+// The main window over a scripted PlatformUi whose program folder (the build's, or a test's) has
+// the help pages; data.ini is in a folder of its own. When it goes, no window may stay open.
 struct MainWindow {
-    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None)
-        : session(ui, dir.path, {}, std::make_shared<FailingFileSystem>(failing, EROFS), &clock) {
+    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None,
+                        std::string folder = QCoreApplication::applicationDirPath().toStdString())
+        : ui(std::move(folder)),
+          session(ui, dir.path, {}, std::make_shared<FailingFileSystem>(failing, EROFS), &clock) {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -67,7 +68,7 @@ struct MainWindow {
 
     TempFolder dir;
     FixedClock clock;
-    ScriptedPlatformUi ui{QCoreApplication::applicationDirPath().toStdString()};
+    ScriptedPlatformUi ui;
     Session session;
     AppState& state = session.state;
     clsINI& ini = session.projectIni;
@@ -81,3 +82,9 @@ using Texts = std::vector<QString>;
 using Modals = std::vector<ScriptedPlatformUi::Modal>;
 
 } // namespace brisvane::test
+
+namespace brisvane { // the words every window test uses
+using test::child;
+using test::MainWindowTest;
+using test::Texts;
+} // namespace brisvane

@@ -8,8 +8,7 @@
 #include <ostream>
 #include <vector>
 
-// A failure shows a text as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
+inline void PrintTo(const QString& text, std::ostream* out) { // a failure shows texts as text
     *out << '"' << text.toStdString() << '"';
 }
 
@@ -18,11 +17,8 @@ namespace brisvane::test {
 // A PlatformUi that answers from queues and records every call: no dialog blocks a test.
 class ScriptedPlatformUi : public PlatformUi {
 public:
-    struct Message {
-        QString prompt;
-        Buttons buttons;
-    };
-    using Modal = std::pair<QString, QWidget*>; // the title and the owner
+    using Message = std::pair<QString, Buttons>; // the prompt and the buttons
+    using Modal = std::pair<QString, QWidget*>;  // the title and the owner
 
     explicit ScriptedPlatformUi(std::string folder) : folder(std::move(folder)) {}
 

