@@ -32,7 +32,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
-#include <algorithm>
 
 namespace brisvane {
 
