@@ -22,7 +22,7 @@ struct ShownMainWindow {
         shown = QTest::qWaitForWindowExposed(&window);
     }
     ~ShownMainWindow() {
-        state.schemeModified = false;
+        state.setSchemeModified(false);
         window.close();
     }
     QtPlatformUi ui{findProgramFolders(machineFolderFacts())};

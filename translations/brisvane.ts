@@ -233,6 +233,29 @@ You must choose a different Project Name.</source>
     </message>
 </context>
 <context>
+    <name>brisvane::ColorRows</name>
+    <message>
+        <source>%1 in the enlarged scrollbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to change color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># and six hexadecimal digits, or empty for the face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># and six hexadecimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>brisvane::ColorSetControls</name>
     <message>
         <source>thumb %1, arrows %2</source>
@@ -558,6 +581,105 @@ to the clipboard.</source>
     </message>
     <message>
         <source>More info.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>brisvane::frmMain</name>
+    <message>
+        <source>Enlarged Scrollbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Scrollbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This creates the copy&apos;n&apos;paste Style tag that you insert into any HTML file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the current Scrollbar back to default settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit Brisvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Colors from Page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Quelmark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Project &quot;%1&quot; could not be created in<byte value="xd"/>
+%2:<byte value="xd"/>
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Project %1 could not be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some colours of the Project &quot;%1&quot; are not colours in the project file:<byte value="xd"/>
+%2They are shown as the colour fields leave them, and saving the Project stores them so.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brisvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brisvane | %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to Reset the current Scrollbar to default settings.<byte value="xd"/>
+Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -237,6 +237,29 @@ Sie müssen einen anderen Projektnamen wählen.</translation>
     </message>
 </context>
 <context>
+    <name>brisvane::ColorRows</name>
+    <message>
+        <source>%1 in the enlarged scrollbar</source>
+        <translation>%1 in der vergrößerten Bildlaufleiste</translation>
+    </message>
+    <message>
+        <source>Click here to change color</source>
+        <translation>Hier klicken, um die Farbe zu ändern</translation>
+    </message>
+    <message>
+        <source>%1: choose</source>
+        <translation>%1: wählen</translation>
+    </message>
+    <message>
+        <source># and six hexadecimal digits, or empty for the face</source>
+        <translation># und sechs Hexadezimalziffern, oder leer für die Fläche</translation>
+    </message>
+    <message>
+        <source># and six hexadecimal digits</source>
+        <translation># und sechs Hexadezimalziffern</translation>
+    </message>
+</context>
+<context>
     <name>brisvane::ColorSetControls</name>
     <message>
         <source>thumb %1, arrows %2</source>
@@ -569,6 +592,109 @@ Zwischenablage kopiert.</translation>
     <message>
         <source>More info.</source>
         <translation>Näheres.</translation>
+    </message>
+</context>
+<context>
+    <name>brisvane::frmMain</name>
+    <message>
+        <source>Enlarged Scrollbar</source>
+        <translation>Vergrößerte Bildlaufleiste</translation>
+    </message>
+    <message>
+        <source>Sample page</source>
+        <translation>Beispielseite</translation>
+    </message>
+    <message>
+        <source>Generate Scrollbar</source>
+        <translation>Code erzeugen</translation>
+    </message>
+    <message>
+        <source>This creates the copy&apos;n&apos;paste Style tag that you insert into any HTML file.</source>
+        <translation>Erzeugt das Style-Tag zum Kopieren und Einfügen in jede HTML-Datei.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset the current Scrollbar back to default settings.</source>
+        <translation>Setzt die Bildlaufleiste auf die Standardfarben zurück.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Exit Brisvane</source>
+        <translation>Brisvane beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Neu...</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Import Colors from Page...</source>
+        <translation>Farben aus Seite importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents...</source>
+        <translation>Inhalt...</translation>
+    </message>
+    <message>
+        <source>Visit Quelmark</source>
+        <translation>Quelmark besuchen</translation>
+    </message>
+    <message>
+        <source>The Project &quot;%1&quot; could not be created in<byte value="xd"/>
+%2:<byte value="xd"/>
+%3</source>
+        <translation>Das Projekt &quot;%1&quot; konnte nicht angelegt werden in<byte value="xd"/>
+%2:<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>The Project %1 could not be opened: %2.</source>
+        <translation>Das Projekt %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Some colours of the Project &quot;%1&quot; are not colours in the project file:<byte value="xd"/>
+%2They are shown as the colour fields leave them, and saving the Project stores them so.</source>
+        <translation>Einige Farben des Projekts &quot;%1&quot; sind in der Projektdatei keine Farben:<byte value="xd"/>
+%2Sie werden so gezeigt, wie die Farbfelder sie lassen, und beim Speichern des Projekts so gespeichert.</translation>
+    </message>
+    <message>
+        <source>Brisvane</source>
+        <translation>Brisvane</translation>
+    </message>
+    <message>
+        <source>Brisvane | %1</source>
+        <translation>Brisvane | %1</translation>
+    </message>
+    <message>
+        <source>You are about to Reset the current Scrollbar to default settings.<byte value="xd"/>
+Are you sure?</source>
+        <translation>Sie sind dabei, die Bildlaufleiste auf die Standardfarben zurückzusetzen.<byte value="xd"/>
+Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Confirm Reset</source>
+        <translation>Zurücksetzen bestätigen</translation>
     </message>
 </context>
 <context>

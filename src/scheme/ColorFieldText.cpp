@@ -44,6 +44,20 @@ ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characte
     return outcome;
 }
 
+ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characters,
+                                        ColorRole role) {
+    if (isStateRole(role) && characters.empty())
+        return {};
+    return processColorFieldText(characters);
+}
+
+std::size_t zerosOnLeaving(std::size_t characters, ColorRole role) {
+    const std::size_t full = colorFieldCharacters;
+    if (characters >= full || (characters == 0 && isStateRole(role)))
+        return 0;
+    return full - characters;
+}
+
 std::string colorTextAfterFieldRules(const std::string& text) {
     std::string field = text;
     while (true) {

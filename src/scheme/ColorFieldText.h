@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/ColorRole.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,6 +32,13 @@ ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characte
 
 // How many user-perceived characters the processing looks at.
 inline constexpr int colorFieldCharacters = 7;
+
+// The rules as a role's field runs them: an empty hover or pressed field stays empty, which
+// leaves the state unset, where the rules would make it "#".
+ColorFieldOutcome processColorFieldText(const std::vector<std::string>& characters, ColorRole role);
+// How many "0"s leaving a role's field with `characters` user-perceived characters puts at its
+// end: it is completed to seven characters, but for an empty state field, a state left unset.
+std::size_t zerosOnLeaving(std::size_t characters, ColorRole role);
 
 // The colour text that a colour field leaves in the scheme when it is given `text`, as
 // opening a project gives it a stored one: the field rules run until the field's text holds

@@ -1,5 +1,7 @@
 #include "scheme/ScrollbarScheme.h"
 
+#include "scheme/HexColor.h"
+
 namespace brisvane {
 
 namespace {
@@ -12,6 +14,15 @@ ScrollbarScheme fromTable(std::string_view RoleRow::*column) {
 }
 
 } // namespace
+
+std::vector<ColorRole> ScrollbarScheme::rolesHoldingNoColor() const {
+    std::vector<ColorRole> roles;
+    for (ColorRole role : everyColorRole) {
+        if (!isWholeColor(color(role)) && !(isStateRole(role) && color(role).empty()))
+            roles.push_back(role);
+    }
+    return roles;
+}
 
 const std::string& ScrollbarScheme::color(ColorRole role) const {
     switch (role) {

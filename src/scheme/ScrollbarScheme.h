@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brisvane {
 
@@ -24,6 +25,9 @@ struct ScrollbarScheme {
     // The colour the thumb and the arrow buttons take in a state: the state's own, or the
     // face where it is unset.
     const std::string& faceWhile(ColorRole state) const;
+    // The roles whose text is no colour, "#" and six hexadecimal digits, as a damaged project
+    // file gives them; an unset state is not one of them.
+    std::vector<ColorRole> rolesHoldingNoColor() const;
 
     bool operator==(const ScrollbarScheme&) const = default;
 };

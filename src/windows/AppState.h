@@ -3,6 +3,8 @@
 #include "generate/BlockReach.h"
 #include "scheme/ScrollbarScheme.h"
 
+#include <QObject>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -12,7 +14,10 @@ namespace brisvane {
 
 // What every window shares for the whole run. Main makes the one instance and hands it to
 // each window, so that all of them see the same values.
-struct AppState {
+struct AppState : QObject {
+    Q_OBJECT
+
+public:
     // The colours being edited; the main window writes the start colours when it loads.
     ScrollbarScheme scheme;
     // The project's second set, for dark mode, when it has one, and whether the window shows
@@ -30,8 +35,15 @@ struct AppState {
     ProjectColors project() const { return {scheme, darkScheme}; }
     // Where the hex digit check last found a character that is not allowed.
     std::int16_t invalidCharPos = 0;
-    // The colours have changed since the project was last created, opened or saved.
-    bool schemeModified = false;
+    // The colours have changed since the project was last created, opened or saved. What
+    // offers to save them follows modifiedChanged.
+    bool schemeModified() const { return m_schemeModified; }
+    void setSchemeModified(bool modified) {
+        if (modified == m_schemeModified)
+            return;
+        m_schemeModified = modified;
+        emit modifiedChanged(modified);
+    }
     // The project being edited; empty until one is created, opened or named.
     std::string currentProjectName;
     // The code window shows the block for every browser rather than the classic one; it
@@ -43,6 +55,12 @@ struct AppState {
     std::string reachSelectors;
     // The page the help window opens first; empty means the index page.
     std::string helpPage;
+
+signals:
+    void modifiedChanged(bool modified);
+
+private:
+    bool m_schemeModified = false;
 };
 
 } // namespace brisvane

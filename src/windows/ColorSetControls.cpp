@@ -146,9 +146,9 @@ void ColorSetControls::showContrast() {
 void ColorSetControls::showSet() {
     // The window shows a set through the fields' rules, which mark a change: showing another
     // is none.
-    const bool modified = m_state.schemeModified;
+    const bool modified = m_state.schemeModified();
     emit setChanged();
-    m_state.schemeModified = modified;
+    m_state.setSchemeModified(modified);
 }
 
 void ColorSetControls::choose(bool dark) {
@@ -175,7 +175,7 @@ void ColorSetControls::lblDarkSet_Click() {
         m_state.darkScheme.reset();
         m_state.editingDark = false;
     }
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     showSet();
 }
 

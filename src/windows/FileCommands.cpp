@@ -40,14 +40,14 @@ bool FileCommands::saveProject(bool isNewProject) {
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return false;
     }
-    m_state.schemeModified = false;
+    m_state.setSchemeModified(false);
     m_ui.showMessage(tr("%1, has been Saved.").arg(name), PlatformUi::Buttons::Ok,
                      PlatformUi::Icon::Information);
     return true;
 }
 
 FileCommands::Outcome FileCommands::saveQuestion(const QuestionTexts& texts) {
-    if (!m_state.schemeModified)
+    if (!m_state.schemeModified())
         return Outcome::Saved;
     while (true) {
         const auto answer = m_ui.showMessage(texts.question, PlatformUi::Buttons::YesNoCancel,
@@ -179,7 +179,7 @@ void FileCommands::mnuFileImport_Click() {
         return;
     }
     emit colorsImported(read);
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     if (!skipped.isEmpty())
         m_ui.showMessage(tr("Not every scrollbar color in %1 could be taken as it stands:%2")
                              .arg(shown, skipped),

@@ -1,7 +1,6 @@
 #include "windows/frmMain.h"
 
 #include "generate/PreviewPage.h"
-#include "import/PageFile.h"
 #include "import/ScrollbarColorReader.h"
 #include "platform/ByteText.h"
 #include "platform/HtmlView.h"
@@ -14,41 +13,29 @@
 #include "windows/AppState.h"
 #include "windows/ColorField.h"
 #include "windows/ColorPicture.h"
+#include "windows/ColorRows.h"
 #include "windows/ColorSetControls.h"
 #include "windows/FieldCharacters.h"
 #include "windows/FileCommands.h"
+#include "windows/HelpCommands.h"
 #include "windows/LabelButton.h"
 #include "windows/LabelButtonGroup.h"
 #include "windows/PictureFaceStates.h"
 #include "windows/ProgramFont.h"
 #include "windows/ShapeControl.h"
 #include "windows/frmCode.h"
-#include "windows/frmHelp.h"
-#include "windows/frmHexErr.h"
 #include "windows/frmOpen.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
-#include <algorithm>
 
 namespace brisvane {
 
 namespace {
-
-// The maker's web site. A reserved example domain: it can lead to nobody else's site.
-const QString makerAddress = QStringLiteral("https://www.quelmark.example/");
-
-// What assistive technology calls a role's field: "Face color".
-QString spoken(ColorRole role) {
-    const std::string_view name = spokenName(role);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);
@@ -61,13 +48,14 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& rect) {
 
 frmMain::frmMain(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_ui(ui), m_store(store),
-      m_commands(new FileCommands(state, ui, store, this)) {
+      m_commands(new FileCommands(state, ui, store, this)),
+      m_help(new HelpCommands(state, ui, this)) {
     m_pictureFolder = pathForHtml(ui.folders().resources);
     setProjectName({});
     buildForm();
     buildMenus();
     Form_Load();
-    m_txtHex[0]->setFocus(); // the keyboard starts in the first colour field
+    colorField(ColorRole::Face)->setFocus(); // the keyboard starts in the first colour field
 }
 
 frmMain::~frmMain() = default;
@@ -83,9 +71,10 @@ void frmMain::buildForm() {
     auto* shape1 = new ShapeControl(ShapeControl::Form::Rectangle, m_form);
     shape1->setBorderColor(Qt::black);
     shape1->setGeometry(twipsRect(240, 240, 8535, 2415));
-    addLabel(m_form, QStringLiteral("Enlarged Scrollbar"), twipsRect(3720, 0, 1575, 255));
-    buildPicture();
-    buildColorRows();
+    addLabel(m_form, tr("Enlarged Scrollbar"), twipsRect(3720, 0, 1575, 255));
+    m_rows = std::make_unique<ColorRows>(m_state, m_form);
+    for (ColorRole role : everyColorRole)
+        connectRole(role);
     buildButtons();
     // The band under the rows: the hover and pressed rows (made with the others), the sets.
     m_setControls = new ColorSetControls(m_state, m_ui, m_form, *m_lighting);
@@ -98,104 +87,11 @@ void frmMain::buildForm() {
     m_DHTMLEdit1->setObjectName("DHTMLEdit1");
     m_DHTMLEdit1->setFrameShape(QFrame::NoFrame);
     m_DHTMLEdit1->setGeometry(twipsRect(5925, 3015, 2835, 2175));
-    m_DHTMLEdit1->setAccessibleName(QStringLiteral("Sample page"));
+    m_DHTMLEdit1->setAccessibleName(tr("Sample page"));
     m_DHTMLEdit1->setTabChangesFocus(true); // the sample page has no links to go through
     // Tab goes down each column as one reads it, which is the order the parts are made in, but
     // for the button under the sample page.
     setTabOrder(m_DHTMLEdit1, m_setControls->darkSetButton());
-}
-
-void frmMain::buildPicture() {
-    // Thirteen strips, made from the back of the stack to the front: a widget made later
-    // covers one made earlier.
-    auto part = [this](ColorRole role, QAnyStringView name, const QRect& rect) {
-        auto* p = new ColorPicture(ColorPicture::Look::Plain, m_form);
-        p->setObjectName(name);
-        p->setGeometry(rect);
-        p->setToolTip(QString::fromUtf8(pictureTooltip(role).data(),
-                                        static_cast<qsizetype>(pictureTooltip(role).size())));
-        p->setAccessibleName(spoken(role) + QStringLiteral(" in the enlarged scrollbar"));
-        return p;
-    };
-    m_picTColor[4] = part(ColorRole::DarkShadow, "picTColor4", twipsRect(6120, 255, 2640, 2385));
-    m_picBTrack = part(ColorRole::Track, "picBTrack", twipsRect(240, 240, 1740, 2415));
-    m_picBColor[4] = part(ColorRole::DarkShadow, "picBColor4", twipsRect(1920, 255, 4230, 2385));
-    m_picTColor[2] = part(ColorRole::ThreeDLight, "picTColor2", twipsRect(6360, 255, 2400, 2160));
-    m_picTColor[3] = part(ColorRole::Shadow, "picTColor3", twipsRect(6360, 480, 2175, 1935));
-    m_picTColor[1] = part(ColorRole::Highlight, "picTColor1", twipsRect(6600, 480, 1935, 1710));
-    m_picTColor[0] = part(ColorRole::Face, "picTColor0", twipsRect(6600, 735, 1695, 1455));
-    m_picBColor[2] = part(ColorRole::ThreeDLight, "picBColor2", twipsRect(2160, 255, 3990, 2145));
-    m_picBColor[3] = part(ColorRole::Shadow, "picBColor3", twipsRect(2160, 480, 3735, 1920));
-    m_picBColor[1] = part(ColorRole::Highlight, "picBColor1", twipsRect(2400, 480, 3495, 1695));
-    m_picBColor[0] = part(ColorRole::Face, "picBColor0", twipsRect(2400, 720, 3255, 1455));
-    m_picBArrow[0] = part(ColorRole::Arrow, "picBArrow0", twipsRect(7200, 1080, 255, 735));
-    m_picBArrow[1] = part(ColorRole::Arrow, "picBArrow1", twipsRect(7440, 1320, 255, 255));
-    // The thumb's strips, and the button's with the arrow drawn on it.
-    m_faceStates = new PictureFaceStates(m_state, this);
-    m_faceStates->addPart({m_picBColor.begin(), m_picBColor.end()});
-    m_faceStates->addPart({m_picTColor[0], m_picTColor[1], m_picTColor[2], m_picTColor[3],
-                           m_picTColor[4], m_picBArrow[0], m_picBArrow[1]});
-}
-
-void frmMain::buildColorRows() {
-    const QString swatchTip = QStringLiteral("Click here to change color");
-    auto swatch = [&](int left, int top, QAnyStringView name) {
-        auto* p = new ColorPicture(ColorPicture::Look::Swatch, m_form);
-        p->setObjectName(name);
-        p->setGeometry(twipsRect(left, top, 285, 270));
-        p->setToolTip(swatchTip);
-        p->setCursor(Qt::PointingHandCursor);
-        return p;
-    };
-    auto field = [&](int left, int top, QAnyStringView name) {
-        auto* f = new ColorField(QString(), m_form);
-        f->setObjectName(name);
-        f->setGeometry(twipsRect(left, top, 1050, 270));
-        return f;
-    };
-    auto caption = [](ColorRole role) {
-        const std::string_view text = rowLabel(role);
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    };
-    // The face group's rows go down in role order, 480 twips apart; Shadow and DarkShadow
-    // captions sit a little further left.
-    static constexpr std::array<int, faceGroupCount> captionLeft{240, 240, 240, 225, 225};
-    for (std::size_t i = 0; i < faceGroupCount; ++i) {
-        const int top = 3000 + 480 * static_cast<int>(i);
-        addLabel(m_form, caption(static_cast<ColorRole>(i)),
-                 twipsRect(captionLeft[i], top, 1200, 255));
-        m_picColors[i] = swatch(1560, top, QStringLiteral("picColors%1").arg(i));
-        m_txtHex[i] = field(1920, top, QStringLiteral("txtHex%1").arg(i));
-    }
-    // The hover and pressed rows go on down the left column, in the band under the others.
-    for (ColorRole role : stateColorRoles) {
-        const std::size_t i = roleIndex(role) - colorRoleCount;
-        const int top = 5400 + 480 * static_cast<int>(i);
-        const QString name = caption(role).chopped(1); // "Hover:" names "txtHexHover"
-        addLabel(m_form, caption(role), twipsRect(240, top, 1200, 255));
-        m_picColorsStates[i] = swatch(1560, top, QStringLiteral("picColors") + name);
-        m_txtHexStates[i] = field(1920, top, QStringLiteral("txtHex") + name);
-    }
-    addLabel(m_form, caption(ColorRole::Track), twipsRect(3360, 3000, 840, 255));
-    m_picColorsTrack = swatch(4200, 3000, "picColorsTrack");
-    m_txtHexTrack = field(4560, 3000, "txtHexTrack");
-    addLabel(m_form, caption(ColorRole::Arrow), twipsRect(3360, 3480, 840, 255));
-    m_picColorsArrows = swatch(4200, 3480, "picColorsArrows");
-    m_txtHexArrows = field(4560, 3480, "txtHexArrows");
-    // Until a project is created or opened, the window shows the start colours; the states
-    // are unset and show the face.
-    for (ColorRole role : everyColorRole) {
-        roleParts(role).front()->setAccessibleName(spoken(role) + QStringLiteral(": choose"));
-        colorField(role)->setAccessibleName(spoken(role));
-        colorField(role)->setAccessibleDescription(
-            isStateRole(role)
-                ? QStringLiteral("# and six hexadecimal digits, or empty for the face")
-                : QStringLiteral("# and six hexadecimal digits"));
-        for (ColorPicture* part : roleParts(role))
-            part->setBackColor(hexToColor(startScheme.faceWhile(role)));
-        colorField(role)->setText(QString::fromStdString(startScheme.color(role)));
-        connectRole(role);
-    }
 }
 
 void frmMain::connectRole(ColorRole role) {
@@ -208,21 +104,21 @@ void frmMain::connectRole(ColorRole role) {
 
 void frmMain::buildButtons() {
     m_lblCreate =
-        new LabelButton(QStringLiteral("Generate Scrollbar"), twipsRect(3495, 4320, 1920, 255),
+        new LabelButton(tr("Generate Scrollbar"), twipsRect(3495, 4320, 1920, 255),
                         twipsRect(3480, 4275, 1950, 315), twipsRect(3495, 4290, 1935, 300), m_form);
     m_lblCreate->setObjectName("lblCreate");
-    m_lblCreate->setToolTip(QStringLiteral(
-        "This creates the copy'n'paste Style tag that you insert into any HTML file."));
+    m_lblCreate->setToolTip(
+        tr("This creates the copy'n'paste Style tag that you insert into any HTML file."));
     m_lblReset =
-        new LabelButton(QStringLiteral("Reset"), twipsRect(3480, 4740, 885, 255),
+        new LabelButton(tr("Reset"), twipsRect(3480, 4740, 885, 255),
                         twipsRect(3480, 4695, 885, 315), twipsRect(3495, 4710, 885, 300), m_form);
     m_lblReset->setObjectName("lblReset");
-    m_lblReset->setToolTip(QStringLiteral("Reset the current Scrollbar back to default settings."));
+    m_lblReset->setToolTip(tr("Reset the current Scrollbar back to default settings."));
     m_lblExit =
-        new LabelButton(QStringLiteral("Exit"), twipsRect(4545, 4740, 885, 270),
+        new LabelButton(tr("Exit"), twipsRect(4545, 4740, 885, 270),
                         twipsRect(4545, 4695, 885, 315), twipsRect(4560, 4710, 885, 300), m_form);
     m_lblExit->setObjectName("lblExit");
-    m_lblExit->setToolTip(QStringLiteral("Exit Brisvane"));
+    m_lblExit->setToolTip(tr("Exit Brisvane"));
     for (LabelButton* b : {m_lblCreate, m_lblReset, m_lblExit})
         m_lighting->add(b);
     connect(m_lblCreate, &LabelButton::clicked, this, &frmMain::lblCreate_Click);
@@ -233,53 +129,42 @@ void frmMain::buildButtons() {
 }
 
 void frmMain::buildMenus() {
-    const auto item = [](QMenu* menu, const QString& text, QAnyStringView name) {
+    const auto item = [](QMenu* menu, const QString& text, QAnyStringView name,
+                         const QKeySequence& key) {
         QAction* action = menu->addAction(text);
         action->setObjectName(name);
+        action->setShortcut(key);
         return action;
     };
-    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    m_mnuFile = menuBar()->addMenu(tr("&File"));
     m_mnuFile->setObjectName("mnuFile");
-    m_mnuFileNew = item(m_mnuFile, QStringLiteral("New..."), "mnuFileNew");
-    m_mnuFileOpen = item(m_mnuFile, QStringLiteral("Open..."), "mnuFileOpen");
+    m_mnuFileNew = item(m_mnuFile, tr("New..."), "mnuFileNew", QKeySequence::New);
+    m_mnuFileOpen = item(m_mnuFile, tr("Open..."), "mnuFileOpen", QKeySequence::Open);
     m_mnuFile->addSeparator();
-    m_mnuFileSave = item(m_mnuFile, QStringLiteral("Save"), "mnuFileSave");
-    m_mnuFileSave->setEnabled(false);
-    m_mnuFileImport =
-        item(m_mnuFile, QStringLiteral("Import Colors from Page..."), "mnuFileImport");
+    m_mnuFileSave = item(m_mnuFile, tr("Save"), "mnuFileSave", QKeySequence::Save);
+    m_mnuFileImport = item(m_mnuFile, tr("Import Colors from Page..."), "mnuFileImport",
+                           QKeySequence(Qt::CTRL | Qt::Key_I));
     m_mnuFile->addSeparator();
-    m_mnuFileExit = item(m_mnuFile, QStringLiteral("Exit"), "mnuFileExit");
-    m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuFileExit = item(m_mnuFile, tr("Exit"), "mnuFileExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_mnuHelp = menuBar()->addMenu(tr("&Help"));
     m_mnuHelp->setObjectName("mnuHelp");
-    m_mnuHelpContents = item(m_mnuHelp, QStringLiteral("Contents..."), "mnuHelpContents");
+    m_mnuHelpContents =
+        item(m_mnuHelp, tr("Contents..."), "mnuHelpContents", QKeySequence(Qt::Key_F1));
     m_mnuHelp->addSeparator();
-    m_mnuHelpVisit = item(m_mnuHelp, QStringLiteral("Visit Quelmark"), "mnuHelpVisit");
-    m_mnuFileNew->setShortcut(QKeySequence::New);
-    m_mnuFileOpen->setShortcut(QKeySequence::Open);
-    m_mnuFileImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    m_mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    // Save is offered only while there are changes, which the menu finds out as it opens; its
-    // key asks the same before it saves. The menu shows the key beside the item.
-    m_mnuFileSave->setText(QStringLiteral("Save\tCtrl+S"));
-    auto* save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, [this] {
-        mnuFile_Click();
-        if (m_mnuFileSave->isEnabled())
-            m_commands->mnuFileSave_Click();
-    });
-    connect(m_mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
+    m_mnuHelpVisit = item(m_mnuHelp, tr("Visit Quelmark"), "mnuHelpVisit", {});
+    // Save, by the menu or its key, is offered only while there are changes.
+    m_mnuFileSave->setEnabled(m_state.schemeModified());
+    connect(&m_state, &AppState::modifiedChanged, m_mnuFileSave, &QAction::setEnabled);
     connect(m_mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    connect(m_mnuFileNew, &QAction::triggered, this, [this] { m_commands->mnuFileNew_Click(); });
-    connect(m_mnuFileOpen, &QAction::triggered, this, [this] { m_commands->mnuFileOpen_Click(); });
-    connect(m_mnuFileSave, &QAction::triggered, this, [this] { m_commands->mnuFileSave_Click(); });
+    connect(m_mnuFileNew, &QAction::triggered, m_commands, &FileCommands::mnuFileNew_Click);
+    connect(m_mnuFileOpen, &QAction::triggered, m_commands, &FileCommands::mnuFileOpen_Click);
+    connect(m_mnuFileSave, &QAction::triggered, m_commands, &FileCommands::mnuFileSave_Click);
     connect(m_mnuFileImport, &QAction::triggered, m_commands, &FileCommands::mnuFileImport_Click);
     connect(m_commands, &FileCommands::projectNamed, this, &frmMain::setProjectName);
     connect(m_commands, &FileCommands::createOpenWindowMade, this, &frmMain::attach);
-    connect(m_commands, &FileCommands::colorsImported, this,
-            [this](const ScrollbarColors& read) { importColors(read); });
-    connect(m_mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
-    connect(m_mnuHelpVisit, &QAction::triggered, this, &frmMain::mnuHelpVisit_Click);
+    connect(m_commands, &FileCommands::colorsImported, this, &frmMain::importColors);
+    connect(m_mnuHelpContents, &QAction::triggered, m_help, &HelpCommands::mnuHelpContents_Click);
+    connect(m_mnuHelpVisit, &QAction::triggered, m_help, &HelpCommands::mnuHelpVisit_Click);
 }
 
 void frmMain::importColors(const ScrollbarColors& read) {
@@ -304,43 +189,18 @@ void frmMain::Form_Load() {
 }
 
 ColorField* frmMain::colorField(ColorRole role) const {
-    // The face group's and the states' fields are arrays by role; Track and Arrow have their own.
-    if (role == ColorRole::Track)
-        return m_txtHexTrack;
-    if (role == ColorRole::Arrow)
-        return m_txtHexArrows;
-    if (isStateRole(role))
-        return m_txtHexStates[roleIndex(role) - colorRoleCount];
-    return m_txtHex[roleIndex(role)];
+    return m_rows->field(role);
 }
 
-std::vector<ColorPicture*> frmMain::roleParts(ColorRole role) const {
-    switch (role) {
-    case ColorRole::Track:
-        return {m_picColorsTrack, m_picBTrack};
-    case ColorRole::Arrow:
-        return {m_picColorsArrows, m_picBArrow[0], m_picBArrow[1]};
-    case ColorRole::Hover:
-    case ColorRole::Pressed: // the picture shows them under the pointer only
-        return {m_picColorsStates[roleIndex(role) - colorRoleCount]};
-    default: {
-        const std::size_t i = roleIndex(role);
-        return {m_picColors[i], m_picBColor[i], m_picTColor[i]};
-    }
-    }
+const std::vector<ColorPicture*>& frmMain::roleParts(ColorRole role) const {
+    return m_rows->parts(role);
 }
 
 void frmMain::txtHex_Change(ColorRole role) {
     ColorField* field = colorField(role);
-    m_state.schemeModified = true;
-    if (isStateRole(role) && field->text().isEmpty()) {
-        // An empty state field leaves the state unset, where the rules would make it "#".
-        m_state.editing().setColor(role, {});
-        colorsChanged();
-        return;
-    }
+    m_state.setSchemeModified(true);
     const ColorFieldOutcome outcome =
-        processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters));
+        processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters), role);
     if (outcome.invalidCharPos)
         m_state.invalidCharPos = *outcome.invalidCharPos;
     const QString text = QString::fromStdString(outcome.fieldText);
@@ -361,32 +221,27 @@ void frmMain::txtHex_Change(ColorRole role) {
 
 void frmMain::txtHex_LostFocus(ColorRole role) {
     ColorField* field = colorField(role);
-    const auto length = firstUserCharacters(field->text(), colorFieldCharacters).size();
-    // An empty state field is a state left unset, nothing to complete.
-    if (length < colorFieldCharacters && !(length == 0 && isStateRole(role)))
-        field->setText(field->text() + QString(colorFieldCharacters - length, QLatin1Char('0')));
+    const std::size_t zeros =
+        zerosOnLeaving(firstUserCharacters(field->text(), colorFieldCharacters).size(), role);
+    if (zeros > 0)
+        field->setText(field->text() + QString(static_cast<qsizetype>(zeros), QLatin1Char('0')));
 }
 
 void frmMain::showHexErrors(int count) {
     if (m_showingProject)
         return;
-    for (int i = 0; i < count; ++i) {
-        frmHexErr hexError;
-        connect(&hexError, &frmHexErr::moreInfoRequested, this,
-                [this, &hexError] { lblMoInfo_Click(hexError); });
-        m_ui.showModal(hexError, this);
-    }
+    for (int i = 0; i < count; ++i)
+        m_help->showHexError();
 }
 
 void frmMain::picture_Click(ColorRole role) {
     // The scheme counts as changed from the click on, also when the chooser is cancelled.
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     pickColor(role);
 }
 
 void frmMain::pickColor(ColorRole role) {
-    const std::string_view title = chooserTitle(role);
-    const auto chosen = m_ui.chooseColor(QString::fromUtf8(title.data(), title.size()), 0);
+    const auto chosen = m_ui.chooseColor(roleText(chooserTitle(role)), 0);
     if (!chosen)
         return;
     for (ColorPicture* part : roleParts(role))
@@ -402,7 +257,7 @@ void frmMain::colorsChanged() {
     for (ColorRole state : stateColorRoles)
         roleParts(state).front()->setBackColor(hexToColor(m_state.editing().faceWhile(state)));
     showPreviewPage();
-    m_faceStates->showFaces();
+    m_rows->faceStates().showFaces();
     m_setControls->showContrast();
 }
 
@@ -420,7 +275,7 @@ void frmMain::showPreviewPage() {
 bool frmMain::createProject(const std::string& name) {
     const Outcome written = m_store.createProject(name);
     if (!written) {
-        m_ui.showMessage(QStringLiteral("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
+        m_ui.showMessage(tr("The Project \"%1\" could not be created in\r\n%2:\r\n%3")
                              .arg(textOfBytes(name),
                                   textOfBytes(ascii::oneLine(m_store.placeShown())),
                                   textOfBytes(ascii::oneLine(written.why()))),
@@ -438,7 +293,7 @@ void frmMain::openProject(const std::string& name) {
     const ProjectColors opened = m_store.openProject(name);
     // A file that could not be read holds no colours: those in the window stay.
     if (const Outcome read = m_store.lastRead(); !read) {
-        m_ui.showMessage(QStringLiteral("The Project %1 could not be opened: %2.")
+        m_ui.showMessage(tr("The Project %1 could not be opened: %2.")
                              .arg(textOfBytes(name), textOfBytes(ascii::oneLine(read.why()))),
                          PlatformUi::Buttons::Ok, PlatformUi::Icon::Critical);
         return;
@@ -455,18 +310,14 @@ void frmMain::openProject(const std::string& name) {
 
 void frmMain::reportDamagedColors(const std::string& name, const ScrollbarScheme& stored) {
     QString damaged;
-    for (ColorRole role : everyColorRole) {
-        const std::string& text = stored.color(role);
-        if (!isWholeColor(text) && !(isStateRole(role) && text.empty()))
-            damaged += QString::fromUtf8(rowLabel(role).data(),
-                                         static_cast<qsizetype>(rowLabel(role).size())) +
-                       QLatin1Char(' ') + textOfBytes(text) + QStringLiteral("\r\n");
-    }
+    for (ColorRole role : stored.rolesHoldingNoColor())
+        damaged += roleText(rowLabel(role)) + QLatin1Char(' ') + textOfBytes(stored.color(role)) +
+                   QStringLiteral("\r\n");
     if (damaged.isEmpty())
         return;
-    m_ui.showMessage(QStringLiteral("Some colours of the Project \"%1\" are not colours in the "
-                                    "project file:\r\n%2They are shown as the colour fields "
-                                    "leave them, and saving the Project stores them so.")
+    m_ui.showMessage(tr("Some colours of the Project \"%1\" are not colours in the "
+                        "project file:\r\n%2They are shown as the colour fields "
+                        "leave them, and saving the Project stores them so.")
                          .arg(textOfBytes(name), damaged),
                      PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
 }
@@ -480,8 +331,7 @@ void frmMain::attach(frmOpen& open) {
 }
 
 void frmMain::setProjectName(const std::string& name) {
-    setWindowTitle(name.empty() ? QStringLiteral("Brisvane")
-                                : QStringLiteral("Brisvane | ") + textOfBytes(name));
+    setWindowTitle(name.empty() ? tr("Brisvane") : tr("Brisvane | %1").arg(textOfBytes(name)));
 }
 
 void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
@@ -489,7 +339,7 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
     setProjectName(name);
     m_state.currentProjectName = name;
     // Last: the fields' rules have marked the scheme changed.
-    m_state.schemeModified = false;
+    m_state.setSchemeModified(false);
 }
 
 void frmMain::showColors(bool setTrackSwatch) {
@@ -502,10 +352,11 @@ void frmMain::showColors(bool setTrackSwatch) {
         ColorRole::Track,  ColorRole::Hover,      ColorRole::Pressed};
     m_setControls->showChoice();
     m_showingProject = true;
+    const ColorPicture* trackSwatch = roleParts(ColorRole::Track).front();
     for (ColorRole role : order) {
         const std::string text = m_state.editing().color(role);
         for (ColorPicture* part : roleParts(role)) {
-            if (setTrackSwatch || part != m_picColorsTrack)
+            if (setTrackSwatch || part != trackSwatch)
                 part->setBackColor(hexToColor(m_state.editing().faceWhile(role)));
         }
         // A field that holds this text already would not change, and its rules would not run:
@@ -528,12 +379,11 @@ void frmMain::lblCreate_Click() {
 
 void frmMain::lblReset_Click() {
     // Asking counts as a change, whatever the answer.
-    m_state.schemeModified = true;
+    m_state.setSchemeModified(true);
     m_lblReset->setLit(false);
     const auto answer = m_ui.showMessage(
-        QStringLiteral(
-            "You are about to Reset the current Scrollbar to default settings.\r\nAre you sure?"),
-        PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, QStringLiteral("Confirm Reset"));
+        tr("You are about to Reset the current Scrollbar to default settings.\r\nAre you sure?"),
+        PlatformUi::Buttons::YesNo, PlatformUi::Icon::None, tr("Confirm Reset"));
     if (answer != PlatformUi::Answer::Yes)
         return;
     // A field whose text changes shows the new colour everywhere through its own rules; one
@@ -546,10 +396,6 @@ void frmMain::lblReset_Click() {
 
 void frmMain::lblExit_Click() {
     close();
-}
-
-void frmMain::mnuFile_Click() {
-    m_mnuFileSave->setEnabled(m_state.schemeModified);
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -568,46 +414,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
-}
-
-frmHelp& frmMain::loadHelpWindow() {
-    // A closed help window is gone: the next showing loads a fresh one.
-    if (!m_frmHelp || !m_frmHelp->isVisible()) {
-        if (m_frmHelp)
-            m_frmHelp->deleteLater();
-        m_frmHelp = new frmHelp(m_state, m_ui);
-        m_frmHelp->setAttribute(Qt::WA_DeleteOnClose);
-        // Shown beside this window, the help hands the keyboard back to it when it closes.
-        connect(m_frmHelp, &QDialog::finished, this, [this] {
-            if (isVisible())
-                activateWindow();
-        });
-    }
-    return *m_frmHelp;
-}
-
-void frmMain::mnuHelpContents_Click() {
-    frmHelp& help = loadHelpWindow();
-    help.show();
-    help.raise();
-    help.activateWindow();
-}
-
-void frmMain::mnuHelpVisit_Click() {
-    m_ui.openWithShell(makerAddress);
-}
-
-void frmMain::lblMoInfo_Click(QDialog& hexError) {
-    m_state.helpPage = "mod.htm";
-    if (m_frmHelp && m_frmHelp->isVisible()) {
-        // Already open from the Help menu: bring it forward on the page about colours.
-        m_frmHelp->showPage(QStringLiteral("mod.htm"));
-        m_frmHelp->raise();
-        m_frmHelp->activateWindow();
-    } else {
-        m_ui.showModal(loadHelpWindow(), this);
-    }
-    hexError.close();
 }
 
 } // namespace brisvane

@@ -2,16 +2,12 @@
 
 #include "scheme/ColorRole.h"
 #include "scheme/ScrollbarScheme.h"
-#include "windows/frmHelp.h"
 
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 #include <memory>
 #include <vector>
 
 class QAction;
-class QDialog;
 class QMenu;
 
 namespace brisvane {
@@ -21,12 +17,13 @@ struct ScrollbarColors;
 struct AppState;
 class ColorField;
 class ColorPicture;
+class ColorRows;
 class ColorSetControls;
 class FileCommands;
+class HelpCommands;
 class HtmlView;
 class LabelButton;
 class LabelButtonGroup;
-class PictureFaceStates;
 class PlatformUi;
 class ProjectStore;
 class frmOpen;
@@ -52,7 +49,7 @@ public:
     // The field of a role.
     ColorField* colorField(ColorRole role) const;
     // The swatch (first) and the parts of the enlarged picture that show a role's colour.
-    std::vector<ColorPicture*> roleParts(ColorRole role) const;
+    const std::vector<ColorPicture*>& roleParts(ColorRole role) const;
 
     // Builds the preview page from the colours of the set edited and shows it.
     void showPreviewPage();
@@ -79,9 +76,6 @@ protected:
 
 private:
     void buildForm();
-    void buildPicture();
-    void buildColorRows();
-    void buildStateRows();
     void buildButtons();
     void buildMenus();
     void Form_Load();
@@ -100,15 +94,10 @@ private:
     void lblCreate_Click();
     void lblReset_Click();
     void lblExit_Click();
-    void mnuFile_Click();
     void mnuFileExit_Click();
-    void mnuHelpContents_Click();
-    void mnuHelpVisit_Click();
-    void lblMoInfo_Click(QDialog& hexError);
     void showProject(const std::string& name, bool setTrackSwatch);
     // One message for the colours of an opened project that its file holds as no colour.
     void reportDamagedColors(const std::string& name, const ScrollbarScheme& stored);
-    frmHelp& loadHelpWindow();
 
     AppState& m_state;
     PlatformUi& m_ui;
@@ -116,20 +105,8 @@ private:
     QWidget* m_form = nullptr;
     LabelButtonGroup* m_lighting = nullptr;
 
-    std::array<ColorField*, faceGroupCount> m_txtHex{};
-    ColorField* m_txtHexTrack = nullptr;
-    ColorField* m_txtHexArrows = nullptr;
-    std::array<ColorPicture*, faceGroupCount> m_picColors{};
-    ColorPicture* m_picColorsTrack = nullptr;
-    ColorPicture* m_picColorsArrows = nullptr;
-    std::array<ColorPicture*, faceGroupCount> m_picBColor{};
-    std::array<ColorPicture*, faceGroupCount> m_picTColor{};
-    ColorPicture* m_picBTrack = nullptr;
-    std::array<ColorPicture*, 2> m_picBArrow{};
-    // Hover, then Pressed.
-    std::array<ColorField*, stateColorRoles.size()> m_txtHexStates{};
-    std::array<ColorPicture*, stateColorRoles.size()> m_picColorsStates{};
-    PictureFaceStates* m_faceStates = nullptr;
+    // Every role's field, swatch and strips of the enlarged picture.
+    std::unique_ptr<ColorRows> m_rows;
     ColorSetControls* m_setControls = nullptr;
     LabelButton* m_lblCreate = nullptr;
     LabelButton* m_lblReset = nullptr;
@@ -149,8 +126,8 @@ private:
     QMenu* m_mnuHelp = nullptr;
     QAction* m_mnuHelpContents = nullptr;
     QAction* m_mnuHelpVisit = nullptr;
-    QPointer<frmHelp> m_frmHelp;
-    FileCommands* m_commands; // a child of the window
+    FileCommands* m_commands; // children of the window
+    HelpCommands* m_help;
     bool m_closeApproved = false;
     // While a project's colours go into the fields, their rules raise no error windows: the
     // user typed nothing.

@@ -61,5 +61,19 @@ TEST(ColorFieldText, EditsEndInTheProcessedForm) {
     }
 }
 
+TEST(ColorFieldText, AnEmptyStateFieldLeavesItUnsetAndLeavingAFieldCompletesIt) {
+    // The text left in a role's field, what the scheme keeps, and the "0"s leaving it adds.
+    const std::tuple<std::string, ColorRole, const char*, std::size_t> cases[] = {
+        {"", ColorRole::Hover, "", 0},
+        {"", ColorRole::Face, "#000000", 7},
+        {"#", ColorRole::Pressed, "#000000", 6},
+        {"#12345", ColorRole::Track, "#123450", 1},
+        {"#123456", ColorRole::Hover, "#123456", 0}};
+    for (const auto& [text, role, stored, zeros] : cases) {
+        EXPECT_EQ(processColorFieldText(characters(text), role).storedText, stored) << text;
+        EXPECT_EQ(zerosOnLeaving(characters(text).size(), role), zeros) << text;
+    }
+}
+
 } // namespace
 } // namespace brisvane

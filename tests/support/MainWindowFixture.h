@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,16 +23,18 @@ template <class T = QWidget> T* child(const QObject& window, const QString& name
     return found;
 }
 
-// The main window over a scripted PlatformUi whose program folder, the build folder, has the
-// help pages; data.ini is in a folder of its own. When it goes, no window may be left open.
+// The main window over a scripted PlatformUi whose program folder (the build's, or a test's) has
+// the help pages; data.ini is in a folder of its own. When it goes, no window may stay open.
 struct MainWindow {
-    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None)
-        : session(ui, dir.path, {}, std::make_shared<FailingFileSystem>(failing, EROFS), &clock) {
+    explicit MainWindow(FailingFileSystem::Call failing = FailingFileSystem::Call::None,
+                        std::string folder = QCoreApplication::applicationDirPath().toStdString())
+        : ui(std::move(folder)),
+          session(ui, dir.path, {}, std::make_shared<FailingFileSystem>(failing, EROFS), &clock) {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     ~MainWindow() {
-        state.schemeModified = false; // no close prompt
+        state.setSchemeModified(false); // no close prompt
         window.close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -55,15 +56,8 @@ struct MainWindow {
     bool previewHas(const std::string& text) const {
         return window.txtHTML().contains(QString::fromStdString(text));
     }
-    bool saveOffered() {
-        emit find<QMenu>("mnuFile")->aboutToShow();
-        return find<QAction>("mnuFileSave")->isEnabled();
-    }
-    // As the user does it: the menu opens, and offers Save while there are changes.
-    void save() {
-        if (saveOffered())
-            find<QAction>("mnuFileSave")->trigger();
-    }
+    bool saveOffered() { return find<QAction>("mnuFileSave")->isEnabled(); }
+    void save() { find<QAction>("mnuFileSave")->trigger(); } // only while it is offered
     std::vector<std::string> listed() {
         std::vector<std::string> names;
         for (const ProjectRow& row : store.listProjects())
@@ -74,7 +68,7 @@ struct MainWindow {
 
     TempFolder dir;
     FixedClock clock;
-    ScriptedPlatformUi ui{QCoreApplication::applicationDirPath().toStdString()};
+    ScriptedPlatformUi ui;
     Session session;
     AppState& state = session.state;
     clsINI& ini = session.projectIni;
@@ -88,3 +82,9 @@ using Texts = std::vector<QString>;
 using Modals = std::vector<ScriptedPlatformUi::Modal>;
 
 } // namespace brisvane::test
+
+namespace brisvane { // the words every window test uses
+using test::child;
+using test::MainWindowTest;
+using test::Texts;
+} // namespace brisvane

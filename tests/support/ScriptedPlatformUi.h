@@ -8,26 +8,29 @@
 #include <ostream>
 #include <vector>
 
+inline void PrintTo(const QString& text, std::ostream* out) { // a failure shows texts as text
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace brisvane::test {
 
 // A PlatformUi that answers from queues and records every call: no dialog blocks a test.
 class ScriptedPlatformUi : public PlatformUi {
 public:
-    struct Message {
-        QString prompt;
-        Buttons buttons;
-        Icon icon;
-        QString title = {}; // empty for the program's own
-    };
-    using Modal = std::pair<QString, QWidget*>; // the title and the owner
+    using Message = std::pair<QString, Buttons>; // the prompt and the buttons
+    using Modal = std::pair<QString, QWidget*>;  // the title and the owner
 
     explicit ScriptedPlatformUi(std::string folder) : folder(std::move(folder)) {}
 
-    // The log shows a message's own title before its prompt: "[Confirm Reset] You are...".
+    // The log shows a message's icon, "(x)" critical or "(i)" information, and a title of its
+    // own before its prompt: "(x) [ERROR] You must...", "[Confirm Reset] You are...".
     Answer showMessage(const QString& prompt, Buttons buttons, Icon icon,
                        const QString& title) override {
-        messages.push_back({prompt, buttons, icon, title});
-        log.push_back(title.isEmpty() ? prompt : "[" + title + "] " + prompt);
+        messages.push_back({prompt, buttons});
+        log.push_back(QString(icon == Icon::Critical      ? "(x) "
+                              : icon == Icon::Information ? "(i) "
+                                                          : "") +
+                      (title.isEmpty() ? prompt : "[" + title + "] " + prompt));
         // Unscripted, No: it ends the save question, which asks again after Yes.
         return buttons == Buttons::Ok ? Answer::Ok : answers.empty() ? Answer::No : take(answers);
     }
@@ -49,7 +52,7 @@ public:
     }
     bool openWithShell(const QString& address) override {
         log.push_back("open " + address);
-        return shellWorks;
+        return true;
     }
     QString cacheFolder() const override { return cache; }
     ProgramFolders folders() const override { return {folder, folder, true, {}}; }
@@ -76,7 +79,6 @@ public:
     std::deque<QString> texts;
     std::deque<std::optional<ColorValue>> colors;
     bool clipboardWorks = true;
-    bool shellWorks = true;
     QString cache;            // the cache folder
     std::vector<QString> log; // every message, and what was asked, chosen, copied, opened
     int pumps = 0;

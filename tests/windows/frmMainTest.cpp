@@ -4,10 +4,8 @@
 #include "platform/HtmlView.h"
 #include "support/MainWindowFixture.h"
 #include "windows/LabelButton.h"
-#include "windows/frmCode.h"
 #include "windows/frmHelp.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextBlock>
@@ -38,7 +36,6 @@ TEST_F(MainWindowTest, StartsGreyWithItsPreviewAndItsPictureStackedIntoABevel) {
     // The sample page's picture comes from the program's folder.
     EXPECT_EQ(window.txtHTML().toStdString(), buildPreviewPage(startScheme, ui.folder));
     EXPECT_TRUE(find<HtmlView>("DHTMLEdit1")->toPlainText().contains("my Colorful Scrollbars."));
-    EXPECT_FALSE(saveOffered());
     // What the pointer finds at a point of the picture is the strip left on top there.
     const std::pair<QPoint, const char*> probes[] = {
         {{60, 80}, "picBTrack"},    {{130, 150}, "picBColor4"}, {{200, 17}, "picBColor2"},
@@ -72,35 +69,27 @@ TEST_F(MainWindowTest, HoverLightsOneLabelButtonAtATimeAndExitClosesWithoutAskin
     QTest::mouseMove(window.centralWidget(), QPoint(20, 355)); // the window's background
     EXPECT_EQ(lit(), "000");
 
-    find<QAction>("mnuFileNew")->trigger(); // nothing has changed: nothing to ask
-    QTest::mouseClick(find("lblExit"), Qt::LeftButton);
+    QTest::mouseClick(find("lblExit"), Qt::LeftButton); // nothing has changed: nothing to ask
     EXPECT_FALSE(window.isVisible());
-    window.show();
-    find<QAction>("mnuFileExit")->trigger();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ui.modals, (test::Modals{{"Create/Open Scrollbar", nullptr}}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(MainWindowTest, GenerateShowsTheBlockOfTheMomentAndCopiesIt) {
     state.scheme.setColor(ColorRole::Face, "#123456"); // as an edit would leave it
     moveOver(find("lblCreate"));
-    ui.scripts.push_back([&](QDialog& dialog) {
-        auto* code = qobject_cast<frmCode*>(&dialog);
-        ASSERT_TRUE(code);
+    ui.scripts.push_back([&](QDialog& code) {
         EXPECT_FALSE(find<LabelButton>("lblCreate")->isLit()); // the click put its light out first
-        QTest::mouseClick(child(*code, "lblCopy"), Qt::LeftButton);
+        QTest::mouseClick(child(code, "lblCopy"), Qt::LeftButton);
         ui.clipboardWorks = false;
-        QTest::mouseClick(child(*code, "lblCopy"), Qt::LeftButton);
-        QTest::mouseClick(child(*code, "lblExit"), Qt::LeftButton);
-        EXPECT_FALSE(code->isVisible());
+        QTest::mouseClick(child(code, "lblCopy"), Qt::LeftButton);
+        QTest::mouseClick(child(code, "lblExit"), Qt::LeftButton);
+        EXPECT_FALSE(code.isVisible());
     });
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     EXPECT_EQ(ui.modals, (test::Modals{{"Brisvane | Copy'n'Paste", nullptr}}));
     const QString copy = "copy " + QString::fromStdString(buildStyleBlock(state.scheme));
-    ASSERT_EQ(ui.log, (Texts{copy, "The code has been copied\r\nto the clipboard.", copy,
-                             "The code could not be copied to the clipboard."}));
-    EXPECT_EQ(ui.messages[1].icon, PlatformUi::Icon::Critical);
+    ASSERT_EQ(ui.log, (Texts{copy, "(i) The code has been copied\r\nto the clipboard.", copy,
+                             "(x) The code could not be copied to the clipboard."}));
 }
 
 TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndPreviews) {
@@ -145,8 +134,8 @@ TEST_F(MainWindowTest, TheCodeWindowOffersBothBlocksAndTheReachRemembersThemAndP
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     QTest::mouseClick(find("lblCreate"), Qt::LeftButton);
     EXPECT_EQ(ui.log, (Texts{"copy " + QString::fromStdString(every),
-                             "The code has been copied\r\nto the clipboard.",
-                             "The selector list holds \"{\".\r\nThe code stays as it was."}));
+                             "(i) The code has been copied\r\nto the clipboard.",
+                             "(x) The selector list holds \"{\".\r\nThe code stays as it was."}));
 }
 
 TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereOthersWrite) {
@@ -180,7 +169,7 @@ TEST_F(MainWindowTest, PreviewWritesAFreshPageOfItsOwnNeverThroughALinkNorWhereO
             ASSERT_EQ(ui.log.size(), 1);
             if (!refused.empty()) { // said, and nothing written
                 EXPECT_EQ(ui.log[0].toStdString(),
-                          "The preview page could not be written: " + refused + ".");
+                          "(x) The preview page could not be written: " + refused + ".");
                 continue;
             }
             const std::filesystem::path page = QUrl(ui.log[0].mid(5)).toLocalFile().toStdString();
@@ -209,71 +198,68 @@ TEST_F(MainWindowTest, ImportTakesThePageColoursAsTypedSaysWhatItSkippedAndLeave
     expected.setColor(ColorRole::Face, "#FF0000");
     expected.setColor(ColorRole::Arrow, "#AABBCC");
     expectShows(expected);
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     import(partial); // the same colours again: still a change
     EXPECT_TRUE(saveOffered());
-    state.schemeModified = false;
+    state.setSchemeModified(false);
     import("<p>no colours</p>");
     import("", dir.path + "/none");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0); // no writer: opening it must not wait
     import("", pipe);
     expectShows(expected);
     EXPECT_FALSE(saveOffered());
-    const ScrollbarScheme full{
-        {"#336633", "#99CC99", "#669966", "#224422", "#000000"}, "#CCDDCC", "#FFFFFF"};
-    import(buildPreviewPage(full, "")); // a page that sets all seven
-    expectShows(full);
     // A newer page's thumb pointed at, and its colours for dark mode, which make a dark set.
     import("body{scrollbar-face-color:#222222} ::-webkit-scrollbar-thumb:hover{background:#333}"
            "@media (prefers-color-scheme: dark) { body { scrollbar-face-color: #111111 } }");
     EXPECT_EQ(state.scheme.faceGroupColors[0] + state.scheme.hoverColor, "#222222#333333");
     ASSERT_TRUE(state.darkScheme);
     EXPECT_EQ(state.darkScheme->faceGroupColors[0], "#111111");
-    const char* said[] = {"page.htm could be taken as it stands:\r\nLine 2: scrollbar-track-color: "
-                          "'nonsense' is not a color; it keeps the color it had",
-                          "as it stands:\r\nLine 2: scrollbar-track-color: 'nonsense' is not a "
-                          "color; it keeps the color it had",
+    const char* skipped = "page.htm could be taken as it stands:\r\nLine 2: scrollbar-track-color: "
+                          "'nonsense' is not a color; it keeps the color it had";
+    const char* said[] = {skipped, skipped,
                           "page.htm, none of the seven scrollbar colors is set; no color has "
                           "changed.",
                           "/none could not be read: No such file or directory.",
                           "/pipe could not be read: it is not a regular file."};
     ASSERT_EQ(ui.messages.size(), std::size(said));
     for (std::size_t i = 0; i < std::size(said); ++i)
-        EXPECT_TRUE(ui.messages[i].prompt.endsWith(said[i])) << ui.messages[i].prompt.toStdString();
+        EXPECT_TRUE(ui.messages[i].first.endsWith(said[i])) << ui.messages[i].first.toStdString();
 }
 
-TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPage) {
-    const auto page = [](const frmHelp* help) {
-        return child<HtmlView>(*help, "DHTMLEdit1")->source().fileName();
-    };
+// The help window's page, by file name.
+QString page(const frmHelp* help) {
+    return child<HtmlView>(*help, "DHTMLEdit1")->source().fileName();
+}
+
+TEST_F(MainWindowTest, TheHelpMenuShowsTheHelpBesideTheWindowWhereTreeKeysAndLinksChooseThePage) {
     find<QAction>("mnuHelpContents")->trigger();
     frmHelp* help = shownHelp();
     ASSERT_TRUE(help);
     EXPECT_TRUE(ui.modals.empty()); // modeless
     EXPECT_EQ(page(help), "index.htm");
     auto* tree = child<QTreeWidget>(*help, "TreeView1");
-    auto* view = child<HtmlView>(*help, "DHTMLEdit1");
     const char* const pages[] = {"index.htm", "mod.htm", "tut.htm", "Quelmark.htm"};
     for (int node : {3, 2, 1, 0, 2}) { // every click changes the page
         const QPoint at = tree->visualItemRect(tree->topLevelItem(node)).center();
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
         EXPECT_EQ(page(help), pages[node]);
-        EXPECT_FALSE(view->document()->isEmpty());
     }
     QTest::keyClick(tree, Qt::Key_Up); // the keys move through the pages too
     EXPECT_EQ(page(help), "mod.htm");
-    view->setSource(QUrl("tut.htm"));            // a link: the tree marks its page
+    child<HtmlView>(*help, "DHTMLEdit1")->setSource(QUrl("tut.htm")); // a link: the tree marks it
     find<QAction>("mnuHelpContents")->trigger(); // already open: nothing changes
     EXPECT_EQ(shownHelp(), help);
     EXPECT_EQ(tree->currentItem()->text(0), "Tutorial");
     find<QAction>("mnuHelpVisit")->trigger();
-    view->setSource(QUrl("https://www.quelmark.example/tools"));
+    child<HtmlView>(*help, "DHTMLEdit1")->setSource(QUrl("https://www.quelmark.example/tools"));
     EXPECT_EQ(page(help), "tut.htm");
     EXPECT_EQ(ui.log, (Texts{"open https://www.quelmark.example/",
                              "open https://www.quelmark.example/tools"}));
+    help->close();
+}
 
-    // A bad character typed; the link of its error window brings the open help window to the
-    // colour page, or opens one there, modally. Contents opens there from then on.
+// A bad character typed, its window's link shows the colour page; Contents then opens there too.
+TEST_F(MainWindowTest, TheHexErrorWindowsLinkBringsTheHelpToTheColourPageOrOpensItThere) {
     const auto moreInfo = [this] {
         ui.scripts.push_front([](QDialog& dialog) {
             QTest::mouseClick(child(dialog, "lblMoInfo"), Qt::LeftButton);
@@ -282,11 +268,10 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
         find<ColorField>("txtHex0")->setCursorPosition(1);
         QTest::keyClicks(find("txtHex0"), "x");
     };
+    find<QAction>("mnuHelpContents")->trigger();
     moreInfo();
-    EXPECT_EQ(shownHelp(), help); // still open
-    EXPECT_EQ(page(help), "mod.htm");
-    help->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(page(shownHelp()), "mod.htm"); // the open window, brought to the page
+    shownHelp()->close();
     QString shown;
     ui.scripts.push_back([&](QDialog& dialog) {
         auto* modal = qobject_cast<frmHelp*>(&dialog);
@@ -294,10 +279,8 @@ TEST_F(MainWindowTest, HelpOpensFromTheMenuAndFromTheHexErrorWindowOnTheRightPag
     });
     moreInfo();
     EXPECT_EQ(shown, "mod.htm Modify Colors"); // the marked node names the page shown
-    EXPECT_EQ(ui.modals, (test::Modals{{"Hex Error", &window},
-                                       {"Hex Error", &window},
-                                       {"Brisvane | Documentation", &window}}));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ui.modals.size(), 3u);           // the help after two Hex Error windows
+    EXPECT_EQ(ui.modals.back().second, &window);
     find<QAction>("mnuHelpContents")->trigger();
     EXPECT_EQ(page(shownHelp()), "mod.htm");
     shownHelp()->close();
@@ -310,14 +293,9 @@ TEST(ProgramFolder, ANameThatIsNoTextOrHoldsQuotesStillGivesThePictureAndTheHelp
     std::filesystem::create_directories(folder + "/Help");
     for (const char* file : {"/dummy.jpg", "/Help/index.htm"})
         std::filesystem::copy_file(build + file, folder + file);
-    AppState state;
-    test::ScriptedPlatformUi ui{folder};
-    test::FixedClock clock;
-    clsINI ini{folder, "brisvane"};
-    ProjectStore store{ini, clock};
-    frmMain window{state, ui, store};
-    frmHelp help{state, ui};
-    QTextDocument* preview = child<HtmlView>(window, "DHTMLEdit1")->document();
+    test::MainWindow s({}, folder);
+    frmHelp help{s.state, s.ui};
+    QTextDocument* preview = s.find<HtmlView>("DHTMLEdit1")->document();
     QString picture;
     for (QTextBlock b = preview->begin(); b.isValid(); b = b.next()) {
         for (auto part = b.begin(); !part.atEnd(); ++part) {
