@@ -598,7 +598,7 @@ Zwischenablage kopiert.</translation>
     <name>brisvane::frmMain</name>
     <message>
         <source>Enlarged Scrollbar</source>
-        <translation>Vergrößerte Bildlaufleiste</translation>
+        <translation>Großansicht</translation>
     </message>
     <message>
         <source>Sample page</source>
@@ -614,7 +614,7 @@ Zwischenablage kopiert.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Reset the current Scrollbar back to default settings.</source>
