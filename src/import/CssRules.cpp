@@ -11,12 +11,6 @@ namespace brisvane::reader {
 
 namespace {
 
-using ascii::equalsNoCase;
-using ascii::findNoCase;
-using ascii::isSpace;
-using ascii::startsWithNoCase;
-using ascii::trimmed;
-
 // Which of the eight scrollbar colour properties a declaration's name is, if any.
 std::optional<std::size_t> colorProperty(std::string_view name) {
     for (std::size_t p = 0; p <= baseIndex; ++p) {

@@ -11,12 +11,6 @@ namespace brisvane::reader {
 
 namespace {
 
-using ascii::equalsNoCase;
-using ascii::findNoCase;
-using ascii::isSpace;
-using ascii::startsWithNoCase;
-using ascii::trimmed;
-
 // Does the tag name end here (so that "<bodyx" is not "<body")?
 bool tagNameEndsAt(std::string_view html, std::size_t pos) {
     return pos >= html.size() || isSpace(html[pos]) || html[pos] == '>' || html[pos] == '/';
