@@ -115,9 +115,11 @@ std::string pictureUrl(const std::array<std::string_view, 5>& rows,
     bmp.append(16, '\0');                  // resolution and palette, unused
     for (std::size_t y = side; y-- > 0;) { // bottom row first
         for (char index : rows[y]) {
-            const HexColor& color = *colors[static_cast<std::size_t>(index - '0')];
-            for (std::size_t channel : {5u, 3u, 1u}) // blue, green, red
-                bmp += static_cast<char>(std::stoi(color.substr(channel, 2), nullptr, 16));
+            // The colour value holds red in its low byte; a BMP pixel is blue, green, red.
+            const auto value = static_cast<std::uint32_t>(
+                hexToColor(*colors[static_cast<std::size_t>(index - '0')]));
+            for (int shift : {16, 8, 0})
+                bmp += static_cast<char>((value >> shift) & 0xFF);
         }
         bmp.append(rowBytes - 3 * side, '\0');
     }
