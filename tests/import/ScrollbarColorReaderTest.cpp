@@ -29,11 +29,12 @@ std::string describe(std::string_view text) {
     return out + (givesAnyColor(read) ? "" : " (" + whyNothingIsTaken(read) + ")");
 }
 
-// ASCII text as Notepad saves "Unicode": UTF-16, little-endian, after its byte order mark.
-std::string utf16(std::string_view ascii) {
-    std::string out = "\xFF\xFE";
+// ASCII text as Notepad saves "Unicode": UTF-16, little-endian, after its byte order mark; or
+// big-endian ("Unicode big endian").
+std::string utf16(std::string_view ascii, bool big = false) {
+    std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
     for (char c : ascii)
-        out += {c, '\0'};
+        out += big ? std::string{'\0', c} : std::string{c, '\0'};
     return out;
 }
 
@@ -195,6 +196,7 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
         {"a style attribute without a value", "<html style><body style=scrollbar-face-color:red>",
          "face=FF0000"},
         {"a page saved as UTF-16", utf16("<body style='scrollbar-face-color:red'>"), "face=FF0000"},
+        {"big-endian", utf16("<body style='scrollbar-face-color:red'>", true), "face=FF0000"},
         {"@media as deep as it is read",
          deep(maxMediaNesting) + "body{scrollbar-face-color:#100}" +
              std::string(maxMediaNesting, '}') + "@media screen{body{scrollbar-arrow-color:#200}}",
