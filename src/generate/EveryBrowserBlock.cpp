@@ -3,6 +3,7 @@
 #include "generate/StyleBlock.h"
 #include "scheme/HexColor.h"
 #include "text/Ascii.h"
+#include "text/HexDigits.h"
 
 #include <algorithm>
 #include <array>
@@ -112,15 +113,19 @@ std::string pictureUrl(const std::array<std::string_view, 5>& rows,
     appendLittleEndian(bmp, 24, 2); // bits per pixel
     appendLittleEndian(bmp, 0, 4);  // not compressed
     appendLittleEndian(bmp, side * rowBytes, 4);
-    bmp.append(16, '\0');                  // resolution and palette, unused
+    bmp.append(16, '\0'); // resolution and palette, unused
+    // Each colour is a whole "#RRGGBB" (safeColor); a BMP pixel is blue, green, red.
+    std::vector<std::array<char, 3>> pixels;
+    for (const HexColor* color : colors) {
+        const auto channel = [color](std::size_t at) {
+            return static_cast<char>(hexDigitValue((*color)[at]) * 16 +
+                                     hexDigitValue((*color)[at + 1]));
+        };
+        pixels.push_back({channel(5), channel(3), channel(1)});
+    }
     for (std::size_t y = side; y-- > 0;) { // bottom row first
-        for (char index : rows[y]) {
-            // The colour value holds red in its low byte; a BMP pixel is blue, green, red.
-            const auto value = static_cast<std::uint32_t>(
-                hexToColor(*colors[static_cast<std::size_t>(index - '0')]));
-            for (int shift : {16, 8, 0})
-                bmp += static_cast<char>((value >> shift) & 0xFF);
-        }
+        for (char index : rows[y])
+            bmp.append(pixels[static_cast<std::size_t>(index - '0')].data(), 3);
         bmp.append(rowBytes - 3 * side, '\0');
     }
     std::string url = "url(\"data:image/bmp;base64,";
