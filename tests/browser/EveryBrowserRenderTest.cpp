@@ -67,9 +67,9 @@ const std::string namingSheet =
 // The pages, each in a frame of 280 by 150 on one page, two to a row 300 apart, rows 160
 // apart, so that a browser is started once for them all. At every ratio looked at, each frame
 // starts at a whole device pixel.
-const char* const cases[] = {
-    "all",          "page",    "pick",         "unguarded", "site-before",  "site-after", "hidden",
-    "hidden-parts", "named-x", "named-x-bare", "named-y",   "named-y-bare", "page-site"};
+const char* const cases[] = {"all",         "page",         "pick",    "unguarded",
+                             "site-before", "site-after",   "hidden",  "hidden-parts",
+                             "named-x",     "named-x-bare", "named-y", "named-y-bare"};
 constexpr int caseCount = static_cast<int>(std::size(cases));
 
 // A screenshot read in CSS pixels scaled by its device pixel ratio, from the top left of the
@@ -157,8 +157,9 @@ protected:
         std::string command = SHOOT_PAGES " " + folder->path;
         for (double r : ratios)
             command += " chromium:all:" + QString::number(r).toStdString();
-        command += " chromium:grid:1:580x1110 chromium:grid:1.5:580x1110 webkit:grid:1:580x1110"
-                   " webkit2:all:1 webkit:all:1.5:600x400 webkit:all:3:900x600"
+        command += " chromium:grid:1:580x950 chromium:grid:1.5:580x950 webkit:grid:1:580x950"
+                   " webkit2:all:1 webkit:all:1.5:600x400 webkit:all:3:900x600 webkit:page-site:1"
+                   " chromium:page-site:1 chromium:page-site:1.5"
                    " firefox:all:1 firefox:pick:1 firefox:firefox-site:1 pointer:states:112,21"
                    " chromium-dark:states:1 firefox-dark:states:1 chromium:dark-selector:1"
                    " chromium-forced:states:1";
@@ -323,9 +324,10 @@ TEST_F(EveryBrowserBlockInBrowsers, EachReachColoursItsBoxesAndNoOthers) {
     // Beside a site's rules for every box, the page's own bar is still the block's alone.
     for (const auto& [browser, r] :
          {std::pair{"chromium", 1.0}, {"chromium", 1.5}, {"webkit", 1.0}}) {
-        const Shot site = frame(browser, r, "page-site");
+        SCOPED_TRACE(testing::Message() << browser << ' ' << r);
+        const Shot site = shot("page-site", browser, r);
         expectRaised(site, 264, 0, 150, true);
-        EXPECT_EQ(site.colored(0, 0, 250, 100), 0) << browser << ' ' << r;
+        EXPECT_EQ(site.colored(0, 0, 250, 100), 0);
     }
     expectRaised(pick, 104, 0, 84, true);
     EXPECT_EQ(pick.colored(234, 0, 16, 100), 0);
