@@ -152,8 +152,8 @@ private:
             return 1;
         for (ScrollbarScheme* scheme : {&colors.light, colors.dark ? &*colors.dark : nullptr}) {
             for (ColorRole role : everyColorRole) {
-                if (scheme && (!isStateRole(role) || !scheme->color(role).empty()))
-                    scheme->setColor(role, colorTextAfterFieldRules(scheme->color(role)));
+                if (scheme)
+                    scheme->setColor(role, colorTextAfterFieldRules(scheme->color(role), role));
             }
         }
         m_err << contrastWarnings(*found, colors);

@@ -58,11 +58,11 @@ std::size_t zerosOnLeaving(std::size_t characters, ColorRole role) {
     return full - characters;
 }
 
-std::string colorTextAfterFieldRules(const std::string& text) {
+std::string colorTextAfterFieldRules(const std::string& text, ColorRole role) {
     std::string field = text;
     while (true) {
         const ColorFieldOutcome outcome =
-            processColorFieldText(firstUserCharacters(field, colorFieldCharacters));
+            processColorFieldText(firstUserCharacters(field, colorFieldCharacters), role);
         if (outcome.fieldText == field)
             return outcome.storedText;
         field = outcome.fieldText;

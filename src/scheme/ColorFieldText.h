@@ -42,7 +42,7 @@ std::size_t zerosOnLeaving(std::size_t characters, ColorRole role);
 
 // The colour text that a colour field leaves in the scheme when it is given `text`, as
 // opening a project gives it a stored one: the field rules run until the field's text holds
-// still. The command line and the window both ask this.
-std::string colorTextAfterFieldRules(const std::string& text);
+// still; an empty state stays unset. The command line and the window both ask this.
+std::string colorTextAfterFieldRules(const std::string& text, ColorRole role);
 
 } // namespace brisvane

@@ -27,7 +27,8 @@ TEST(UserCharacters, AnEmojiOrALetterWithItsAccentsIsOneAndOnlyTheStartIsRead) {
     const auto first = firstUserCharacters(heavy + "#", 7);
     EXPECT_LE(first.size(), 7u);
     EXPECT_LE(first.front().size(), 256u * 7); // cut, not read whole
-    EXPECT_EQ(colorTextAfterFieldRules("c0c\U0001F468\u200D\U0001F467"), "#C0C000");
+    EXPECT_EQ(colorTextAfterFieldRules("c0c\U0001F468\u200D\U0001F467", ColorRole::Face),
+              "#C0C000");
 }
 
 TEST(ColorFieldText, EditsEndInTheProcessedForm) {

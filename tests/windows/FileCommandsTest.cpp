@@ -179,7 +179,7 @@ TEST_F(CreateOpenTest, TheKeyboardOpensARowAndADamagedProjectComesInThroughTheFi
     window.openProject("Caf\xE9");
     const ScrollbarScheme stored = store.openProject("Caf\xE9").light;
     for (ColorRole role : allColorRoles)
-        EXPECT_EQ(colorTextAfterFieldRules(stored.color(role)), state.scheme.color(role));
+        EXPECT_EQ(colorTextAfterFieldRules(stored.color(role), role), state.scheme.color(role));
     QTest::keyClicks(find("txtHex4"), "4"); // a named project saves without asking, under its bytes
     save();
     EXPECT_TRUE(test::readBytes(dir.path + "/data.ini")
