@@ -7,8 +7,10 @@
 #include "text/Utf8.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QScrollBar>
 #include <QStringDecoder>
 
@@ -82,6 +84,38 @@ std::optional<QByteArray> fileBytes(const std::string& path) {
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+}
+
+// Qt finds a picture's format by loading each of its picture readers in turn and asking it.
+// The first bytes of the common formats name them, so that only their one reader is loaded.
+const char* pictureFormat(const QByteArray& bytes) {
+    struct Signature {
+        QByteArrayView start;
+        const char* format;
+    };
+    static constexpr Signature signatures[] = {
+        {"\xFF\xD8\xFF", "jpeg"},
+        {"\x89PNG\r\n\x1A\n", "png"},
+        {"GIF87a", "gif"},
+        {"GIF89a", "gif"},
+    };
+    for (const Signature& signature : signatures) {
+        if (bytes.startsWith(signature.start))
+            return signature.format;
+    }
+    return nullptr;
+}
+
+QImage readPicture(const QByteArray& bytes) {
+    const char* format = pictureFormat(bytes);
+    if (!format)
+        return QImage::fromData(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QByteArray pageText(const QVariant& data) {
@@ -233,8 +267,8 @@ QVariant HtmlView::localPicture(const std::string& path) {
         return found->pixmap;
 
     const auto bytes = fileBytes(path);
-    QImage image;
-    if (!bytes || !image.loadFromData(*bytes)) {
+    QImage image = bytes ? readPicture(*bytes) : QImage();
+    if (image.isNull()) {
         m_pictures.remove(key);
         return {};
     }

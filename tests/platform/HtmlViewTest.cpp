@@ -3,6 +3,7 @@
 #include "platform/ClassicScrollBarStyle.h"
 #include "support/CoreTestSupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QScrollBar>
@@ -289,6 +290,35 @@ TEST_F(HtmlViewTest, PagesInAFolderWithAHashFindTheirPicturesAndLinksAndTakeThei
     writeFile(plain, page(filled("#0000ff")));
     view.loadDocument(plain.toStdString());
     EXPECT_EQ(face(), QColor(0, 0, 0xFF));
+}
+
+TEST_F(HtmlViewTest, PicturesAreReadByTheirContentWhateverTheirNames) {
+    // A 2 by 3 GIF, which Qt can read but not write.
+    const QByteArray gif = QByteArray::fromHex("47494638396102000300f00000ff000000000021f904000000"
+                                               "00002c0000000002000300000202845f003b");
+    const QImage made(5, 4, QImage::Format_RGB32);
+    const auto saved = [&](const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        made.save(&buffer, format);
+        return bytes;
+    };
+    const struct {
+        QByteArray bytes;
+        QSize size;
+    } rows[] = {
+        {saved("PNG"), {5, 4}},
+        {saved("JPEG"), {5, 4}},
+        {gif, {2, 3}},
+        {saved("BMP"), {5, 4}}, // no known first bytes: Qt's readers are asked in turn
+        {"GIF89a, but no picture", {0, 0}},
+    };
+    for (const auto& row : rows) {
+        const QString path = root.filePath(QString("picture%1.dat").arg(&row - rows));
+        test::writeBytes(path.toStdString(), row.bytes.toStdString());
+        EXPECT_EQ(picture(path).size(), row.size) << row.bytes.left(8).toHex().toStdString();
+    }
 }
 
 } // namespace
