@@ -2,6 +2,7 @@
 #include "StartupChild.h"
 
 #include "app/Session.h"
+#include "platform/ProgramStyle.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
 #include "store/ProjectStore.h"
@@ -124,6 +125,7 @@ int runStartupChild(const char* which, int argc, char** argv) {
     // "open:FOLDER": the main window, then the Create/Open window on its New tab over it, with
     // FOLDER's data.ini; "main": the main window alone, with the program's own.
     const bool open = std::strncmp(which, "open:", 5) == 0;
+    installProgramStyle();
     QtPlatformUi ui{findProgramFolders(machineFolderFacts())};
     Session session{ui, open ? std::string(which + 5) : ui.folders().data};
     ProjectStore& store = session.store;

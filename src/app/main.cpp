@@ -2,6 +2,7 @@
 #include "app/CommandOptions.h"
 #include "app/Session.h"
 #include "platform/ByteText.h"
+#include "platform/ProgramStyle.h"
 #include "platform/QtPlatformUi.h"
 #include "platform/System.h"
 #include "platform/Translations.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Brisvane"));
     // The desktop entry that names this window on Wayland, and in the menu.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quelmark.Brisvane"));
+    brisvane::installProgramStyle();
     // The windows speak the user's language where the program has it; the command line, above,
     // stays English.
     brisvane::installTranslations(QLocale(), app);
