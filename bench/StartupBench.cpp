@@ -13,11 +13,13 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 extern char** environ;
 
@@ -65,27 +67,36 @@ double runChild(const std::string& which) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? took.count() : -1;
 }
 
+double median(std::vector<double> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
 // Two start-ups, each a fresh process from launch to its windows shown and painted, taken in
-// turn; the time of the second is the measure, and the ratio of the two what matters.
+// pairs, the two orders in turn; the time of the second kind is the measure. Each figure is
+// the median over the pairs, the ratio that of the pairs' own ratios, so that the machine
+// pausing during one pair moves none of them.
 void compareStartups(benchmark::State& state, const std::string& base, const std::string& other,
                      const char* baseName, const char* otherName) {
-    double baseTotal = 0;
-    double otherTotal = 0;
+    std::vector<double> baseTimes, otherTimes, ratios;
     for (auto _ : state) {
+        const bool otherFirst = ratios.size() % 2 == 1;
+        const double otherBefore = otherFirst ? runChild(other) : 0;
         const double first = runChild(base);
-        const double second = runChild(other);
+        const double second = otherFirst ? otherBefore : runChild(other);
         if (first < 0 || second < 0) {
             state.SkipWithError("a start-up child failed");
             return;
         }
-        baseTotal += first;
-        otherTotal += second;
+        baseTimes.push_back(first);
+        otherTimes.push_back(second);
+        ratios.push_back(second / first);
         state.SetIterationTime(second);
     }
-    const double n = static_cast<double>(state.iterations());
-    state.counters[baseName] = baseTotal / n * 1e3;
-    state.counters[otherName] = otherTotal / n * 1e3;
-    state.counters["ratio"] = otherTotal / baseTotal;
+    state.counters[baseName] = median(baseTimes) * 1e3;
+    state.counters[otherName] = median(otherTimes) * 1e3;
+    state.counters["ratio"] = median(ratios);
 }
 
 // The program's main window against an empty window.
@@ -95,9 +106,7 @@ void BM_StartupAgainstEmptyWindow(benchmark::State& state) {
 BENCHMARK(BM_StartupAgainstEmptyWindow)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(10)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Iterations(50);
 
 // The Create/Open window over the main window, as the program starts, with 10 projects in
 // data.ini against 10,000.
@@ -108,9 +117,7 @@ void BM_StartupToCreateOpenTenAgainstTenThousand(benchmark::State& state) {
 BENCHMARK(BM_StartupToCreateOpenTenAgainstTenThousand)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(10)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Iterations(50);
 
 } // namespace
 
