@@ -49,6 +49,7 @@ TEST(ColorFieldText, EditsEndInTheProcessedForm) {
         {"zz pasted over everything", "zz", "#", "#000000", 2, 1},
         {"second hash", "#12#45", "#", "#000000", 0, -1},
         {"hash put in front, then cut", "1234567890", "#123456", "#123456", 0, -1},
+        {"six digits get their hash", "c0c0c0", "#C0C0C0", "#C0C0C0", 0, -1},
         {"emoji", "#12\U0001F6003", "#123", "#123000", 1, 3},
         {"a damaged project colour", "<not_set>", "#", "#000000", 6, 1},
     };
