@@ -49,9 +49,9 @@ TEST(EveryBrowserBlock, IsTheBlockTheBrowsersWereShown) {
 
 TEST(EveryBrowserBlock, WritesEveryColourItCannotReadAsTheDefault) {
     const ScrollbarScheme damaged{
-        {"<not_set>", "#12", "red;}</style><script>", "", "#c0ffee"}, "#GG0000", "#ÄÄÄ"};
+        {"<not_set>", "#12", "red;}</style><script>", "", "#c0ffee"}, "0C0FFEE", "#ÄÄÄ", "#c0ffee"};
     ScrollbarScheme repaired = defaultScheme;
-    repaired.faceGroupColors[4] = "#C0FFEE";
+    repaired.faceGroupColors[4] = repaired.hoverColor = "#C0FFEE";
     EXPECT_EQ(buildEveryBrowserBlock(damaged), buildEveryBrowserBlock(repaired));
 }
 
