@@ -94,6 +94,10 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          "html>BODY{scrollbar-darkshadow-color:#500}p, body{scrollbar-track-color:#600}",
          "face=110000 highlight=220000 3dlight=330000 shadow=440000 darkshadow=550000 "
          "track=660000"},
+        {":root over html, html body over body, whatever the order",
+         ":root{scrollbar-face-color:#100}html{scrollbar-face-color:red}html body{"
+         "scrollbar-arrow-color:#200}body{scrollbar-arrow-color:red}",
+         "face=110000 arrow=220000"},
         {"and those that do not",
          "body.home, .x, div, textarea, body p, body *, html + body, bodyx "
          "{ scrollbar-face-color: red }",
@@ -136,11 +140,12 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          "color:red'>",
          "track=110000"},
         {"the base colour gives the roles left unset, whatever the order",
-         "body{scrollbar-face-color:#100;scrollbar-base-color:#C0C0C0}",
+         "body{scrollbar-face-color:#100;scrollbar-base-color:#C0C0C0;scrollbar-arrow-color:foo}",
          "face=110000 highlight=FFFFFF 3dlight=C0C0C0 shadow=808080 darkshadow=404040 "
-         "track=E0E0E0 arrow=000000"},
-        {"skipped values are said with their lines; a later bad one does not undo a good one",
-         "body {\n scrollbar-face-color: foo;\n scrollbar-arrow-color: rgba(0, 0, 255, .5);\n"
+         "track=E0E0E0 arrow=000000|1 scrollbar-arrow-color: 'foo' is not a color; the one "
+         "derived from scrollbar-base-color is used"},
+        {"skipped values are said once with their lines; a later bad one does not undo a good one",
+         "* {\n scrollbar-face-color: foo;\n scrollbar-arrow-color: rgba(0, 0, 255, .5);\n"
          " scrollbar-track-color: oklab(0.5 0 0);\n scrollbar-shadow-color: red; "
          "scrollbar-shadow-color: inherit }",
          "shadow=FF0000 arrow=0000FF|2 scrollbar-face-color: 'foo' is not a color; none|3 "
@@ -156,6 +161,8 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
         {"HTML 3.2", both("<!doctype html public '-//W3C//DTD HTML 3.2 Final//EN'>"), quirks},
         {"4.01 Transitional without its DTD's address", both(html401 + " Transitional//EN\">"),
          quirks},
+        {"4.01 Frameset too", both(html401 + " Frameset//EN\">"), quirks},
+        {"HTML 2.0", both("<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML 2.0//EN\">"), quirks},
         {"a comment before the doctype", both("<!-- x -->" + html401 + "//EN\">"), quirks},
         {"an XML declaration before it", both("<?xml version='1.0'?><!DOCTYPE html>"), quirks},
         {"Strict: standards mode, html's colors, body's where html sets none, said",
@@ -164,6 +171,8 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
          both(html401 + " Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">"),
          standards("\"-//W3C//DTD HTML 4.01 Transitional//EN\" with its DTD address")},
         {"HTML 5", both("<!DOCTYPE html>"), standards("<!DOCTYPE html>")},
+        {"XHTML", both("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\">"),
+         standards("\"-//W3C//DTD XHTML 1.0 Strict//EN\"")},
         {"one it did not know", both("<!DOCTYPE x PUBLIC '-//A//DTD B//EN'>"),
          standards("\"-//A//DTD B//EN\", unknown to Internet Explorer,")},
         {"a sheet: body's over html's, each with its own base; the more specific selector wins",
@@ -185,9 +194,10 @@ TEST(ScrollbarColorReader, ReadsPagesAndSheetsAsTheOldBrowserTookThem) {
              misspelt("2", "scrollbar-track-colour", "track") +
              " (none of the seven scrollbar colors is set)"},
         {"colors set elsewhere are pointed at",
-         "<style>textarea{scrollbar-face-color:red}\nbody,{scrollbar-face-color:red}</style><style "
-         "media=print>body{scrollbar-arrow-color:red}</style>\n<style>@media print{body{"
-         "scrollbar-face-color:red}}</style><p style='scrollbar-track-color:red'>",
+         "<style>textarea{scrollbar-face-color:red}textarea{scrollbar-arrow-color:red}\nbody,{"
+         "scrollbar-face-color:red}</style><style media=print>body{scrollbar-arrow-color:red}"
+         "</style>\n<style>@media print{body{scrollbar-face-color:red}}</style><p style='"
+         "scrollbar-track-color:red'>",
          " (none of the seven scrollbar colors is set for the page's own scrollbar; colors are set "
          "for textarea (line 1), in the selector \"body,\" that the browser drops (line 2), in "
          "<style media=\"print\"> (line 2), in @media print (line 3) and in 1 more place)"},
