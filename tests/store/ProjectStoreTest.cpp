@@ -67,8 +67,9 @@ TEST_F(ProjectStoreTest, StatesAndTheDarkSetHaveKeysOnlyWhileSetAndAnOlderProjec
     write(older);
     clock.now = FixedClock::at(2026, 12, 6, 0, 5);
     ProjectColors colors = store.openProject("Old");
-    EXPECT_EQ(colors, ProjectColors(defaultScheme)); // no states, no dark set
-    EXPECT_EQ(contents(), older);                    // and nothing written for them
+    EXPECT_EQ(colors, ProjectColors(defaultScheme));         // no states, no dark set
+    EXPECT_TRUE(colors.light.rolesHoldingNoColor().empty()); // unset states are no damage
+    EXPECT_EQ(contents(), older);                            // and nothing written for them
     colors.light.hoverColor = "#123456";
     colors.dark = darkDefaultScheme;
     colors.dark->pressedColor = "#654321";
@@ -82,6 +83,11 @@ TEST_F(ProjectStoreTest, StatesAndTheDarkSetHaveKeysOnlyWhileSetAndAnOlderProjec
     // Unset again, their keys go: the file is the older one again.
     ASSERT_TRUE(store.saveProject(false, "Old", defaultScheme).ok());
     EXPECT_EQ(contents(), older);
+    // A dark set that has lost keys takes the dark defaults there.
+    write(older + "D1=#123456\r\n");
+    ProjectColors darkFace(defaultScheme, darkDefaultScheme);
+    darkFace.dark->setColor(ColorRole::Face, "#123456");
+    EXPECT_EQ(store.openProject("Old"), darkFace);
 }
 
 TEST_F(ProjectStoreTest, NamesTheFileCannotKeepApartAreRefused) {
@@ -180,6 +186,7 @@ TEST_F(ProjectStoreTest, ANewProjectIsListedAtOnceAndListingNeverGrowsTheList) {
         const std::string once = contents();
         EXPECT_EQ(names(), before) << list;
         EXPECT_EQ(contents(), once) << list;
+        EXPECT_EQ(once.find("[<not_set>]"), std::string::npos) << list; // a gap has no section
         ASSERT_TRUE(store.createProject("New").ok());
         EXPECT_EQ(names(), expected) << list;
     }
