@@ -123,6 +123,17 @@ TEST_F(clsINITest, ATransactionLandsWholeAndAWriteToAnotherFileOfTheFolderDoesNo
     EXPECT_EQ(contents(), "[p]\nDate=07/04/2002\n");
 }
 
+TEST_F(clsINITest, AReadingPassWritesBackOnlyWhatNoOtherProgramWroteMeanwhile) {
+    write("[p]\na=1\n");
+    clsINI other{folder.path, "Brisvane"};
+    ini.readOnlyPass([&] {
+        EXPECT_EQ(ini.getKeyValue("b", "", "p"), "<not_set>");
+        EXPECT_EQ(ini.getKeyValue("c", "", "p"), "<not_set>");
+        EXPECT_TRUE(other.setKeyValue("b", "#102030", "p"));
+    });
+    EXPECT_EQ(contents(), "[p]\na=1\nb=#102030\nc=<not_set>\n");
+}
+
 TEST_F(clsINITest, AFailedWriteSaysWhyAndChangesNothing) {
     write("[p]\nDate=old\n");
     clsINI failing(folder.path, "Brisvane",
