@@ -334,17 +334,18 @@ void appendBlinkParts(std::string& out, const std::string& boxes, const Values& 
                (colors.dark && !colors.dark->color(state).empty());
     };
 
+    const std::string raised = v("raised");
     RuleWriter rules(out, 3);
     rules.parts(boxes, {"", "-track", "-track-piece", "-corner", "-thumb", "-button"},
                 {"margin: 0", "padding: 0", "border: 0", "border-radius: 0", "box-shadow: none",
                  "image-rendering: pixelated"});
     rules.parts(boxes, {"", "-track", "-track-piece"}, {track, solidFill(v("track"))});
     rules.parts(boxes, {"-corner"}, {face, solidFill(v("face"))});
-    rules.parts(boxes, {"-thumb"}, {face, bevel, "border-image: " + v("raised") + " 2 fill"});
+    rules.parts(boxes, {"-thumb"}, {face, bevel, "border-image: " + raised + " 2 fill"});
     rules.parts(boxes, {"-button"},
                 {"display: block", "width: 16px", "height: 16px", face,
                  "background-origin: border-box", "background-size: 100% 100%",
-                 "background-repeat: no-repeat", bevel, "border-image: " + v("raised") + " 2"});
+                 "background-repeat: no-repeat", bevel, "border-image: " + raised + " 2"});
     // The two buttons of a double-button bar, next to the others, are not drawn.
     rules.parts(boxes, {"-button:start:increment", "-button:end:decrement"}, {"display: none"});
     // While pointed at and while held, the thumb and the buttons take their state's face;
