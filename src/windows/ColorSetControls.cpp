@@ -128,7 +128,7 @@ QWidget* ColorSetControls::darkSetButton() const {
 
 void ColorSetControls::showChoice() {
     const bool hasDark = m_state.darkScheme.has_value();
-    const bool dark = hasDark && m_state.editingDark;
+    const bool dark = m_state.showsDark();
     m_lblLight->setChosen(!dark);
     m_lblDark->setChosen(dark);
     m_lblDark->setEnabled(hasDark);
