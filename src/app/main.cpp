@@ -22,6 +22,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brisvane {
 
@@ -62,10 +63,10 @@ int main(int argc, char** argv) {
     const brisvane::ProgramFolders folders =
         brisvane::findProgramFolders(brisvane::machineFolderFacts());
     // "--data FILE" alone opens the window on that project file, one per site, say.
-    const std::optional<std::string> dataFile =
-        brisvane::windowProjectFile({argv + 1, argv + argc});
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::optional<std::string> dataFile = brisvane::windowProjectFile(args);
     if (!dataFile && brisvane::isCommand(argc, argv))
-        return brisvane::runCommand({argv + 1, argv + argc}, folders, std::cout, std::cerr);
+        return brisvane::runCommand(args, folders, std::cout, std::cerr);
     if (!brisvane::hasDisplay()) {
         std::fprintf(stderr, "brisvane: no display to show its window on (DISPLAY is not set "
                              "or not reachable); run it on a desktop, or under a virtual one "
