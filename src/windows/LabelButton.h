@@ -32,7 +32,6 @@ public:
     // focus keeps a whole text document for its caption, which costs every button at start-up.
     const QString& text() const { return m_text; }
     void setText(const QString& caption);
-    Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
 
     ShapeControl* backShape() const { return m_back; }
