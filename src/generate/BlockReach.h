@@ -2,7 +2,6 @@
 
 #include "base/Outcome.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +20,7 @@ public:
     // The boxes an author's selector list (".sidebar, textarea") names. A list that is empty,
     // too long, or could leave its place in a rule (a brace, a semicolon, "<", a comment, an
     // at-rule, an unclosed string or bracket, a line break, an escape spelling one of those)
-    // gives no reach and says why in `why`, one line that starts with "the selector list".
+    // gives no reach but the reason, one line that starts with "the selector list".
     static Result<BlockReach> matching(std::string_view selectors);
 
     Kind kind() const { return m_kind; }

@@ -1,3 +1,4 @@
+#include "import/BaseColor.h"
 #include "import/PageReader.h"
 
 #include <algorithm>

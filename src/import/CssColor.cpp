@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <cmath>
 #include <vector>
 

@@ -2,7 +2,6 @@
 
 #include "scheme/HexColor.h"
 
-#include <optional>
 #include <string_view>
 
 namespace brisvane {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "import/BaseColor.h"
 #include "scheme/ColorRole.h"
 #include "scheme/HexColor.h"
 #include "scheme/ScrollbarScheme.h"

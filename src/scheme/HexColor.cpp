@@ -1,6 +1,5 @@
 #include "scheme/HexColor.h"
 
-#include "text/Ascii.h"
 #include "text/HexDigits.h"
 #include "text/Utf8.h"
 

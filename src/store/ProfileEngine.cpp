@@ -6,10 +6,8 @@
 #include "text/Utf16.h"
 
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>

@@ -1,6 +1,7 @@
 #include "import/ScrollbarColorReader.h"
 
 #include "generate/PreviewPage.h"
+#include "import/BaseColor.h"
 
 #include "text/Ascii.h"
 
