@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <optional>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace brisvane {

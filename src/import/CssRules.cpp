@@ -1,7 +1,5 @@
 #include "import/PageReader.h"
 
-#include "text/Ascii.h"
-
 #include <algorithm>
 #include <optional>
 
@@ -150,7 +148,7 @@ void PageReader::readRules(std::size_t begin, std::size_t end) {
         }
         const std::string_view prelude = trimmed(s.substr(pos, open - pos));
         const bool media =
-            ascii::startsWithNoCase(prelude, 0, "@media") && mediaReachesScreen(prelude.substr(6));
+            startsWithNoCase(prelude, 0, "@media") && mediaReachesScreen(prelude.substr(6));
         if (media && depth < maxMediaNesting) {
             ++depth;
             darkBlocks.push_back(mediaAsksDark(prelude.substr(6)) ||

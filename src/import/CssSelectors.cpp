@@ -1,7 +1,6 @@
 #include "import/CssSelectors.h"
 
 #include "scheme/ColorRole.h"
-#include "text/Ascii.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -12,9 +11,6 @@
 namespace brisvane::reader {
 
 namespace {
-
-using ascii::isSpace;
-using ascii::trimmed;
 
 // Which of the page's own elements a selector matches, and how specifically. One compound:
 // html, body, :root or *; or two joined by a blank or ">", the first html, :root or * and the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Ascii.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -10,6 +12,13 @@
 // elements a rule reaches, and how specifically; whether a browser takes the selector at all;
 // and which media a block of @media is for.
 namespace brisvane::reader {
+
+// The reader compares and trims as CSS and HTML do, in ASCII alone.
+using ascii::equalsNoCase;
+using ascii::findNoCase;
+using ascii::isSpace;
+using ascii::startsWithNoCase;
+using ascii::trimmed;
 
 // The two elements whose colours the page's own bar may take.
 enum Element { Html, Body };

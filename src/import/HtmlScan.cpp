@@ -1,7 +1,5 @@
 #include "import/PageReader.h"
 
-#include "text/Ascii.h"
-
 #include <algorithm>
 #include <optional>
 

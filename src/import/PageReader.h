@@ -3,7 +3,6 @@
 #include "import/CssColor.h"
 #include "import/CssSelectors.h"
 #include "import/ScrollbarColorReader.h"
-#include "text/Ascii.h"
 
 #include <array>
 #include <cstddef>
@@ -17,13 +16,6 @@
 // declarations of a sheet or an attribute; CssCascade.cpp decides each element's colours and
 // says what was skipped; ScrollbarColorReader.cpp starts a read and says what it gives back.
 namespace brisvane::reader {
-
-// The reader compares and trims as CSS and HTML do, in ASCII alone.
-using ascii::equalsNoCase;
-using ascii::findNoCase;
-using ascii::isSpace;
-using ascii::startsWithNoCase;
-using ascii::trimmed;
 
 // The seven roles' properties, then the base colour's, then the two states' backgrounds.
 constexpr std::size_t baseIndex = colorRoleCount;
