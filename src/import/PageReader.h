@@ -67,8 +67,8 @@ struct BodyColor {
 bool declaresScrollbarColor(std::string_view css);
 
 // A piece of the text to show within a line: blanks squeezed, control characters escaped, at
-// most about `most` bytes, cut between characters.
-std::string shortText(std::string_view text, std::size_t most = 48);
+// most about 48 bytes, cut between characters.
+std::string shortText(std::string_view text);
 
 // "a", "a and b", "a, b and c".
 std::string joined(const std::vector<std::string>& items);

@@ -10,7 +10,8 @@ namespace brisvane {
 
 namespace reader {
 
-std::string shortText(std::string_view text, std::size_t most) {
+std::string shortText(std::string_view text) {
+    constexpr std::size_t most = 48;
     text = ascii::trimmed(text);
     std::string out;
     std::size_t i = 0;
