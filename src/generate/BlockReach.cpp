@@ -13,12 +13,6 @@ constexpr std::string_view breakers = "{};<@";
 // brackets, backslashes and commas.
 constexpr std::string_view selectorMarks = "-_.#:=~|^$*+> \t";
 
-// A letter, a digit, or a byte of a name's UTF-8 beyond ASCII.
-constexpr bool isNameByte(char c) {
-    return static_cast<unsigned char>(c) >= 0x80 || hexDigitValue(c) >= 0 ||
-           (ascii::lower(c) >= 'g' && ascii::lower(c) <= 'z');
-}
-
 std::string quoted(char32_t c) {
     return '"' + std::string(1, static_cast<char>(c)) + '"';
 }
@@ -80,7 +74,7 @@ std::string selectorListProblem(std::string_view text) {
             return why;
         if (!quote && c == '(' && name == "url")
             return "the selector list holds url(, which no selector has";
-        if (quote || (c != '\\' && !isNameByte(c) && c != '-' && c != '_'))
+        if (quote || (c != '\\' && !ascii::isNameChar(c)))
             name.clear();
         else
             name += c == '\\' ? (escaped < 0x80 ? ascii::lower(static_cast<char>(escaped)) : '?')
@@ -102,7 +96,8 @@ std::string selectorListProblem(std::string_view text) {
                 return "the selector list has an empty selector before a comma";
             selectorHasText = false;
             continue;
-        } else if (c != ',' && !isNameByte(c) && selectorMarks.find(c) == std::string_view::npos) {
+        } else if (c != ',' && !ascii::isNameChar(c) &&
+                   selectorMarks.find(c) == std::string_view::npos) {
             return "the selector list holds " + quoted(static_cast<unsigned char>(c)) +
                    ", which no selector has";
         }

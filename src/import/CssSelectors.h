@@ -16,6 +16,7 @@ namespace brisvane::reader {
 // The reader compares and trims as CSS and HTML do, in ASCII alone.
 using ascii::equalsNoCase;
 using ascii::findNoCase;
+using ascii::isNameChar;
 using ascii::isSpace;
 using ascii::startsWithNoCase;
 using ascii::trimmed;
@@ -29,12 +30,6 @@ using Reach = std::array<int, 2>;
 constexpr Reach reachesNeither{-1, -1};
 constexpr bool reachesAny(const Reach& reach) {
     return reach[Html] >= 0 || reach[Body] >= 0;
-}
-
-// A character of a CSS name: a letter, digit, "-", "_", or any byte from 0x80 up.
-constexpr bool isNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 // Splits text at each top-level separator (outside strings, brackets and parentheses).

@@ -27,6 +27,13 @@ inline std::string lowered(std::string_view text) {
     return out;
 }
 
+// A character of a CSS name: an ASCII letter or digit, '-', '_', or any byte of UTF-8 beyond
+// ASCII.
+constexpr bool isNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
+
 constexpr bool isSpace(char c, std::string_view spaces = cssSpace) {
     return spaces.find(c) != std::string_view::npos;
 }
