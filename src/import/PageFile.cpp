@@ -1,6 +1,7 @@
 #include "import/PageFile.h"
 
 #include "base/Descriptor.h"
+#include "base/ReadUpTo.h"
 #include "base/SystemError.h"
 
 #include <cerrno>
@@ -26,17 +27,11 @@ Result<std::string> readAll(int fd) {
     std::string text;
     if (S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) <= maxPageBytes)
         text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    while (text.size() <= maxPageBytes) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0)
-            return text;
-        if (got < 0 && errno != EINTR)
-            return failed(errno);
-        if (got > 0)
-            text.append(buffer, static_cast<std::size_t>(got));
-    }
-    return Outcome::failed("it is larger than 64 MiB");
+    if (!readUpTo(fd, text, maxPageBytes, ::read))
+        return failed(errno);
+    if (text.size() > maxPageBytes)
+        return Outcome::failed("it is larger than 64 MiB");
+    return text;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "store/ProfileEngine.h"
 
+#include "base/ReadUpTo.h"
 #include "base/SystemError.h"
 #include "store/AtomicFile.h"
 #include "store/CheckedPath.h"
@@ -45,23 +46,6 @@ std::string tooLarge(const std::string& path) {
 std::string utf16Refused(const std::string& path) {
     return path + " is written in UTF-16, which Brisvane can neither read nor change. Convert it "
                   "to UTF-8 (for example: iconv -f UTF-16 -t UTF-8), then start Brisvane again";
-}
-
-// Reads to the end, or to the first byte past `limit`.
-bool readAll(FileSystem& fileSystem, int fd, std::string& out, std::size_t limit) {
-    char buffer[65536];
-    while (out.size() <= limit) {
-        const ssize_t n = fileSystem.read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            return true;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        out.append(buffer, static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // Opens a file to read without waiting (a pipe put in its place between the check and here
@@ -165,7 +149,10 @@ Result<ProfileEngine::Document> ProfileEngine::load(const CheckedPath& file,
     if (static_cast<std::size_t>(info.st_size) > maxProfileBytes)
         return fail(tooLarge(path));
     std::string content;
-    if (!readAll(*m_fileSystem, fd->get(), content, maxProfileBytes))
+    const auto read = [this](int from, void* to, std::size_t size) {
+        return m_fileSystem->read(from, to, size);
+    };
+    if (!readUpTo(fd->get(), content, maxProfileBytes, read))
         return fail(systemError(errno));
     // A file that grew past the limit while it was read is as much too large.
     if (content.size() > maxProfileBytes)
