@@ -118,8 +118,7 @@ std::string pictureUrl(const std::array<std::string_view, 5>& rows,
     std::vector<std::array<char, 3>> pixels;
     for (const HexColor* color : colors) {
         const auto channel = [color](std::size_t at) {
-            return static_cast<char>(hexDigitValue((*color)[at]) * 16 +
-                                     hexDigitValue((*color)[at + 1]));
+            return static_cast<char>(hexPairValue((*color)[at], (*color)[at + 1]));
         };
         pixels.push_back({channel(5), channel(3), channel(1)});
     }

@@ -26,10 +26,9 @@ std::optional<CssColorReading> readHex(std::string_view digits) {
     const std::size_t width = digits.size() <= 4 ? 1 : 2;
     int values[4] = {255, 255, 255, 255};
     for (std::size_t i = 0; i < digits.size(); i += width) {
-        const int high = hexDigitValue(digits[i]), low = hexDigitValue(digits[i + width - 1]);
-        if (high < 0 || low < 0)
+        values[i / width] = hexPairValue(digits[i], digits[i + width - 1]); // "#ABC": "#AABBCC"
+        if (values[i / width] < 0)
             return std::nullopt;
-        values[i / width] = high * 16 + low; // "#ABC" stands for "#AABBCC"
     }
     return CssColorReading{CssColorReading::Kind::Color, rgb(values[0], values[1], values[2]),
                            values[3] / 255.0};

@@ -10,6 +10,12 @@ constexpr int hexDigitValue(char32_t c) {
                                     : -1;
 }
 
+// The byte two hexadecimal digits spell, high digit first, or -1 when either is no digit.
+constexpr int hexPairValue(char32_t high, char32_t low) {
+    const int h = hexDigitValue(high), l = hexDigitValue(low);
+    return h < 0 || l < 0 ? -1 : h * 16 + l;
+}
+
 // The upper-case digit of the low four bits of `value`.
 constexpr char hexDigit(unsigned value) {
     return "0123456789ABCDEF"[value & 0xF];
