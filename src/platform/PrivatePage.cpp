@@ -83,7 +83,7 @@ Result<std::string> writePrivatePage(const std::string& folder, std::string_view
     AtomicFile out(disk, *page, 0600);
     if (out.error())
         return Outcome::failed(systemError(out.error()));
-    if (const Outcome written = out.commit(bytes); !written)
+    if (const Outcome written = out.commit(bytes, page->folder.get()); !written)
         return written;
     return folder + "/" + page->name;
 }

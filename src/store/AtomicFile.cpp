@@ -28,9 +28,9 @@ std::string randomName(std::string_view prefix, std::string_view suffix) {
     return name.append(suffix);
 }
 
-bool AtomicFile::isTemporary(const std::string& fileName, const std::string& name) {
-    const std::string prefix = fileName + std::string(temporaryInfix);
-    return name.size() == prefix.size() + randomLetters && name.starts_with(prefix);
+bool AtomicFile::isTemporary(std::string_view fileName, std::string_view name) {
+    return name.size() == fileName.size() + temporaryInfix.size() + randomLetters &&
+           name.starts_with(fileName) && name.substr(fileName.size()).starts_with(temporaryInfix);
 }
 
 AtomicFile::AtomicFile(FileSystem& fileSystem, const CheckedPath& file, mode_t mode)
@@ -54,7 +54,7 @@ AtomicFile::~AtomicFile() {
         ::unlinkat(m_file.folder.get(), m_temporary.c_str(), 0);
 }
 
-Outcome AtomicFile::commit(std::string_view bytes) {
+Outcome AtomicFile::commit(std::string_view bytes, int folder) {
     if (m_fd.get() < 0)
         return Outcome::failed(systemError(m_error));
     std::size_t written = 0;
@@ -72,8 +72,7 @@ Outcome AtomicFile::commit(std::string_view bytes) {
         return Outcome::failed(systemError(errno));
     m_temporary.clear();
     // The rename itself must reach the disk too.
-    const Descriptor folder = m_file.openFolder();
-    m_fileSystem.fsync(folder.get());
+    m_fileSystem.fsync(folder);
     return {};
 }
 

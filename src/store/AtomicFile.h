@@ -32,11 +32,12 @@ public:
     int error() const { return m_error; }
     // The temporary file, open for writing: for the old file's owner and permissions.
     int descriptor() const { return m_fd.get(); }
-    // Writes the bytes, flushes them and renames the temporary file over the file.
-    Outcome commit(std::string_view bytes);
+    // Writes the bytes, flushes them and renames the temporary file over the file; then
+    // flushes `folder`, the file's folder open for reading, which the rename changed.
+    Outcome commit(std::string_view bytes, int folder);
 
     // Whether `name`, in the folder of the file `fileName`, is one of its temporary files.
-    static bool isTemporary(const std::string& fileName, const std::string& name);
+    static bool isTemporary(std::string_view fileName, std::string_view name);
 
 private:
     FileSystem& m_fileSystem;

@@ -213,10 +213,10 @@ Outcome ProfileEngine::edit(const std::string& path,
     change(document);
     if (!document.changed())
         return {};
-    return replace(*file, path, document.text());
+    return replace(*file, folder.get(), path, document.text());
 }
 
-Outcome ProfileEngine::replace(const CheckedPath& file, const std::string& path,
+Outcome ProfileEngine::replace(const CheckedPath& file, int folder, const std::string& path,
                                const std::string& text) {
     const int at = file.folder.get();
     const char* name = file.name.c_str();
@@ -250,7 +250,7 @@ Outcome ProfileEngine::replace(const CheckedPath& file, const std::string& path,
         // Only the owner's own programs get here without the right to keep the owner; the
         // file then belongs to whoever writes it, as any editor would leave it.
     }
-    if (const Outcome written = out.commit(text); !written)
+    if (const Outcome written = out.commit(text, folder); !written)
         return written;
     m_cache[path] = {identityOf(path), std::make_shared<const ProfileDocument>(text)};
     return {};

@@ -68,8 +68,9 @@ private:
     using Document = std::shared_ptr<const ProfileDocument>;
     // The file's text; a missing file reads as empty.
     Result<Document> load(const CheckedPath& file, const std::string& path);
-    // Writes text over the file, whose folder this engine has locked.
-    Outcome replace(const CheckedPath& file, const std::string& path, const std::string& text);
+    // Writes text over the file, whose folder, open as `folder`, this engine has locked.
+    Outcome replace(const CheckedPath& file, int folder, const std::string& path,
+                    const std::string& text);
     static void removeOrphans(const CheckedPath& file, int folder);
 
     std::shared_ptr<FileSystem> m_fileSystem;
