@@ -16,6 +16,24 @@
 
 namespace brisvane {
 
+namespace {
+
+// What more than one command asks or says.
+QString saveQuestionText() {
+    return FileCommands::tr("Do you want to save the current Scrollbar?");
+}
+QString namePromptText() {
+    return FileCommands::tr("Type in a Project Name.");
+}
+QString notSavedText() {
+    return FileCommands::tr("The current Scrollbar has not been saved.");
+}
+QString nameTitle() {
+    return FileCommands::tr("Project Name");
+}
+
+} // namespace
+
 FileCommands::FileCommands(AppState& state, PlatformUi& ui, ProjectStore& store, QWidget* owner)
     : QObject(owner), m_state(state), m_ui(ui), m_store(store), m_owner(owner) {}
 
@@ -61,7 +79,7 @@ FileCommands::Outcome FileCommands::saveQuestion(const QuestionTexts& texts) {
             m_ui.pumpEvents();
             return saved ? Outcome::Saved : Outcome::Cancel;
         }
-        const QString name = m_ui.askText(texts.namePrompt, tr("Project Name"));
+        const QString name = m_ui.askText(texts.namePrompt, nameTitle());
         if (name.isEmpty()) {
             m_ui.showMessage(texts.notSaved, PlatformUi::Buttons::Ok,
                              PlatformUi::Icon::Information);
@@ -79,18 +97,14 @@ FileCommands::Outcome FileCommands::saveQuestion(const QuestionTexts& texts) {
 }
 
 void FileCommands::mnuFileNew_Click() {
-    const Outcome outcome =
-        saveQuestion({tr("Do you want to save the current Scrollbar?"),
-                      tr("Type in a Project Name to Save the current Scrollbar as."),
-                      tr("The current Scrollbar has not been saved.")});
+    const Outcome outcome = saveQuestion(
+        {saveQuestionText(), tr("Type in a Project Name to Save the current Scrollbar as."),
+         notSavedText()});
     showCreateOpen(outcome, false);
 }
 
 void FileCommands::mnuFileOpen_Click() {
-    showCreateOpen(saveQuestion({tr("Do you want to save the current Scrollbar?"),
-                                 tr("Type in a Project Name."),
-                                 tr("The current Scrollbar has not been saved.")}),
-                   true);
+    showCreateOpen(saveQuestion({saveQuestionText(), namePromptText(), notSavedText()}), true);
 }
 
 void FileCommands::showCreateOpen(Outcome outcome, bool existing) {
@@ -115,10 +129,10 @@ void FileCommands::mnuFileSave_Click() {
         return;
     }
     while (true) {
-        const QString name = m_ui.askText(tr("Type in a Project Name."), tr("Project Name"));
+        const QString name = m_ui.askText(namePromptText(), nameTitle());
         if (name.isEmpty()) {
-            m_ui.showMessage(tr("The current Scrollbar has not been saved."),
-                             PlatformUi::Buttons::Ok, PlatformUi::Icon::Information);
+            m_ui.showMessage(notSavedText(), PlatformUi::Buttons::Ok,
+                             PlatformUi::Icon::Information);
             return;
         }
         if (!nameIsFree(name))
@@ -135,10 +149,10 @@ void FileCommands::mnuFileSave_Click() {
 }
 
 bool FileCommands::Form_QueryUnload() {
-    const Outcome outcome = saveQuestion(
-        {tr("You are about to close Brisvane.\r\nDo you want to save the current "
-            "Scrollbar?"),
-         tr("Type in a Project Name."), tr("The current Scrollbar has not been Saved.")});
+    const Outcome outcome =
+        saveQuestion({tr("You are about to close Brisvane.\r\nDo you want to save the current "
+                         "Scrollbar?"),
+                      namePromptText(), tr("The current Scrollbar has not been Saved.")});
     m_ui.pumpEvents();
     return outcome == Outcome::Cancel;
 }
