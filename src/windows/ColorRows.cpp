@@ -86,29 +86,24 @@ ColorRows::ColorRows(AppState& state, QWidget* form) {
 }
 
 void ColorRows::buildPicture(AppState& state, QWidget* form) {
-    std::array<ColorPicture*, std::size(stripPlaces)> made{};
-    for (std::size_t i = 0; i < made.size(); ++i) {
-        const StripPlace& s = stripPlaces[i];
-        made[i] = new ColorPicture(ColorPicture::Look::Plain, form);
-        made[i]->setObjectName(s.name);
-        made[i]->setGeometry(twipsRect(s.left, s.top, s.width, s.height));
-        made[i]->setToolTip(roleText(pictureTooltip(s.role)));
-        made[i]->setAccessibleName(
+    // The thumb's strips and the button's, each with its face strip first.
+    std::vector<ColorPicture*> thumb, button;
+    for (const StripPlace& s : stripPlaces) {
+        auto* strip = new ColorPicture(ColorPicture::Look::Plain, form);
+        strip->setObjectName(s.name);
+        strip->setGeometry(twipsRect(s.left, s.top, s.width, s.height));
+        strip->setToolTip(roleText(pictureTooltip(s.role)));
+        strip->setAccessibleName(
             tr("%1 in the enlarged scrollbar").arg(roleText(spokenName(s.role))));
-        m_parts[roleIndex(s.role)].push_back(made[i]);
-    }
-    // The thumb, then the button, each with its face strip first.
-    m_faceStates = new PictureFaceStates(state, form);
-    for (Strip part : {Strip::Thumb, Strip::Button}) {
-        std::vector<ColorPicture*> strips;
-        for (ColorRole role : everyColorRole) {
-            for (std::size_t i = 0; i < made.size(); ++i) {
-                if (stripPlaces[i].role == role && stripPlaces[i].part == part)
-                    strips.push_back(made[i]);
-            }
+        m_parts[roleIndex(s.role)].push_back(strip);
+        if (s.part != Strip::Track) {
+            std::vector<ColorPicture*>& part = s.part == Strip::Thumb ? thumb : button;
+            part.insert(s.role == ColorRole::Face ? part.begin() : part.end(), strip);
         }
-        m_faceStates->addPart(strips);
     }
+    m_faceStates = new PictureFaceStates(state, form);
+    m_faceStates->addPart(thumb);
+    m_faceStates->addPart(button);
 }
 
 void ColorRows::buildRows(QWidget* form) {
