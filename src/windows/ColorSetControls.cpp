@@ -143,21 +143,13 @@ void ColorSetControls::showContrast() {
     m_lblContrast->setAccessibleDescription(text);
 }
 
-void ColorSetControls::showSet() {
-    // The window shows a set through the fields' rules, which mark a change: showing another
-    // is none.
-    const bool modified = m_state.schemeModified();
-    emit setChanged();
-    m_state.setSchemeModified(modified);
-}
-
 void ColorSetControls::choose(bool dark) {
     m_lblLight->setLit(false);
     m_lblDark->setLit(false);
     if (dark == m_state.editingDark || (dark && !m_state.darkScheme))
         return;
     m_state.editingDark = dark;
-    showSet();
+    emit setChanged();
 }
 
 void ColorSetControls::lblDarkSet_Click() {
@@ -176,7 +168,7 @@ void ColorSetControls::lblDarkSet_Click() {
         m_state.editingDark = false;
     }
     m_state.setSchemeModified(true);
-    showSet();
+    emit setChanged();
 }
 
 } // namespace brisvane

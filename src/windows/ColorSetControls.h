@@ -35,7 +35,6 @@ signals:
     void setChanged();
 
 private:
-    void showSet();
     void choose(bool dark);
     void lblDarkSet_Click();
 

@@ -198,7 +198,8 @@ const std::vector<ColorPicture*>& frmMain::roleParts(ColorRole role) const {
 
 void frmMain::txtHex_Change(ColorRole role) {
     ColorField* field = colorField(role);
-    m_state.setSchemeModified(true);
+    if (!m_showingProject) // showing a project or a set changes neither
+        m_state.setSchemeModified(true);
     const ColorFieldOutcome outcome =
         processColorFieldText(firstUserCharacters(field->text(), colorFieldCharacters), role);
     if (outcome.invalidCharPos)
@@ -338,7 +339,6 @@ void frmMain::showProject(const std::string& name, bool setTrackSwatch) {
     showColors(setTrackSwatch);
     setProjectName(name);
     m_state.currentProjectName = name;
-    // Last: the fields' rules have marked the scheme changed.
     m_state.setSchemeModified(false);
 }
 
