@@ -62,7 +62,7 @@ std::string contrastWarnings(const std::string& name, const ProjectColors& color
             continue;
         for (const ContrastCheck& check : checkContrast(*scheme)) {
             if (!check.enough())
-                said += "brisvane: " + ascii::oneLine(name) + ": " + check.what + set + ": " +
+                said += "brisvane: " + ascii::oneLine(name) + ": " + check.what() + set + ": " +
                         ratioText(check.ratio) + ", less than 3:1\n";
         }
     }

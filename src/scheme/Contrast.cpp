@@ -31,20 +31,25 @@ std::vector<ContrastCheck> checkContrast(const ScrollbarScheme& scheme) {
     const auto face = [&](ColorRole state) {
         return state == ColorRole::Face ? scheme.color(ColorRole::Face) : scheme.faceWhile(state);
     };
-    for (const auto& [state, name] : {std::pair{ColorRole::Face, ""},
-                                      {ColorRole::Hover, " pointed at"},
-                                      {ColorRole::Pressed, " held"}}) {
+    for (ColorRole state : {ColorRole::Face, ColorRole::Hover, ColorRole::Pressed}) {
         if (state != ColorRole::Face && scheme.color(state).empty())
             continue;
         double thumb = 0;
         for (const std::string& part : {face(state), scheme.color(ColorRole::ThreeDLight),
                                         scheme.color(ColorRole::DarkShadow)})
             thumb = std::max(thumb, contrastRatio(part, scheme.trackColor));
-        checks.push_back({std::string("the thumb") + name + " against the track", thumb, state});
-        checks.push_back({std::string("the arrows against the face") + name,
-                          contrastRatio(scheme.arrowColor, face(state)), state, true});
+        checks.push_back({thumb, state});
+        checks.push_back({contrastRatio(scheme.arrowColor, face(state)), state, true});
     }
     return checks;
+}
+
+std::string ContrastCheck::what() const {
+    const std::string when = state == ColorRole::Hover     ? " pointed at"
+                             : state == ColorRole::Pressed ? " held"
+                                                           : "";
+    return arrows ? "the arrows against the face" + when
+                  : "the thumb" + when + " against the track";
 }
 
 std::string ratioText(double ratio) {

@@ -17,11 +17,12 @@ double contrastRatio(std::string_view first, std::string_view second);
 // dark shadow stands out most, normal, pointed at and held; the arrows from the face they sit
 // on in those states. A state left unset is not checked on its own.
 struct ContrastCheck {
-    std::string what; // "the thumb against the track", "the arrows against the hover face"...
     double ratio = 0;
     ColorRole state = ColorRole::Face; // or Hover, or Pressed
     bool arrows = false;               // the arrows against the face, else the thumb
     bool enough() const { return ratio >= minimumContrast; }
+    // "the thumb against the track", "the arrows against the face pointed at"...
+    std::string what() const;
     static constexpr double minimumContrast = 3.0;
 };
 std::vector<ContrastCheck> checkContrast(const ScrollbarScheme& scheme);

@@ -25,7 +25,7 @@ TEST(Contrast, ChecksTheThumbByItsBestEdgeAndEachStateOnlyWhenSet) {
     const auto said = [](const ScrollbarScheme& scheme) {
         std::string text;
         for (const ContrastCheck& check : checkContrast(scheme))
-            text += check.what + ' ' + ratioText(check.ratio) + (check.enough() ? "\n" : " !\n");
+            text += check.what() + ' ' + ratioText(check.ratio) + (check.enough() ? "\n" : " !\n");
         return text;
     };
     // A face as pale as the track: the dark shadow edge still sets the thumb apart.
