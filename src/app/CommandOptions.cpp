@@ -86,6 +86,11 @@ Result<CommandOptions> parseCommandOptions(const std::vector<std::string>& args)
         const std::size_t equals = arg.find('=');
         const std::string option = arg.substr(0, equals);
         // The value of an option that takes one: after "=", or the next argument.
+        // A selector list the option cannot take, said unless something was said first.
+        auto refuseList = [&](const std::string& why) {
+            if (error.empty())
+                error = option + ": " + why, hint = false;
+        };
         auto value = [&]() -> std::string {
             if (equals != std::string::npos)
                 return arg.substr(equals + 1);
@@ -113,17 +118,15 @@ Result<CommandOptions> parseCommandOptions(const std::vector<std::string>& args)
         else if (option == "--classic")
             o.classic = true;
         else if (option == "--scope") {
-            const auto reach = reachOf(value());
-            if (reach)
+            if (const auto reach = reachOf(value()))
                 o.reach = *reach;
-            else if (error.empty())
-                error = "--scope: " + reach.why(), hint = false;
+            else
+                refuseList(reach.why());
         } else if (option == "--dark-when") {
-            const auto checked = BlockReach::matching(value());
-            if (error.empty() && !checked)
-                error = "--dark-when: " + checked.why(), hint = false;
-            else if (checked)
+            if (const auto checked = BlockReach::matching(value()))
                 o.darkWhen = checked->selectors();
+            else
+                refuseList(checked.why());
         } else
             error = "unrecognized option '" + arg + "'";
     }
