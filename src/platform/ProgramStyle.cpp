@@ -29,7 +29,6 @@ public:
     }
     // Asked by buttons as they are made; a style always has these icons.
     bool isNull() override { return false; }
-    QString key() const override { return QStringLiteral("brisvane-later-standard"); }
     QIconEngine* clone() const override { return new LaterStandardIcon(*this); }
 
 private:
